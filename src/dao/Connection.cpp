@@ -1,0 +1,326 @@
+#include "dao/Connection.h"
+
+#include "dao/Text.h"
+
+#include <QFileInfo>
+#include <sqlite3.h>
+
+#include <limits>
+
+namespace dao {
+
+namespace {
+
+constexpr int kBusyWaitMs = 3000;     // wait this long on another process's lock
+constexpr std::size_t kCacheLimit = 256; // prepared statements kept for reuse
+
+// ucase(text): the program's own upper-casing. Plain ASCII is done in place;
+// anything else goes through the full Unicode mapping.
+void UCaseFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const int n = sqlite3_value_bytes(argv[0]);
+    bool ascii = true;
+    for (int i = 0; i < n && ascii; ++i)
+        ascii = static_cast<unsigned char>(text[i]) < 0x80;
+    if (ascii) {
+        std::string upper(text, static_cast<std::size_t>(n));
+        for (char& c : upper)
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - ('a' - 'A'));
+        sqlite3_result_text(ctx, upper.data(), n, SQLITE_TRANSIENT);
+        return;
+    }
+    const QByteArray upper = UCase(QString::fromUtf8(text, n)).toUtf8();
+    sqlite3_result_text(ctx, upper.constData(), static_cast<int>(upper.size()), SQLITE_TRANSIENT);
+}
+
+int GermanCollation(void*, int aLen, const void* a, int bLen, const void* b) {
+    return CompareGerman(static_cast<const char*>(a), static_cast<std::size_t>(aLen),
+                         static_cast<const char*>(b), static_cast<std::size_t>(bLen));
+}
+
+// The name in an engine message such as "no such table: zutatn".
+QString NameAfterColon(const QString& message) {
+    const int colon = message.indexOf(QLatin1Char(':'));
+    return colon < 0 ? message : message.mid(colon + 1).trimmed();
+}
+
+} // namespace
+
+int TableInfo::IndexOf(const QString& column) const {
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].name.compare(column, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    return -1;
+}
+
+Connection::Connection(const QString& path, const QString& password, bool readOnly,
+                       bool exclusive, bool create) {
+    const QFileInfo info(path);
+    if (create) {
+        if (info.exists())
+            throw Error(3204, QStringLiteral("Die Datenbank '%1' existiert bereits.").arg(path));
+    } else {
+        if (!info.exists())
+            throw Error(errFileNotFound,
+                        QStringLiteral("Die Datei '%1' wurde nicht gefunden.").arg(path));
+        if (!info.isFile())
+            throw Error(errCannotOpenFile,
+                        QStringLiteral("Die Datei '%1' kann nicht geöffnet werden.").arg(path));
+        if (info.size() == 0)
+            throw Error(errDamagedFile,
+                        QStringLiteral("Die Datei '%1' ist leer oder beschädigt; sie ist keine "
+                                       "Datenbank des Programms.")
+                            .arg(path));
+    }
+
+    int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    if (create)
+        flags |= SQLITE_OPEN_CREATE;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString engine = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw Error(errCannotOpenFile,
+                    QStringLiteral("Die Datei '%1' kann nicht geöffnet werden (%2).")
+                        .arg(path, engine));
+    }
+    try {
+        if (!password.isEmpty()) {
+            const QByteArray key = password.toUtf8();
+            if (sqlite3_key(m_db, key.constData(), static_cast<int>(key.size())) != SQLITE_OK)
+                Fail(sqlite3_errcode(m_db));
+            // Newer engines read files of this format only in compatibility mode.
+            Exec("PRAGMA cipher_compatibility = 3");
+        }
+        sqlite3_busy_timeout(m_db, kBusyWaitMs);
+        sqlite3_extended_result_codes(m_db, 1);
+        sqlite3_create_function(m_db, "ucase", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                &UCaseFunction, nullptr, nullptr);
+        sqlite3_create_collation(m_db, "deutsch", SQLITE_UTF8, nullptr, &GermanCollation);
+
+        // The first read tells whether the password fits.
+        char* message = nullptr;
+        const int check =
+            sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &message);
+        sqlite3_free(message);
+        if ((check & 0xff) == SQLITE_NOTADB)
+            throw Error(errWrongPassword,
+                        QStringLiteral("Kein gültiges Kennwort: Die Datei '%1' lässt sich mit "
+                                       "diesem Kennwort nicht öffnen.")
+                            .arg(path));
+        if ((check & 0xff) == SQLITE_BUSY || (check & 0xff) == SQLITE_LOCKED)
+            throw Error(errCannotOpenFile,
+                        QStringLiteral("Die Datei '%1' ist von einem anderen Programm gesperrt.")
+                            .arg(path));
+        if (check != SQLITE_OK)
+            Fail(check);
+        if (exclusive)
+            Exec("PRAGMA locking_mode = EXCLUSIVE");
+    } catch (...) {
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw;
+    }
+}
+
+Connection::~Connection() {
+    Finalize();
+    sqlite3_close(m_db);
+}
+
+void Connection::Finalize() {
+    for (auto& entry : m_cache)
+        sqlite3_finalize(entry.second);
+    m_cache.clear();
+}
+
+void Connection::Fail(int rc, const QByteArray& sql) const {
+    const int extended = m_db ? sqlite3_extended_errcode(m_db) : rc;
+    const QString engine = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
+    switch (rc & 0xff) {
+    case SQLITE_CONSTRAINT:
+        if (extended == SQLITE_CONSTRAINT_UNIQUE || extended == SQLITE_CONSTRAINT_PRIMARYKEY)
+            throw Error(errDuplicateKey,
+                        QStringLiteral("Der Datensatz wurde nicht gespeichert: Ein Eintrag mit "
+                                       "demselben Schlüssel ist schon vorhanden."));
+        if (extended == SQLITE_CONSTRAINT_NOTNULL)
+            throw Error(3314, QStringLiteral("Ein Pflichtfeld hat keinen Wert (%1).")
+                                  .arg(NameAfterColon(engine)));
+        break;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        throw Error(errFileInUse,
+                    QStringLiteral("Die Datenbank wird gerade von einem anderen Programm "
+                                   "verwendet und ist gesperrt. Versuchen Sie es später noch "
+                                   "einmal."));
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        throw Error(errDamagedFile, QStringLiteral("Die Datenbankdatei ist beschädigt oder hat "
+                                                   "ein unbekanntes Format."));
+    case SQLITE_READONLY:
+        throw Error(errNotUpdatable, QStringLiteral("Die Datenbank ist schreibgeschützt; es kann "
+                                                    "nichts gespeichert werden."));
+    case SQLITE_ERROR:
+        if (engine.startsWith(QLatin1String("no such table")))
+            throw Error(errTableNotFound,
+                        QStringLiteral("Die Tabelle '%1' wurde nicht gefunden.")
+                            .arg(NameAfterColon(engine)));
+        if (engine.startsWith(QLatin1String("no such column")))
+            throw Error(errFieldNotFound, QStringLiteral("Das Feld '%1' wurde nicht gefunden.")
+                                              .arg(NameAfterColon(engine)));
+        if (engine.contains(QLatin1String("syntax error")) ||
+            engine.contains(QLatin1String("incomplete input")) ||
+            engine.contains(QLatin1String("unrecognized token")))
+            throw Error(errSyntax, QStringLiteral("Syntaxfehler in der Abfrage: %1")
+                                       .arg(QString::fromUtf8(sql).trimmed()));
+        break;
+    default:
+        break;
+    }
+    throw Error(errReserved, engine.isEmpty() ? QString::fromUtf8(sqlite3_errstr(rc)) : engine);
+}
+
+sqlite3_stmt* Connection::Acquire(const QByteArray& sql, const std::vector<Value>& params) {
+    sqlite3_stmt* stmt = nullptr;
+    const std::string key(sql.constData(), static_cast<std::size_t>(sql.size()));
+    auto found = m_cache.find(key);
+    if (found != m_cache.end()) {
+        // Taken out while in use, so a nested use of the same text prepares its own.
+        stmt = found->second;
+        m_cache.erase(found);
+        ++m_reused;
+    } else {
+        const int rc = sqlite3_prepare_v2(m_db, sql.constData(), static_cast<int>(sql.size()),
+                                          &stmt, nullptr);
+        if (rc != SQLITE_OK) {
+            sqlite3_finalize(stmt);
+            Fail(rc, sql);
+        }
+        ++m_prepared;
+    }
+    if (sqlite3_bind_parameter_count(stmt) != static_cast<int>(params.size())) {
+        sqlite3_finalize(stmt);
+        throw Error(errSyntax, QStringLiteral("Syntaxfehler in der Abfrage: %1")
+                                   .arg(QString::fromUtf8(sql).trimmed()));
+    }
+    for (std::size_t i = 0; i < params.size(); ++i)
+        BindValue(stmt, static_cast<int>(i) + 1, params[i]);
+    return stmt;
+}
+
+void Connection::Release(sqlite3_stmt* stmt) {
+    if (!stmt)
+        return;
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    const std::string key(sqlite3_sql(stmt));
+    if (m_cache.size() >= kCacheLimit || m_cache.count(key)) {
+        sqlite3_finalize(stmt);
+        return;
+    }
+    m_cache.emplace(key, stmt);
+}
+
+void Connection::Finish(sqlite3_stmt* stmt, int rc, const QByteArray& sql) {
+    if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE) {
+        Release(stmt);
+        return;
+    }
+    try {
+        Fail(rc, sql);
+    } catch (...) {
+        Release(stmt);
+        throw;
+    }
+}
+
+void Connection::Exec(const QByteArray& sql) {
+    char* message = nullptr;
+    const int rc = sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, &message);
+    sqlite3_free(message);
+    if (rc != SQLITE_OK)
+        Fail(rc, sql);
+}
+
+const TableInfo& Connection::Table(const QString& name) {
+    const std::string key = name.toLower().toStdString();
+    auto found = m_tables.find(key);
+    if (found != m_tables.end())
+        return *found->second;
+
+    auto info = std::make_unique<TableInfo>();
+    info->name = name.toLower();
+    QString quoted = info->name;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    const QByteArray sql = "PRAGMA table_info(\"" + quoted.toUtf8() + "\")";
+    sqlite3_stmt* stmt = Acquire(sql, {});
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        ColumnInfo column;
+        column.name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
+        const QString type =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 2)))
+                .toUpper();
+        column.yesNo = type == QLatin1String("BOOLEAN") || type == QLatin1String("YESNO") ||
+                       type == QLatin1String("BIT");
+        column.counter = sqlite3_column_int(stmt, 5) == 1 && type == QLatin1String("INTEGER");
+        if (column.counter)
+            info->counterColumn = static_cast<int>(info->columns.size());
+        info->columns.push_back(column);
+    }
+    Finish(stmt, rc, sql);
+    if (info->columns.empty())
+        throw Error(errTableNotFound, QStringLiteral("Die Tabelle '%1' wurde nicht gefunden.").arg(name));
+    return *m_tables.emplace(key, std::move(info)).first->second;
+}
+
+Value ReadColumn(sqlite3_stmt* stmt, int i, ColumnRead how) {
+    switch (sqlite3_column_type(stmt, i)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER: {
+        const sqlite3_int64 v = sqlite3_column_int64(stmt, i);
+        if (how == ColumnRead::YesNo)
+            return Value(v != 0);
+        if (v >= std::numeric_limits<std::int32_t>::min() &&
+            v <= std::numeric_limits<std::int32_t>::max())
+            return Value(static_cast<int>(v));
+        return Value(static_cast<double>(v));
+    }
+    case SQLITE_FLOAT: {
+        const double d = sqlite3_column_double(stmt, i);
+        if (how == ColumnRead::YesNo)
+            return Value(d != 0);
+        return Value(d);
+    }
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+        return Value(QString::fromUtf8(text, sqlite3_column_bytes(stmt, i)));
+    }
+    }
+}
+
+void BindValue(sqlite3_stmt* stmt, int index, const Value& value) {
+    struct Visitor {
+        sqlite3_stmt* stmt;
+        int index;
+        void operator()(std::monostate) const { sqlite3_bind_null(stmt, index); }
+        void operator()(bool b) const { sqlite3_bind_int(stmt, index, b ? 1 : 0); }
+        void operator()(std::int32_t i) const { sqlite3_bind_int(stmt, index, i); }
+        void operator()(double d) const { sqlite3_bind_double(stmt, index, d); }
+        void operator()(const QString& s) const {
+            const QByteArray utf8 = s.toUtf8();
+            sqlite3_bind_text(stmt, index, utf8.constData(), static_cast<int>(utf8.size()),
+                              SQLITE_TRANSIENT);
+        }
+    };
+    std::visit(Visitor{stmt, index}, value.Raw());
+}
+
+} // namespace dao

@@ -1,0 +1,411 @@
+#include "dao/Dao.h"
+
+#include "dao/Connection.h"
+#include "dao/Dialect.h"
+
+#include <sqlite3.h>
+
+#include <limits>
+
+namespace dao {
+
+namespace {
+
+[[noreturn]] void NoCurrentRecord() {
+    throw Error(errNoCurrentRecord, QStringLiteral("Kein aktueller Datensatz."));
+}
+
+[[noreturn]] void ObjectGone() {
+    throw Error(3420, QStringLiteral("Das Objekt ist ungültig oder nicht mehr geöffnet."));
+}
+
+} // namespace
+
+struct RecordsetState {
+    std::shared_ptr<Connection> connection;
+    QStringList names;
+    int columns = 0;
+    std::vector<Value> cells; // rows * columns
+    std::vector<sqlite3_int64> rowids;
+    std::vector<char> deleted;
+    int rows = 0;
+    int position = 0; // -1 before the first row, rows after the last
+    bool closed = false;
+
+    // Set for a record set over exactly one table: it can add and delete.
+    QString table;
+    const TableInfo* info = nullptr;
+    std::vector<int> tableColumn; // record-set column -> table column, -1 for none
+
+    bool adding = false;
+    std::vector<Value> buffer; // one value per table column while adding
+    std::vector<char> assigned;
+
+    bool Current() const { return position >= 0 && position < rows; }
+    void SkipDeletedForward() {
+        while (position < rows && deleted[static_cast<std::size_t>(position)])
+            ++position;
+    }
+    void SkipDeletedBackward() {
+        while (position >= 0 && deleted[static_cast<std::size_t>(position)])
+            --position;
+    }
+    bool Empty() const {
+        for (char d : deleted)
+            if (!d)
+                return false;
+        return true;
+    }
+};
+
+// ---------------------------------------------------------------- Field
+
+Value Field::Get() const {
+    const RecordsetState& s = *m_state;
+    if (s.closed)
+        ObjectGone();
+    if (s.adding) {
+        const int column = s.tableColumn[static_cast<std::size_t>(m_index)];
+        return column < 0 ? Value() : s.buffer[static_cast<std::size_t>(column)];
+    }
+    if (!s.Current())
+        NoCurrentRecord();
+    if (s.deleted[static_cast<std::size_t>(s.position)])
+        throw Error(errRecordDeleted, QStringLiteral("Der Datensatz ist gelöscht."));
+    return s.cells[static_cast<std::size_t>(s.position * s.columns + m_index)];
+}
+
+void Field::Set(const Value& value) {
+    RecordsetState& s = *m_state;
+    if (s.closed)
+        ObjectGone();
+    if (!s.adding)
+        throw Error(errUpdateWithoutAddNew,
+                    QStringLiteral("Ein Feld kann nur nach AddNew beschrieben werden."));
+    const int column = s.tableColumn[static_cast<std::size_t>(m_index)];
+    const ColumnInfo* info =
+        column < 0 ? nullptr : &s.info->columns[static_cast<std::size_t>(column)];
+    if (!info || info->counter)
+        throw Error(3164, QStringLiteral("Das Feld '%1' kann nicht beschrieben werden.")
+                              .arg(s.names.at(m_index)));
+    s.buffer[static_cast<std::size_t>(column)] =
+        (info->yesNo && !value.IsNull()) ? Value(value.ToBool()) : value;
+    s.assigned[static_cast<std::size_t>(column)] = 1;
+}
+
+QString Field::Name() const { return m_state->names.at(m_index); }
+
+// ---------------------------------------------------------------- Recordset
+
+RecordsetState& Recordset::Checked() const {
+    if (!m_state || m_state->closed)
+        ObjectGone();
+    return *m_state;
+}
+
+bool Recordset::Eof() const {
+    const RecordsetState& s = Checked();
+    return s.rows == 0 || s.position >= s.rows;
+}
+
+bool Recordset::Bof() const {
+    const RecordsetState& s = Checked();
+    return s.rows == 0 || s.position < 0;
+}
+
+int Recordset::RecordCount() const { return Checked().rows; }
+
+void Recordset::MoveFirst() {
+    RecordsetState& s = Checked();
+    if (s.rows == 0 || s.Empty())
+        NoCurrentRecord();
+    s.adding = false;
+    s.position = 0;
+    s.SkipDeletedForward();
+}
+
+void Recordset::MoveLast() {
+    RecordsetState& s = Checked();
+    if (s.rows == 0 || s.Empty())
+        NoCurrentRecord();
+    s.adding = false;
+    s.position = s.rows - 1;
+    s.SkipDeletedBackward();
+}
+
+void Recordset::MoveNext() {
+    RecordsetState& s = Checked();
+    if (s.rows == 0 || s.position >= s.rows)
+        NoCurrentRecord();
+    s.adding = false;
+    ++s.position;
+    s.SkipDeletedForward();
+}
+
+void Recordset::MovePrevious() {
+    RecordsetState& s = Checked();
+    if (s.rows == 0 || s.position < 0)
+        NoCurrentRecord();
+    s.adding = false;
+    --s.position;
+    s.SkipDeletedBackward();
+}
+
+int Recordset::FieldCount() const { return Checked().columns; }
+
+Field Recordset::Fields(int position) const {
+    const RecordsetState& s = Checked();
+    if (position < 0 || position >= s.columns)
+        throw Error(errFieldNotFound,
+                    QStringLiteral("Das Feld Nummer %1 ist in diesem Datensatz nicht vorhanden.")
+                        .arg(position));
+    return Field(m_state, position);
+}
+
+Field Recordset::Fields(const QString& name) const {
+    const RecordsetState& s = Checked();
+    for (int i = 0; i < s.columns; ++i)
+        if (s.names.at(i).compare(name, Qt::CaseInsensitive) == 0)
+            return Field(m_state, i);
+    throw Error(errFieldNotFound,
+                QStringLiteral("Das Feld '%1' ist in diesem Datensatz nicht vorhanden.").arg(name));
+}
+
+namespace {
+
+void RequireUpdatable(const RecordsetState& s) {
+    if (!s.info)
+        throw Error(errNotUpdatable,
+                    QStringLiteral("Diese Datensatzgruppe kann nicht geändert werden: Sie beruht "
+                                   "nicht auf genau einer Tabelle."));
+}
+
+// The counter the next record of the table receives: one more than any number
+// the table has ever given out.
+int NextCounter(Connection& connection, const TableInfo& info) {
+    QString quoted = info.name;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    const QByteArray sql =
+        "SELECT max(ifnull((SELECT seq FROM sqlite_sequence WHERE name = ?), 0), "
+        "ifnull((SELECT max(_rowid_) FROM \"" +
+        quoted.toUtf8() + "\"), 0)) + 1";
+    sqlite3_stmt* stmt = connection.Acquire(sql, {Value(info.name)});
+    const int rc = sqlite3_step(stmt);
+    const sqlite3_int64 next = rc == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : 0;
+    connection.Finish(stmt, rc, sql);
+    if (next > std::numeric_limits<std::int32_t>::max())
+        throw Error(errReserved, QStringLiteral("Der Zähler der Tabelle '%1' ist erschöpft.")
+                                     .arg(info.name));
+    return static_cast<int>(next);
+}
+
+} // namespace
+
+void Recordset::AddNew() {
+    RecordsetState& s = Checked();
+    RequireUpdatable(s);
+    const std::size_t n = s.info->columns.size();
+    s.buffer.assign(n, Value());
+    s.assigned.assign(n, 0);
+    if (s.info->counterColumn >= 0) {
+        const auto counter = static_cast<std::size_t>(s.info->counterColumn);
+        s.buffer[counter] = Value(NextCounter(*s.connection, *s.info));
+        s.assigned[counter] = 1;
+    }
+    s.adding = true;
+}
+
+void Recordset::CancelUpdate() { Checked().adding = false; }
+
+void Recordset::Update() {
+    RecordsetState& s = Checked();
+    if (!s.adding)
+        throw Error(errUpdateWithoutAddNew,
+                    QStringLiteral("Update ohne vorheriges AddNew ist nicht möglich."));
+    QByteArray columns;
+    QByteArray marks;
+    std::vector<Value> values;
+    for (std::size_t i = 0; i < s.info->columns.size(); ++i) {
+        if (!s.assigned[i])
+            continue;
+        QString name = s.info->columns[i].name;
+        name.replace(QLatin1Char('"'), QLatin1String("\"\""));
+        if (!values.empty()) {
+            columns += ", ";
+            marks += ", ";
+        }
+        columns += "\"" + name.toUtf8() + "\"";
+        marks += "?";
+        values.push_back(s.buffer[i]);
+    }
+    QString table = s.info->name;
+    table.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    const QByteArray sql = values.empty()
+                               ? "INSERT INTO \"" + table.toUtf8() + "\" DEFAULT VALUES"
+                               : "INSERT INTO \"" + table.toUtf8() + "\" (" + columns +
+                                     ") VALUES (" + marks + ")";
+    sqlite3_stmt* stmt = s.connection->Acquire(sql, values);
+    s.connection->Finish(stmt, sqlite3_step(stmt), sql); // on failure the record stays pending
+    s.adding = false;
+}
+
+void Recordset::Delete() {
+    RecordsetState& s = Checked();
+    RequireUpdatable(s);
+    s.adding = false;
+    if (!s.Current())
+        NoCurrentRecord();
+    const auto row = static_cast<std::size_t>(s.position);
+    if (s.deleted[row])
+        throw Error(errRecordDeleted, QStringLiteral("Der Datensatz ist bereits gelöscht."));
+    QString table = s.info->name;
+    table.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    const QByteArray sql = "DELETE FROM \"" + table.toUtf8() + "\" WHERE _rowid_ = ?";
+    const sqlite3_int64 rowid = s.rowids[row];
+    const Value key = rowid == static_cast<std::int32_t>(rowid)
+                          ? Value(static_cast<int>(rowid))
+                          : Value(static_cast<double>(rowid));
+    sqlite3_stmt* stmt = s.connection->Acquire(sql, {key});
+    s.connection->Finish(stmt, sqlite3_step(stmt), sql);
+    s.deleted[row] = 1;
+}
+
+void Recordset::Close() {
+    if (!m_state || m_state->closed)
+        return;
+    m_state->closed = true;
+    m_state->cells.clear();
+    m_state->cells.shrink_to_fit();
+    m_state->connection.reset();
+}
+
+// ---------------------------------------------------------------- Database
+
+Database::Database(std::shared_ptr<Connection> connection, QString name)
+    : m_connection(std::move(connection)), m_name(std::move(name)) {}
+
+Database::~Database() = default;
+
+namespace {
+Connection& Live(const std::shared_ptr<Connection>& connection) {
+    if (!connection)
+        ObjectGone();
+    return *connection;
+}
+} // namespace
+
+Recordset Database::OpenRecordset(const QString& statement) {
+    Connection& connection = Live(m_connection);
+    const Translation translation = Translate(statement, true);
+    auto state = std::make_shared<RecordsetState>();
+    state->connection = m_connection;
+
+    sqlite3_stmt* stmt = connection.Acquire(translation.sql, translation.params);
+    const int first = translation.updatableTable.isEmpty() ? 0 : 1; // hidden row id
+    const int total = sqlite3_column_count(stmt);
+    state->columns = total - first;
+    std::vector<ColumnRead> reads;
+    for (int i = first; i < total; ++i) {
+        state->names << QString::fromUtf8(sqlite3_column_name(stmt, i));
+        const char* declared = sqlite3_column_decltype(stmt, i);
+        const bool yesNo = declared && (qstricmp(declared, "BOOLEAN") == 0 ||
+                                        qstricmp(declared, "YESNO") == 0 ||
+                                        qstricmp(declared, "BIT") == 0);
+        reads.push_back(yesNo ? ColumnRead::YesNo : ColumnRead::Plain);
+    }
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        if (first)
+            state->rowids.push_back(sqlite3_column_int64(stmt, 0));
+        for (int i = first; i < total; ++i)
+            state->cells.push_back(ReadColumn(stmt, i, reads[static_cast<std::size_t>(i - first)]));
+        ++state->rows;
+    }
+    connection.Finish(stmt, rc, translation.sql);
+    state->deleted.assign(static_cast<std::size_t>(state->rows), 0);
+
+    if (first) {
+        state->table = translation.updatableTable;
+        state->info = &connection.Table(state->table);
+        for (const QString& name : state->names)
+            state->tableColumn.push_back(state->info->IndexOf(name));
+    }
+    return Recordset(std::move(state));
+}
+
+void Database::Execute(const QString& statement) {
+    Connection& connection = Live(m_connection);
+    const Translation translation = Translate(statement, false);
+    sqlite3_stmt* stmt = connection.Acquire(translation.sql, translation.params);
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    }
+    connection.Finish(stmt, rc, translation.sql);
+}
+
+void Database::BeginTrans() {
+    Live(m_connection).Exec("SAVEPOINT velkor");
+    ++m_depth;
+}
+
+void Database::CommitTrans() {
+    if (m_depth == 0)
+        throw Error(3034, QStringLiteral("Commit ohne vorheriges BeginTrans."));
+    Live(m_connection).Exec("RELEASE SAVEPOINT velkor");
+    --m_depth;
+}
+
+void Database::Rollback() {
+    if (m_depth == 0)
+        throw Error(3034, QStringLiteral("Rollback ohne vorheriges BeginTrans."));
+    Connection& connection = Live(m_connection);
+    --m_depth;
+    connection.Exec("ROLLBACK TO SAVEPOINT velkor");
+    connection.Exec("RELEASE SAVEPOINT velkor");
+}
+
+int Database::TransactionDepth() const { return m_depth; }
+
+void Database::Close() { m_connection.reset(); }
+
+void Database::ExecuteScript(const QByteArray& engineSql) { Live(m_connection).Exec(engineSql); }
+
+int Database::PreparedStatementCount() const { return Live(m_connection).Prepared(); }
+int Database::StatementReuseCount() const { return Live(m_connection).Reused(); }
+
+// ---------------------------------------------------------------- Workspace
+
+Workspace::Workspace(QString name, QString user, QString password)
+    : m_name(std::move(name)), m_user(std::move(user)), m_password(std::move(password)) {}
+
+namespace {
+// The password of a connect text such as ";pwd=geheim".
+QString PasswordOf(const QString& connect) {
+    const QStringList parts = connect.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        const int eq = part.indexOf(QLatin1Char('='));
+        if (eq > 0 && part.left(eq).trimmed().compare(QLatin1String("pwd"), Qt::CaseInsensitive) == 0)
+            return part.mid(eq + 1);
+    }
+    return {};
+}
+} // namespace
+
+std::shared_ptr<Database> Workspace::OpenDatabase(const QString& path, bool exclusive,
+                                                  bool readOnly, const QString& connect) {
+    auto connection =
+        std::make_shared<Connection>(path, PasswordOf(connect), readOnly, exclusive, false);
+    return std::shared_ptr<Database>(new Database(std::move(connection), path));
+}
+
+std::shared_ptr<Database> Workspace::CreateDatabase(const QString& path, const QString& connect) {
+    auto connection = std::make_shared<Connection>(path, PasswordOf(connect), false, false, true);
+    return std::shared_ptr<Database>(new Database(std::move(connection), path));
+}
+
+std::shared_ptr<Workspace> CreateWorkspace(const QString& name, const QString& user,
+                                           const QString& password) {
+    return std::make_shared<Workspace>(name, user, password);
+}
+
+} // namespace dao

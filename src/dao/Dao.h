@@ -1,0 +1,155 @@
+#pragma once
+// The store in the shape of the classic data access objects: a workspace opens
+// the database file; the database opens record sets from statement text; a
+// record set walks its rows, reads and writes fields, adds and deletes records.
+// Every failure throws dao::Error with its classic number.
+
+#include "dao/Error.h"
+#include "dao/Value.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace dao {
+
+class Connection;      // the engine connection behind a database
+struct RecordsetState; // rows, cursor and edit buffer of a record set
+
+// One field of the current record (or of the record being added).
+class Field {
+public:
+    dao::Value Get() const;
+    void Set(const dao::Value& value);
+    Field& operator=(const dao::Value& value) {
+        Set(value);
+        return *this;
+    }
+    operator dao::Value() const { return Get(); }
+
+    QString Name() const;
+    bool IsNull() const { return Get().IsNull(); }
+    QString ToText() const { return Get().ToText(); }
+    int ToInt() const { return Get().ToInt(); }
+    bool ToBool() const { return Get().ToBool(); }
+
+private:
+    friend class Recordset;
+    Field(std::shared_ptr<RecordsetState> state, int index)
+        : m_state(std::move(state)), m_index(index) {}
+    std::shared_ptr<RecordsetState> m_state;
+    int m_index;
+};
+
+// A record set: the rows of one statement, read when it is opened, with a
+// cursor. Copies share one record set, as object references do.
+class Recordset {
+public:
+    Recordset() = default;
+
+    bool Eof() const;
+    bool Bof() const;
+    void MoveFirst();
+    void MoveNext();
+    void MovePrevious();
+    void MoveLast();
+    int RecordCount() const;
+
+    int FieldCount() const;
+    Field Fields(int position) const;
+    Field Fields(const QString& name) const;
+
+    void AddNew();
+    void Update();
+    void CancelUpdate();
+    void Delete();
+    void Close();
+
+private:
+    friend class Database;
+    explicit Recordset(std::shared_ptr<RecordsetState> state) : m_state(std::move(state)) {}
+    RecordsetState& Checked() const;
+    std::shared_ptr<RecordsetState> m_state;
+};
+
+class Database {
+public:
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    Recordset OpenRecordset(const QString& statement);
+    // Runs an action statement (INSERT, DELETE, UPDATE) in the dialect.
+    void Execute(const QString& statement);
+
+    // Transactions nest; a transaction not committed is rolled back.
+    void BeginTrans();
+    void CommitTrans();
+    void Rollback();
+    int TransactionDepth() const;
+
+    void Close();
+    QString Name() const { return m_name; }
+
+    // Runs engine SQL (several statements) untranslated. Only for the tool
+    // that writes a new database file; the program never alters tables.
+    void ExecuteScript(const QByteArray& engineSql);
+
+    // Statements prepared so far and reused (for tests and measurements).
+    int PreparedStatementCount() const;
+    int StatementReuseCount() const;
+
+private:
+    friend class Workspace;
+    Database(std::shared_ptr<Connection> connection, QString name);
+    std::shared_ptr<Connection> m_connection;
+    QString m_name;
+    int m_depth = 0;
+};
+
+// Rolls back unless committed.
+class Transaction {
+public:
+    explicit Transaction(Database& db) : m_db(&db) { m_db->BeginTrans(); }
+    ~Transaction() {
+        if (m_db) {
+            try {
+                m_db->Rollback();
+            } catch (...) {
+            }
+        }
+    }
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void Commit() {
+        m_db->CommitTrans();
+        m_db = nullptr;
+    }
+
+private:
+    Database* m_db;
+};
+
+class Workspace {
+public:
+    Workspace(QString name, QString user, QString password);
+
+    // connect: ";pwd=<password>" (empty for a file without password).
+    std::shared_ptr<Database> OpenDatabase(const QString& path, bool exclusive = false,
+                                           bool readOnly = false, const QString& connect = {});
+    // Writes a new, empty database file; fails with 3204 when it exists.
+    std::shared_ptr<Database> CreateDatabase(const QString& path, const QString& connect);
+
+    QString Name() const { return m_name; }
+    QString UserName() const { return m_user; }
+
+private:
+    QString m_name;
+    QString m_user;
+    QString m_password;
+};
+
+std::shared_ptr<Workspace> CreateWorkspace(const QString& name, const QString& user,
+                                           const QString& password);
+
+} // namespace dao

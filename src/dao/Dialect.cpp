@@ -1,0 +1,211 @@
+#include "dao/Dialect.h"
+
+#include "dao/Error.h"
+
+#include <QSet>
+
+namespace dao {
+
+namespace {
+
+enum class Kind { Space, Word, Literal, Number, Bracket, Symbol };
+
+struct Token {
+    Kind kind;
+    QString text; // engine text of the token
+    int depth;    // parenthesis depth
+};
+
+bool IsWordStart(QChar c) { return c.isLetter() || c == QLatin1Char('_'); }
+bool IsWordPart(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_') || c.isMark(); }
+
+bool IsComparison(const QString& s) {
+    return s == QLatin1String("=") || s == QLatin1String("<") || s == QLatin1String(">") ||
+           s == QLatin1String("<>") || s == QLatin1String("<=") || s == QLatin1String(">=") ||
+           s == QLatin1String("!=");
+}
+
+[[noreturn]] void SyntaxError(const QString& statement) {
+    throw Error(errSyntax,
+                QStringLiteral("Syntaxfehler in der Abfrage: %1").arg(statement.trimmed()));
+}
+
+// Reads a quoted piece starting at i (the opening quote), doubled closing
+// quotes standing for one. Returns the content; i ends behind the closing quote.
+QString ReadQuoted(const QString& s, qsizetype& i, QChar close, bool doubledEscape) {
+    QString out;
+    ++i;
+    while (i < s.size()) {
+        const QChar c = s.at(i);
+        if (c == close) {
+            if (doubledEscape && i + 1 < s.size() && s.at(i + 1) == close) {
+                out += close;
+                i += 2;
+                continue;
+            }
+            ++i;
+            return out;
+        }
+        out += c;
+        ++i;
+    }
+    SyntaxError(s);
+}
+
+QString QuoteIdentifier(const QString& name) {
+    QString out = name;
+    out.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + out + QLatin1Char('"');
+}
+
+const QSet<QString>& AggregateFunctions() {
+    static const QSet<QString> set = {QStringLiteral("count"), QStringLiteral("sum"),
+                                      QStringLiteral("avg"),   QStringLiteral("min"),
+                                      QStringLiteral("max"),   QStringLiteral("first"),
+                                      QStringLiteral("last")};
+    return set;
+}
+
+// The one table of "SELECT <columns> FROM <table> [alias] [WHERE ...] [ORDER BY ...]"
+// without joins, grouping, DISTINCT or aggregates; empty otherwise.
+QString SingleTable(const std::vector<Token>& tokens) {
+    std::vector<const Token*> t;
+    for (const Token& tok : tokens)
+        if (tok.kind != Kind::Space)
+            t.push_back(&tok);
+    if (t.empty() || t[0]->kind != Kind::Word || t[0]->text != QLatin1String("select"))
+        return {};
+    qsizetype from = -1;
+    for (qsizetype i = 1; i < static_cast<qsizetype>(t.size()); ++i) {
+        const Token& tok = *t[i];
+        if (tok.depth != 0)
+            continue;
+        if (tok.kind == Kind::Word) {
+            if (tok.text == QLatin1String("distinct") || tok.text == QLatin1String("group") ||
+                tok.text == QLatin1String("join") || tok.text == QLatin1String("union") ||
+                tok.text == QLatin1String("having"))
+                return {};
+            if (AggregateFunctions().contains(tok.text) && i + 1 < static_cast<qsizetype>(t.size()) &&
+                t[i + 1]->text == QLatin1String("("))
+                return {};
+            if (tok.text == QLatin1String("from") && from < 0)
+                from = i;
+        }
+        if (from >= 0 && tok.kind == Kind::Symbol && tok.text == QLatin1String(","))
+            return {}; // FROM a, b
+        if (tok.kind == Kind::Symbol && tok.text == QLatin1String("("))
+            if (from >= 0 && i == from + 1)
+                return {}; // sub-select as source
+    }
+    if (from < 0 || from + 1 >= static_cast<qsizetype>(t.size()))
+        return {};
+    const Token& table = *t[from + 1];
+    if (table.kind == Kind::Word)
+        return table.text;
+    if (table.kind == Kind::Bracket) // "quoted" engine identifier
+        return table.text.mid(1, table.text.size() - 2).replace(QLatin1String("\"\""),
+                                                                QLatin1String("\""));
+    return {};
+}
+
+} // namespace
+
+Translation Translate(const QString& s, bool withRowId) {
+    Translation result;
+    std::vector<Token> tokens;
+    tokens.reserve(32);
+    int depth = 0;
+    QString lastSignificant; // text of the previous non-space token
+
+    qsizetype i = 0;
+    while (i < s.size()) {
+        const QChar c = s.at(i);
+        if (c.isSpace()) {
+            const qsizetype start = i;
+            while (i < s.size() && s.at(i).isSpace())
+                ++i;
+            tokens.push_back({Kind::Space, s.mid(start, i - start), depth});
+            continue;
+        }
+        if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            result.params.emplace_back(ReadQuoted(s, i, c, true));
+            tokens.push_back({Kind::Literal, QStringLiteral("?"), depth});
+            lastSignificant = QStringLiteral("?");
+            continue;
+        }
+        if (c == QLatin1Char('[')) {
+            const QString name = ReadQuoted(s, i, QLatin1Char(']'), false);
+            tokens.push_back({Kind::Bracket, QuoteIdentifier(name.toLower()), depth});
+            lastSignificant = name;
+            continue;
+        }
+        if (IsWordStart(c)) {
+            const qsizetype start = i;
+            while (i < s.size() && IsWordPart(s.at(i)))
+                ++i;
+            QString word = s.mid(start, i - start).toLower();
+            // Yes/no constants of the dialect.
+            if (word == QLatin1String("true"))
+                tokens.push_back({Kind::Number, QStringLiteral("1"), depth});
+            else if (word == QLatin1String("false"))
+                tokens.push_back({Kind::Number, QStringLiteral("0"), depth});
+            else
+                tokens.push_back({Kind::Word, word, depth});
+            lastSignificant = tokens.back().text;
+            continue;
+        }
+        if (c.isDigit()) {
+            const qsizetype start = i;
+            while (i < s.size() && (s.at(i).isDigit() || s.at(i) == QLatin1Char('.')))
+                ++i;
+            const QString number = s.mid(start, i - start);
+            bool ok = false;
+            const int value = number.toInt(&ok);
+            // A whole number compared with a field is a value: bind it. Other
+            // numbers (ORDER BY 1, arithmetic) stay in the text.
+            if (ok && IsComparison(lastSignificant)) {
+                result.params.emplace_back(value);
+                tokens.push_back({Kind::Literal, QStringLiteral("?"), depth});
+            } else {
+                tokens.push_back({Kind::Number, number, depth});
+            }
+            lastSignificant = number;
+            continue;
+        }
+        // Operators and punctuation.
+        QString symbol(c);
+        if ((c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('!')) &&
+            i + 1 < s.size()) {
+            const QChar n = s.at(i + 1);
+            if (n == QLatin1Char('=') || (c == QLatin1Char('<') && n == QLatin1Char('>')))
+                symbol += n;
+        }
+        i += symbol.size();
+        if (symbol == QLatin1String("("))
+            ++depth;
+        tokens.push_back({Kind::Symbol, symbol == QLatin1String("&") ? QStringLiteral("||") : symbol,
+                          depth});
+        if (symbol == QLatin1String(")"))
+            --depth;
+        lastSignificant = symbol;
+    }
+
+    result.updatableTable = SingleTable(tokens);
+    if (!withRowId)
+        result.updatableTable.clear();
+
+    QString out;
+    out.reserve(s.size() + 16);
+    bool rowidInserted = !withRowId || result.updatableTable.isEmpty();
+    for (const Token& tok : tokens) {
+        out += tok.text;
+        if (!rowidInserted && tok.kind == Kind::Word && tok.text == QLatin1String("select")) {
+            out += QLatin1String(" _rowid_,");
+            rowidInserted = true;
+        }
+    }
+    result.sql = out.toUtf8();
+    return result;
+}
+
+} // namespace dao

@@ -1,0 +1,30 @@
+#pragma once
+// Translation of the program's statement dialect into the engine's SQL.
+//
+// The dialect writes text literals in double quotes (a doubled "" inside
+// stands for one quote), names result columns with [brackets], spells names
+// in any case (umlauts included) and upper-cases with ucase()/Ucase(). The
+// translation turns every literal into a bound parameter, so statements that
+// differ only in their values share one prepared statement.
+
+#include "dao/Value.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace dao {
+
+struct Translation {
+    QByteArray sql;            // engine SQL (UTF-8), literals replaced by ?
+    std::vector<Value> params; // the literals, in order
+    // The table of a plain SELECT over exactly one table (lower case), or
+    // empty: only such a record set can add and delete records. With withRowId
+    // its SQL then starts with the hidden row id as first column.
+    QString updatableTable;
+};
+
+// Throws dao::Error 3075 on an unterminated literal or bracket.
+Translation Translate(const QString& statement, bool withRowId);
+
+} // namespace dao

@@ -1,0 +1,217 @@
+// Cursor rules, adding and deleting records, and the failures each raises.
+
+#include "TempDatabase.h"
+
+#include <gtest/gtest.h>
+
+using dao::Recordset;
+
+namespace {
+
+// Runs f and returns the error number it throws (0 when it throws nothing).
+template <class F> int ErrorOf(F&& f) {
+    try {
+        f();
+    } catch (const dao::Error& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(Recordset, CursorRulesOnEmptyAndFilledSets) {
+    TempDatabase t;
+    auto& db = t.Db();
+
+    Recordset empty = db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE nr = -5"));
+    EXPECT_TRUE(empty.Eof());
+    EXPECT_TRUE(empty.Bof());
+    EXPECT_EQ(ErrorOf([&] { empty.MoveFirst(); }), 3021);
+    EXPECT_EQ(ErrorOf([&] { empty.MoveNext(); }), 3021);
+    EXPECT_EQ(ErrorOf([&] { empty.MovePrevious(); }), 3021);
+    EXPECT_EQ(ErrorOf([&] { empty.Fields(0).Get(); }), 3021);
+
+    Recordset three = db.OpenRecordset(QStringLiteral("SELECT nr FROM cocktails WHERE nr <= 3 ORDER BY nr"));
+    ASSERT_EQ(three.RecordCount(), 3);
+    EXPECT_EQ(three.Fields(0).ToInt(), 1); // positioned on the first row when opened
+    three.MoveNext();
+    three.MoveNext();
+    EXPECT_EQ(three.Fields(0).ToInt(), 3);
+    three.MoveNext();
+    EXPECT_TRUE(three.Eof());
+    EXPECT_EQ(ErrorOf([&] { three.Fields(0).Get(); }), 3021);
+    EXPECT_EQ(ErrorOf([&] { three.MoveNext(); }), 3021);
+    three.MovePrevious(); // from past-the-end back to the last row
+    EXPECT_FALSE(three.Eof());
+    EXPECT_EQ(three.Fields(0).ToInt(), 3);
+    three.MoveFirst();
+    three.MovePrevious();
+    EXPECT_TRUE(three.Bof());
+    EXPECT_EQ(ErrorOf([&] { three.MovePrevious(); }), 3021);
+
+    EXPECT_EQ(ErrorOf([&] { three.Fields(QStringLiteral("nix")); }), 3265);
+    EXPECT_EQ(ErrorOf([&] { three.Fields(1); }), 3265);
+    three.Close();
+    EXPECT_NE(ErrorOf([&] { three.MoveFirst(); }), 0);
+}
+
+TEST(Recordset, AddNewGivesTheCounterBeforeUpdate) {
+    TempDatabase t;
+    auto& db = t.Db();
+    Recordset last = db.OpenRecordset(QStringLiteral("SELECT nr FROM cocktails ORDER BY nr desc"));
+    const int highest = last.Fields(0).ToInt();
+
+    Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = \"NEU\" "));
+    EXPECT_EQ(ErrorOf([&] { rs.Update(); }), 3020);
+    EXPECT_EQ(ErrorOf([&] { rs.Fields(1) = QStringLiteral("x"); }), 3020);
+    rs.AddNew();
+    const int nr = rs.Fields(QStringLiteral("nr")).ToInt();
+    EXPECT_EQ(nr, highest + 1);
+    rs.Fields(1) = QStringLiteral("Neu");
+    rs.Fields(2) = QStringLiteral("Beschreibung");
+    rs.Update();
+    rs.Close();
+
+    Recordset back = db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE nr = ") +
+                                      QString::number(nr));
+    ASSERT_FALSE(back.Eof());
+    EXPECT_EQ(back.Fields(1).ToText(), QStringLiteral("Neu"));
+    EXPECT_TRUE(back.Fields(3).IsNull()); // not written: Null
+
+    // A deleted newest record does not give its number out again.
+    back.Delete();
+    Recordset again = db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails"));
+    again.AddNew();
+    EXPECT_EQ(again.Fields(0).ToInt(), nr + 1);
+    again.CancelUpdate();
+
+    // Join and grouping record sets are read-only.
+    Recordset join = db.OpenRecordset(QStringLiteral(
+        "SELECT * FROM zutaten a INNER JOIN zutatenliste b ON a.nr = b.zutat"));
+    EXPECT_EQ(ErrorOf([&] { join.AddNew(); }), 3027);
+    EXPECT_EQ(ErrorOf([&] { join.Delete(); }), 3027);
+}
+
+TEST(Recordset, DuplicateStockPairIsRefusedAndOneRowStays) {
+    TempDatabase t;
+    auto& db = t.Db();
+    const QString stock = QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = 1 AND zutat = 2");
+    const int before = t.Count(stock);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = 1 "));
+        rs.AddNew();
+        rs.Fields(0) = 1;
+        rs.Fields(1) = 2;
+        const int error = ErrorOf([&] { rs.Update(); });
+        EXPECT_EQ(error, (attempt == 0 && before == 0) ? 0 : 3022) << "attempt " << attempt;
+        rs.Close();
+    }
+    EXPECT_EQ(t.Count(stock), 1);
+}
+
+TEST(Recordset, DeleteRemovesTheCurrentRowWhichThenReadsAsDeleted) {
+    TempDatabase t;
+    auto& db = t.Db();
+    Recordset setups = db.OpenRecordset(QStringLiteral("SELECT nr FROM zutatensetup ORDER BY nr"));
+    const int setup = setups.Fields(0).ToInt();
+    const QString sql = QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = ") + QString::number(setup);
+    const int before = t.Count(sql);
+    ASSERT_GE(before, 3);
+
+    Recordset rs = db.OpenRecordset(sql);
+    rs.MoveNext(); // the second row
+    const int zutat = rs.Fields(1).ToInt();
+    rs.Delete();
+    EXPECT_FALSE(rs.Eof());
+    EXPECT_EQ(ErrorOf([&] { rs.Fields(1).Get(); }), 3167);
+    EXPECT_EQ(ErrorOf([&] { rs.Delete(); }), 3167);
+    rs.MoveNext(); // moves on to the next row that is not deleted
+    EXPECT_NE(rs.Fields(1).ToInt(), zutat);
+    rs.MovePrevious(); // skips the deleted row
+    rs.MoveNext();
+    EXPECT_NE(rs.Fields(1).ToInt(), zutat);
+    rs.Close();
+
+    EXPECT_EQ(t.Count(sql), before - 1);
+    EXPECT_EQ(t.Count(sql + QStringLiteral(" AND zutat = ") + QString::number(zutat)), 0);
+}
+
+TEST(Recordset, YesNoFieldsStoreAnyNonZeroAsTrue) {
+    TempDatabase t;
+    auto& db = t.Db();
+    Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE ucase(name) = \"TESTSAFT\" "));
+    rs.AddNew();
+    rs.Fields(1) = QStringLiteral("Testsaft");
+    rs.Fields(3) = 0;
+    rs.Fields(4) = 1;
+    const int nr = rs.Fields(0).ToInt();
+    rs.Update();
+    Recordset other = db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE ucase(name) = \"TESTSIRUP\" "));
+    other.AddNew();
+    other.Fields(1) = QStringLiteral("Testsirup");
+    other.Fields(4) = -1;
+    other.Update();
+
+    Recordset back = db.OpenRecordset(QStringLiteral("SELECT alkohol, getränk FROM zutaten WHERE nr = ") +
+                                      QString::number(nr));
+    EXPECT_EQ(back.Fields(0).Get(), dao::Value(false));
+    EXPECT_EQ(back.Fields(1).Get(), dao::Value(true));
+    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM zutaten WHERE getränk = true AND ucase(name) = \"TESTSIRUP\"")), 1);
+    Recordset unset = db.OpenRecordset(QStringLiteral("SELECT alkohol FROM zutaten WHERE ucase(name) = \"TESTSIRUP\""));
+    EXPECT_TRUE(unset.Fields(0).IsNull()); // never written: Null, neither true nor false
+}
+
+TEST(Recordset, StatementsAreFailuresWithTheirNumbers) {
+    TempDatabase t;
+    auto& db = t.Db();
+    EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT * FROM zutatn")); }), 3078);
+    EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT nam FROM zutaten")); }), 3265);
+    EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE")); }), 3075);
+    EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE name = \"offen")); }), 3075);
+    // The store refuses a second ingredient answering to the same name.
+    Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten"));
+    rs.AddNew();
+    rs.Fields(1) = QStringLiteral("WEISSER rum");
+    EXPECT_EQ(ErrorOf([&] { rs.Update(); }), 3022);
+}
+
+TEST(Recordset, TransactionsRollBackUnlessCommitted) {
+    TempDatabase t;
+    auto& db = t.Db();
+    const int before = t.Count(QStringLiteral("SELECT * FROM deko"));
+    {
+        dao::Transaction tx(db);
+        Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM deko"));
+        rs.AddNew();
+        rs.Fields(1) = QStringLiteral("Wunderkerze");
+        rs.Update();
+        EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM deko")), before + 1);
+    } // not committed
+    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM deko")), before);
+    EXPECT_EQ(db.TransactionDepth(), 0);
+    {
+        dao::Transaction tx(db);
+        db.Execute(QStringLiteral("INSERT INTO deko (name) VALUES (\"Wunderkerze\")"));
+        tx.Commit();
+    }
+    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM deko")), before + 1);
+}
+
+TEST(Recordset, RepeatedLookUpsReuseOnePreparedStatement) {
+    TempDatabase t;
+    auto& db = t.Db();
+    int prepared = 0;
+    int reused = 0;
+    for (int nr = 1; nr <= 50; ++nr) {
+        Recordset rs = db.OpenRecordset(QStringLiteral("SELECT getränk FROM zutaten WHERE nr = ") +
+                                        QString::number(nr));
+        EXPECT_EQ(rs.RecordCount(), 1) << nr;
+        if (nr == 1) {
+            prepared = db.PreparedStatementCount();
+            reused = db.StatementReuseCount();
+        }
+    }
+    EXPECT_EQ(db.PreparedStatementCount(), prepared); // the number is bound, not pasted
+    EXPECT_EQ(db.StatementReuseCount(), reused + 49);
+}

@@ -1,0 +1,34 @@
+#pragma once
+// A fresh copy of the starter Cocktails.mdb in a temporary folder, opened with
+// the program's password. Every test works on its own copy.
+
+#include "dao/Dao.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+class TempDatabase {
+public:
+    TempDatabase();
+
+    QString Folder() const { return m_dir.path(); }
+    QString Path() const { return m_dir.filePath(QStringLiteral("Cocktails.mdb")); }
+
+    // Opens (another) connection on the copy.
+    std::shared_ptr<dao::Database> Open() const;
+    dao::Database& Db() { return *m_db; }
+    std::shared_ptr<dao::Database> Shared() const { return m_db; }
+
+    // Removes every record of every table: the catalogue is empty.
+    void MakeEmpty();
+
+    // Number of records a statement finds.
+    int Count(const QString& statement);
+
+    static QString Connect();
+
+private:
+    QTemporaryDir m_dir;
+    std::shared_ptr<dao::Database> m_db;
+};
