@@ -1,0 +1,513 @@
+#include "toolkit/Controls.h"
+
+#include "toolkit/Form.h"
+#include "toolkit/Look.h"
+#include "toolkit/Trap.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <stdexcept>
+
+namespace toolkit {
+
+namespace {
+
+// Runs a stored handler (if any) through the trap.
+void Raise(const std::function<void()>& handler) {
+    if (handler) Trapped(handler)();
+}
+
+// The character code a key press types, 0 for keys that type nothing (arrows, F-keys ...).
+int KeyAsciiOf(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 0;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    return text.size() == 1 ? text.at(0).unicode() : 0;
+}
+
+int QtKeyFor(int keyAscii) {
+    switch (keyAscii) {
+    case 13:
+        return Qt::Key_Return;
+    case 27:
+        return Qt::Key_Escape;
+    case 8:
+        return Qt::Key_Backspace;
+    case 9:
+        return Qt::Key_Tab;
+    default:
+        // Qt's key codes for printable characters are the upper-case character codes.
+        return keyAscii < 32 ? static_cast<int>(Qt::Key_unknown)
+                             : static_cast<int>(QChar(keyAscii).toUpper().unicode());
+    }
+}
+
+// Offers a key press to a KeyPress handler, then hands it (or the character the handler chose
+// instead) to the control's own key handling, unless the handler swallowed it.
+void DeliverKey(QKeyEvent* event, const KeyPressHandler& handler,
+                const std::function<void(QKeyEvent*)>& base) {
+    const int original = KeyAsciiOf(*event);
+    if (!handler || original == 0) return base(event);
+    int keyAscii = original;
+    Trapped([&] { handler(keyAscii); })();
+    if (keyAscii == original || keyAscii < 0 || keyAscii > 0xFFFF) return base(event);
+    if (keyAscii == 0) return event->accept();
+    QKeyEvent replacement(QEvent::KeyPress, QtKeyFor(keyAscii), event->modifiers(),
+                          QString(QChar(keyAscii)), event->isAutoRepeat());
+    base(&replacement);
+    event->setAccepted(replacement.isAccepted());
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// ComboBox
+
+ComboBox::ComboBox(bool editable, QWidget* parent) : QComboBox(parent) {
+    setEditable(editable);
+    if (editable) {
+        // Free text stays what the user typed: no completion, no entries added by Enter.
+        setInsertPolicy(QComboBox::NoInsert);
+        setCompleter(nullptr);
+    }
+    // activated comes only from the user: a choice from the list, arrow keys, the wheel; and
+    // Enter on typed text that matches an entry, which is typing and raises no Click.
+    connect(this, &QComboBox::activated, this, [this] {
+        if (!m_typingEnter) RaiseClick();
+    });
+}
+
+void ComboBox::AddItem(const QString& item) {
+    const int index = currentIndex();
+    const QString text = currentText();
+    addItem(item);
+    // QComboBox selects the first entry put into an empty box; undo that.
+    if (currentIndex() != index) {
+        setCurrentIndex(index);
+        if (isEditable()) setEditText(text);
+    }
+}
+
+void ComboBox::Clear() {
+    clear();
+    if (isEditable()) clearEditText();
+}
+
+QString ComboBox::List(int index) const {
+    return index >= 0 && index < count() ? itemText(index) : QString();
+}
+
+int ComboBox::ListIndex() const {
+    const int index = currentIndex();
+    if (index >= 0 && isEditable() && itemText(index) != currentText()) return -1;
+    return index;
+}
+
+void ComboBox::SetListIndex(int index) {
+    if (index < -1 || index >= count())
+        throw std::out_of_range("Unzulässiger Eigenschaftswert für ListIndex");
+    if (index == ListIndex()) return;
+    setCurrentIndex(index);
+    if (isEditable()) setEditText(index >= 0 ? itemText(index) : QString());
+    RaiseClick();
+}
+
+QString ComboBox::Text() const {
+    return currentText();
+}
+
+void ComboBox::SetText(const QString& text) {
+    if (isEditable()) {
+        setEditText(text);
+        return;
+    }
+    if (text.isEmpty()) return SetListIndex(-1);
+    const int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) throw std::invalid_argument("Die Eigenschaft 'Text' ist schreibgeschützt");
+    SetListIndex(index);
+}
+
+void ComboBox::keyPressEvent(QKeyEvent* event) {
+    DeliverKey(event, m_onKeyPress, [this](QKeyEvent* e) {
+        const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        m_typingEnter = enter && isEditable();
+        QComboBox::keyPressEvent(e);
+        m_typingEnter = false;
+    });
+}
+
+void ComboBox::RaiseClick() {
+    Raise(m_onClick);
+}
+
+// ---------------------------------------------------------------------------------------------
+// ListBox
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
+    connect(this, &QListWidget::itemDoubleClicked, this, [this] { Raise(m_onDblClick); });
+}
+
+void ListBox::Silently(const std::function<void()>& change) {
+    ++m_silent;
+    change();
+    --m_silent;
+    m_last = ListIndex();
+}
+
+void ListBox::AddItem(const QString& item) {
+    Silently([&] { addItem(item); });
+}
+
+void ListBox::RemoveItem(int index) {
+    if (index < 0 || index >= count()) throw std::out_of_range("Unzulässiger Index für RemoveItem");
+    Silently([&] {
+        const bool selected = ListIndex() == index;
+        delete takeItem(index);
+        if (selected) {
+            clearSelection();
+            selectionModel()->clearCurrentIndex();
+        }
+    });
+}
+
+void ListBox::Clear() {
+    Silently([&] { clear(); });
+}
+
+QString ListBox::List(int index) const {
+    const QListWidgetItem* entry = item(index);
+    return entry ? entry->text() : QString();
+}
+
+int ListBox::ListIndex() const {
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.front().row();
+}
+
+void ListBox::SetListIndex(int index) {
+    if (index < -1 || index >= count())
+        throw std::out_of_range("Unzulässiger Eigenschaftswert für ListIndex");
+    if (index == ListIndex()) return;
+    ++m_silent;
+    if (index < 0) {
+        clearSelection();
+        selectionModel()->clearCurrentIndex();
+    } else {
+        setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+        scrollToItem(item(index));
+    }
+    --m_silent;
+    SelectionChanged();
+}
+
+QString ListBox::Text() const {
+    return List(ListIndex());
+}
+
+void ListBox::SelectionChanged() {
+    if (m_silent) return;
+    const int now = ListIndex();
+    if (now == m_last) return;
+    m_last = now;
+    Raise(m_onClick);
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    DeliverKey(event, m_onKeyPress, [this](QKeyEvent* e) { QListWidget::keyPressEvent(e); });
+}
+
+void ListBox::mousePressEvent(QMouseEvent* event) {
+    // A click below the last entry keeps the selection.
+    if (!indexAt(event->position().toPoint()).isValid()) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
+}
+
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
+                                                              const QEvent* event) const {
+    // The user cannot take the selection away (Ctrl+click on the selected entry).
+    const auto command = QListWidget::selectionCommand(index, event);
+    return command.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate
+                                                           : command;
+}
+
+// ---------------------------------------------------------------------------------------------
+// LineGrid
+
+LineGrid::LineGrid(int cols, QWidget* parent) : QTableWidget(parent) {
+    ++m_internal;
+    setColumnCount(cols < 1 ? 1 : cols);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(WindowFont()).height() + 4);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    m_col = columnCount() > 1 ? 1 : 0;
+    --m_internal;
+    SetRows(2);
+    m_row = 1;
+    ShowCurrent();
+
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
+        // The user moved the current cell (click or arrow keys).
+        if (m_internal || row < 1) return;
+        m_row = row;
+        if (col >= 1) m_col = col;
+    });
+    connect(this, &QTableWidget::cellClicked, this, [this](int row) {
+        if (row >= 1) Raise(m_onClick);
+    });
+}
+
+QTableWidgetItem* LineGrid::Cell(int row, int col) const {
+    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount())
+        throw std::out_of_range("Zeile oder Spalte außerhalb des Rasters");
+    return item(row, col);
+}
+
+void LineGrid::FillRow(int row) {
+    for (int col = 0; col < columnCount(); ++col) {
+        auto* cell = new QTableWidgetItem;
+        if (row == 0 || col == 0) {
+            cell->setFlags(Qt::ItemIsEnabled);
+            cell->setBackground(FixedCellBackground());
+        } else {
+            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        }
+        setItem(row, col, cell);
+    }
+}
+
+void LineGrid::SetRows(int rows) {
+    if (rows < 1) rows = 1;
+    const int before = rowCount();
+    if (rows == before) return;
+    ++m_internal;
+    setRowCount(rows);
+    for (int row = before; row < rows; ++row)
+        FillRow(row);
+    --m_internal;
+    if (m_row >= rows) m_row = rows - 1;
+    ShowCurrent();
+}
+
+void LineGrid::SetRow(int row) {
+    if (row < 0 || row >= rowCount()) throw std::out_of_range("Ungültiger Wert für Row");
+    m_row = row;
+    ShowCurrent();
+}
+
+void LineGrid::SetCol(int col) {
+    if (col < 0 || col >= columnCount()) throw std::out_of_range("Ungültiger Wert für Col");
+    m_col = col;
+}
+
+QString LineGrid::Text() const {
+    return TextAt(m_row, m_col);
+}
+
+void LineGrid::SetText(const QString& text) {
+    SetTextAt(m_row, m_col, text);
+}
+
+QString LineGrid::TextAt(int row, int col) const {
+    return Cell(row, col)->text();
+}
+
+void LineGrid::SetTextAt(int row, int col, const QString& text) {
+    Cell(row, col)->setText(text);
+}
+
+void LineGrid::RemoveItem(int row) {
+    if (row < 1 || row >= rowCount())
+        throw std::out_of_range("Diese Zeile kann nicht entfernt werden");
+    ++m_internal;
+    removeRow(row);
+    --m_internal;
+    if (m_row > row) --m_row;
+    if (m_row >= rowCount()) m_row = rowCount() - 1;
+    ShowCurrent();
+}
+
+void LineGrid::SetColWidth(int col, int twips) {
+    Cell(0, col);
+    setColumnWidth(col, px(twips));
+}
+
+void LineGrid::ShowCurrent() {
+    if (m_row < 1 || m_row >= rowCount()) return; // the fixed row is never shown as selected
+    ++m_internal;
+    const int col = m_col >= 1 ? m_col : (columnCount() > 1 ? 1 : 0);
+    setCurrentCell(m_row, col, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollToItem(item(m_row, col));
+    --m_internal;
+}
+
+QModelIndex LineGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // Keys never move the current cell into the fixed row or column.
+    const QModelIndex index = QTableWidget::moveCursor(action, modifiers);
+    if (!index.isValid() || rowCount() < 2) return index;
+    const int row = index.row() < 1 ? 1 : index.row();
+    const int col = index.column() < 1 && columnCount() > 1 ? 1 : index.column();
+    return model()->index(row, col);
+}
+
+void LineGrid::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (!index.isValid() || index.row() < 1) {
+        // The fixed row and the empty area below the rows do not move the current row.
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    QTableWidget::mousePressEvent(event);
+    ShowCurrent();
+}
+
+void LineGrid::mouseMoveEvent(QMouseEvent* event) {
+    // No drag selection: one row is current at a time.
+    event->accept();
+}
+
+void LineGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (!index.isValid() || index.row() < 1) return event->accept();
+    QTableWidget::mouseDoubleClickEvent(event);
+    Raise(m_onDblClick);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Factories
+
+QString CaptionName(const QString& caption) {
+    QString name;
+    name.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&') {
+            if (i + 1 < caption.size() && caption.at(i + 1) == u'&') name += u'&';
+            ++i;
+            if (i < caption.size() && caption.at(i) != u'&') name += caption.at(i);
+            continue;
+        }
+        name += caption.at(i);
+    }
+    while (!name.isEmpty() && (name.back() == u':' || name.back().isSpace()))
+        name.chop(1);
+    return name.trimmed();
+}
+
+namespace {
+
+template <class W>
+W* Put(Form* form, W* control, const QString& name, int left, int top, int width, int height) {
+    control->setObjectName(name);
+    control->setFont(WindowFont());
+    form->Place(control, left, top, width, height);
+    control->show();
+    return control;
+}
+
+void Name(QWidget* control, QLabel* caption) {
+    if (!caption) return;
+    caption->setBuddy(control);
+    control->setAccessibleName(CaptionName(caption->text()));
+}
+
+} // namespace
+
+QLabel* MakeLabel(Form* form, const QString& name, const QString& caption, int left, int top,
+                  int width, int height) {
+    auto* label = Put(form, new QLabel(caption, form), name, left, top, width, height);
+    label->setAccessibleName(CaptionName(caption));
+    return label;
+}
+
+QPushButton* MakeButton(Form* form, const QString& name, const QString& caption, int left, int top,
+                        int width, int height) {
+    auto* button = Put(form, new QPushButton(caption, form), name, left, top, width, height);
+    button->setAccessibleName(CaptionName(caption));
+    return button;
+}
+
+QCheckBox* MakeCheckBox(Form* form, const QString& name, const QString& caption, int left, int top,
+                        int width, int height) {
+    auto* box = Put(form, new QCheckBox(caption, form), name, left, top, width, height);
+    box->setAccessibleName(CaptionName(caption));
+    return box;
+}
+
+QLineEdit* MakeTextBox(Form* form, const QString& name, int left, int top, int width, int height,
+                       QLabel* caption) {
+    auto* edit = Put(form, new QLineEdit(form), name, left, top, width, height);
+    Name(edit, caption);
+    return edit;
+}
+
+QPlainTextEdit* MakeMultiLineTextBox(Form* form, const QString& name, int left, int top, int width,
+                                     int height, QLabel* caption) {
+    auto* edit = Put(form, new QPlainTextEdit(form), name, left, top, width, height);
+    edit->setTabChangesFocus(true);
+    Name(edit, caption);
+    return edit;
+}
+
+ComboBox* MakeComboBox(Form* form, const QString& name, bool editable, int left, int top, int width,
+                       int height, QLabel* caption) {
+    auto* combo = Put(form, new ComboBox(editable, form), name, left, top, width, height);
+    Name(combo, caption);
+    return combo;
+}
+
+ListBox* MakeListBox(Form* form, const QString& name, int left, int top, int width, int height,
+                     QLabel* caption) {
+    auto* list = Put(form, new ListBox(form), name, left, top, width, height);
+    Name(list, caption);
+    return list;
+}
+
+LineGrid* MakeGrid(Form* form, const QString& name, int cols, int left, int top, int width,
+                   int height, QLabel* caption) {
+    auto* grid = Put(form, new LineGrid(cols, form), name, left, top, width, height);
+    Name(grid, caption);
+    return grid;
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (!widget) continue;
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+} // namespace toolkit

@@ -1,0 +1,119 @@
+#include "toolkit/Form.h"
+
+#include "toolkit/Look.h"
+#include "toolkit/Trap.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <algorithm>
+#include <vector>
+
+namespace toolkit {
+
+namespace {
+
+std::vector<Form*>& Registry() {
+    static std::vector<Form*> forms;
+    return forms;
+}
+
+void Forget(Form* form) {
+    auto& forms = Registry();
+    forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end());
+}
+
+std::vector<QPointer<Form>> Snapshot() {
+    std::vector<QPointer<Form>> forms;
+    for (Form* form : Registry())
+        if (!form->IsUnloading()) forms.emplace_back(form);
+    return forms;
+}
+
+} // namespace
+
+Form::Form(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
+    ApplyLook(this);
+    Registry().push_back(this);
+}
+
+Form::~Form() {
+    Forget(this);
+}
+
+void Form::SetInnerSize(int widthTwips, int heightTwips) {
+    setFixedSize(px(widthTwips), px(heightTwips));
+}
+
+void Form::Place(QWidget* control, int left, int top, int width, int height) {
+    if (!control) return;
+    if (control->parentWidget() != this) control->setParent(this);
+    control->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+void Form::SetCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
+
+void Form::Show() {
+    if (m_discarded) {
+        qWarning("toolkit::Form::Show: the form %s has been unloaded", qPrintable(objectName()));
+        return;
+    }
+    if (isMinimized()) showNormal();
+    show();
+    // The offscreen platform (tests) has no stacking order and complains about raise().
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
+    activateWindow();
+}
+
+void Form::Unload() {
+    if (m_unloading) return;
+    m_unloading = true;
+    // Form_Unload may be reached from closeEvent, where nothing may be thrown into Qt.
+    Trapped([this] { Form_Unload(); })();
+    Discard();
+}
+
+void Form::Discard() {
+    if (m_discarded) return;
+    m_unloading = true;
+    m_discarded = true;
+    ForgetInstance();
+    Forget(this);
+    hide();
+    deleteLater();
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    Unload();
+    // While Form_Unload is still busy (e.g. showing a message) the window stays.
+    event->setAccepted(m_discarded);
+}
+
+void UnloadAll() {
+    // Form_Unload hooks may load further forms; unload those too, but never loop forever.
+    for (int round = 0; round < 100; ++round) {
+        const auto forms = Snapshot();
+        if (forms.empty()) return;
+        for (const auto& form : forms)
+            if (form) form->Unload();
+    }
+    DiscardAll();
+}
+
+void DiscardAll() {
+    // Forms whose Form_Unload is still running are discarded as well.
+    const std::vector<Form*> forms = Registry();
+    for (Form* form : forms)
+        form->Discard();
+}
+
+int LoadedFormCount() {
+    return static_cast<int>(Registry().size());
+}
+
+} // namespace toolkit

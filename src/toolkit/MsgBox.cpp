@@ -1,0 +1,109 @@
+#include "toolkit/MsgBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+namespace toolkit {
+
+namespace {
+
+MsgBoxResponder& Responder() {
+    static MsgBoxResponder responder;
+    return responder;
+}
+
+QMessageBox::StandardButton StandardButtonFor(int answer) {
+    switch (answer) {
+    case vbOK:
+        return QMessageBox::Ok;
+    case vbCancel:
+        return QMessageBox::Cancel;
+    case vbAbort:
+        return QMessageBox::Abort;
+    case vbRetry:
+        return QMessageBox::Retry;
+    case vbIgnore:
+        return QMessageBox::Ignore;
+    case vbYes:
+        return QMessageBox::Yes;
+    case vbNo:
+        return QMessageBox::No;
+    default:
+        return QMessageBox::NoButton;
+    }
+}
+
+int NormalisedSet(int buttons) {
+    const int set = buttons & 0xF;
+    return set <= vbRetryCancel ? set : vbOKOnly;
+}
+
+} // namespace
+
+QList<int> MsgBoxAnswers(int buttons) {
+    switch (NormalisedSet(buttons)) {
+    case vbOKCancel:
+        return {vbOK, vbCancel};
+    case vbAbortRetryIgnore:
+        return {vbAbort, vbRetry, vbIgnore};
+    case vbYesNoCancel:
+        return {vbYes, vbNo, vbCancel};
+    case vbYesNo:
+        return {vbYes, vbNo};
+    case vbRetryCancel:
+        return {vbRetry, vbCancel};
+    default:
+        return {vbOK};
+    }
+}
+
+int MsgBox(const QString& prompt, int buttons, const QString& title) {
+    const QString shownTitle = title.isEmpty() ? kDefaultMsgBoxTitle : title;
+    const int set = NormalisedSet(buttons);
+    if (Responder()) {
+        // A copy: the responder may replace itself while it answers.
+        const MsgBoxResponder responder = Responder();
+        return responder(prompt, set, shownTitle);
+    }
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()) ||
+        QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        std::fprintf(stderr, "%s: %s\n", shownTitle.toLocal8Bit().constData(),
+                     prompt.toLocal8Bit().constData());
+        std::fflush(stderr);
+        return MsgBoxAnswers(set).front();
+    }
+    return detail::ShowMessageBox(prompt, set, shownTitle);
+}
+
+void SetMsgBoxResponder(MsgBoxResponder responder) {
+    Responder() = std::move(responder);
+}
+
+namespace detail {
+
+int ShowMessageBox(const QString& prompt, int buttons, const QString& title) {
+    const QList<int> answers = MsgBoxAnswers(buttons);
+    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? kDefaultMsgBoxTitle : title, prompt,
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    std::vector<std::pair<QAbstractButton*, int>> shown;
+    for (int answer : answers)
+        shown.emplace_back(box.addButton(StandardButtonFor(answer)), answer);
+    box.setDefaultButton(static_cast<QPushButton*>(shown.front().first));
+    if (answers.size() == 1) box.setEscapeButton(shown.front().first);
+    for (const auto& [button, answer] : shown)
+        if (answer == vbCancel) box.setEscapeButton(button);
+    box.exec();
+    for (const auto& [button, answer] : shown)
+        if (button == box.clickedButton()) return answer;
+    // Closed without a button: Cancel where the set has one, otherwise the first button.
+    return answers.contains(vbCancel) ? vbCancel : answers.front();
+}
+
+} // namespace detail
+
+} // namespace toolkit

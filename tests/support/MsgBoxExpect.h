@@ -1,0 +1,41 @@
+#pragma once
+// Strict expectations on message boxes for tests: every box must have been announced with
+// Expect, in order; anything else fails the test.
+
+#include "toolkit/MsgBox.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+class MsgBoxExpect {
+public:
+    // Installs itself as the message box responder.
+    MsgBoxExpect();
+    // Removes the responder; fails the test when expected boxes were never shown.
+    ~MsgBoxExpect();
+
+    MsgBoxExpect(const MsgBoxExpect&) = delete;
+    MsgBoxExpect& operator=(const MsgBoxExpect&) = delete;
+
+    // The next box must contain textSubstring and carry title; it is answered with answer.
+    void Expect(const QString& textSubstring, int answer,
+                const QString& title = toolkit::kDefaultMsgBoxTitle);
+
+    // Texts of all boxes shown so far, expected or not.
+    QStringList Shown() const { return m_shown; }
+    // Expected boxes not shown yet.
+    int Pending() const { return static_cast<int>(m_expected.size()); }
+
+private:
+    struct Expected {
+        QString text;
+        int answer;
+        QString title;
+    };
+
+    int Answer(const QString& prompt, int buttons, const QString& title);
+
+    std::deque<Expected> m_expected;
+    QStringList m_shown;
+};

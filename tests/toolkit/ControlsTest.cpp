@@ -1,0 +1,144 @@
+#include "ToolkitTest.h"
+
+#include "toolkit/Controls.h"
+
+#include <QAbstractItemView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <stdexcept>
+
+namespace {
+
+using toolkit::ComboBox;
+using toolkit::ListBox;
+
+class ControlsTest : public ToolkitTest {
+protected:
+    void SetUp() override {
+        form = new toolkit::Form;
+        form->SetInnerSize(6000, 4000);
+    }
+
+    // Counts Click events and records ListIndex and Text as the handler sees them.
+    template <class Control> Control* Watched(Control* control) {
+        control->OnClick([this, control] {
+            ++clicks;
+            seenIndex = control->ListIndex();
+            seenText = control->Text();
+        });
+        for (const char* item : {"Tumbler", "Kelch", "Becher"})
+            control->AddItem(item);
+        return control;
+    }
+
+    toolkit::Form* form = nullptr;
+    int clicks = 0, seenIndex = -2;
+    QString seenText;
+};
+
+TEST_F(ControlsTest, ComboSelectsOnlyThroughListIndexAndClearIsSilent) {
+    for (bool editable : {false, true}) {
+        SCOPED_TRACE(editable ? "editable" : "list");
+        clicks = 0;
+        auto* combo = new ComboBox(editable, form);
+        if (editable) combo->SetText("Tum");
+        Watched(combo);
+        EXPECT_EQ(combo->ListIndex(), -1);
+        EXPECT_EQ(combo->Text(), editable ? "Tum" : "");
+
+        combo->SetListIndex(1);
+        combo->SetListIndex(1);
+        EXPECT_EQ(clicks, 1);
+        EXPECT_EQ(seenIndex, 1);
+        EXPECT_EQ(seenText, "Kelch");
+        combo->AddItem("Glas");
+        EXPECT_EQ(combo->Text(), "Kelch");
+        combo->SetListIndex(-1);
+        EXPECT_EQ(seenText, "");
+        EXPECT_THROW(combo->SetListIndex(4), std::out_of_range);
+
+        combo->SetListIndex(2);
+        combo->Clear();
+        EXPECT_EQ(clicks, 3);
+        EXPECT_EQ(combo->ListIndex(), -1);
+        EXPECT_EQ(combo->Text(), "");
+    }
+}
+
+TEST_F(ControlsTest, ComboUserChoiceRaisesClickAndKeysReachKeyPress) {
+    ComboBox* list = Watched(toolkit::MakeComboBox(form, "cboGlas", false, 0, 0, 2000, 315));
+    ComboBox* free = toolkit::MakeComboBox(form, "cboName", true, 0, 500, 2000, 315);
+    ShowAndWait(*form);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(seenIndex, 0);
+    list->showPopup();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->view()->isVisible(); }));
+    list->view()->setCurrentIndex(list->model()->index(2, 0));
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(seenText, "Becher");
+
+    int freeClicks = 0;
+    free->OnClick([&] { ++freeClicks; });
+    free->AddItem("GIN");
+    QList<int> keys;
+    free->OnKeyPress([&](int& key) {
+        keys << key;
+        if (key == 'x') key = 0;
+        if (key >= 'a' && key <= 'z') key -= 32;
+    });
+    QTest::keyClicks(free, "gxin");
+    QTest::keyClick(free, Qt::Key_Return);
+    EXPECT_EQ(keys, QList<int>({'g', 'x', 'i', 'n', 13}));
+    EXPECT_EQ(free->Text(), "GIN");
+    QTest::keyClicks(free, "o");
+    QTest::keyClick(free, Qt::Key_Return);
+    EXPECT_EQ(free->ListCount(), 1) << "Enter must not add the text to the list";
+    EXPECT_EQ(freeClicks, 0) << "typing an entry's text is no choice from the list";
+}
+
+TEST_F(ControlsTest, ListBoxSelectsOnlyByCodeOrUser) {
+    ListBox* list = Watched(toolkit::MakeListBox(form, "lstGlas", 0, 0, 3000, 2000));
+    int doubleClicks = 0;
+    list->OnDblClick([&] { ++doubleClicks; });
+    EXPECT_EQ(list->ListIndex(), -1);
+    list->SetListIndex(2);
+    list->SetListIndex(2);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(seenText, "Becher");
+    list->RemoveItem(0);
+    EXPECT_EQ(list->Text(), "Becher");
+    list->RemoveItem(1);
+    EXPECT_EQ(list->ListIndex(), -1);
+    EXPECT_EQ(clicks, 1);
+
+    ShowAndWait(*form);
+    const QPoint kelch = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, kelch);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(seenText, "Kelch");
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, kelch);
+    EXPECT_EQ(doubleClicks, 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, kelch);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->viewport()->rect().bottomLeft());
+    EXPECT_EQ(list->ListIndex(), 0) << "the user cannot take the selection away";
+
+    list->Clear();
+    EXPECT_EQ(list->ListIndex(), -1);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(ControlsTest, ControlsAreNamedForAccessibility) {
+    QLabel* label = toolkit::MakeLabel(form, "lblName", "&Name:", 120, 120, 1000, 255);
+    QLineEdit* name = toolkit::MakeTextBox(form, "txtName", 1200, 120, 3000, 315, label);
+    QPushButton* save = toolkit::MakeButton(form, "cmdOK", "&Speichern", 0, 600, 1200, 375);
+    EXPECT_EQ(name->accessibleName(), "Name");
+    EXPECT_EQ(label->buddy(), name);
+    EXPECT_EQ(save->accessibleName(), "Speichern");
+    EXPECT_EQ(save->objectName(), "cmdOK");
+    EXPECT_EQ(toolkit::CaptionName("R&&B-Cocktails"), "R&B-Cocktails");
+}
+
+} // namespace

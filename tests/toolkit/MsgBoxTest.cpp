@@ -1,0 +1,85 @@
+#include "ToolkitTest.h"
+
+#include "MsgBoxExpect.h"
+#include "toolkit/Look.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest-spi.h>
+
+namespace {
+
+using namespace toolkit;
+
+class MsgBoxTest : public ToolkitTest {};
+
+TEST_F(MsgBoxTest, TheResponderAnswersWithPromptButtonsAndTitle) {
+    QStringList seen;
+    SetMsgBoxResponder([&](const QString& prompt, int buttons, const QString& title) {
+        seen << QStringLiteral("%1|%2|%3").arg(prompt).arg(buttons).arg(title);
+        return vbNo;
+    });
+    EXPECT_EQ(MsgBox("Rezept löschen?", vbYesNo), vbNo);
+    MsgBox("Hinweis", vbRetryCancel + 16, "Zutaten"); // icon flags are no button set
+    EXPECT_EQ(seen, QStringList({"Rezept löschen?|4|Velkor", "Hinweis|5|Zutaten"}));
+}
+
+TEST_F(MsgBoxTest, OffscreenWithoutResponderAnswersTheFirstButton) {
+    ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(MsgBox("Frage", vbOKCancel, "Titel"), vbOK);
+    EXPECT_EQ(MsgBox("Frage", vbAbortRetryIgnore), vbAbort);
+    EXPECT_EQ(MsgBox("Frage", vbYesNoCancel), vbYes);
+    EXPECT_EQ(MsgBox("Frage", vbYesNo), vbYes);
+    EXPECT_EQ(MsgBox("Frage", vbRetryCancel), vbRetry);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("Titel: Frage"), std::string::npos);
+}
+
+TEST_F(MsgBoxTest, MsgBoxExpectAnswersInOrderAndFailsOnAnythingElse) {
+    {
+        MsgBoxExpect boxes;
+        boxes.Expect("speichern", vbCancel);
+        boxes.Expect("Fertig", vbOK, "Rezepte");
+        EXPECT_EQ(MsgBox("Änderungen speichern?", vbYesNoCancel), vbCancel);
+        EXPECT_EQ(boxes.Pending(), 1);
+        MsgBox("Fertig.", vbOKOnly, "Rezepte");
+        EXPECT_EQ(boxes.Shown(), QStringList({"Änderungen speichern?", "Fertig."}));
+    }
+    EXPECT_NONFATAL_FAILURE(
+        {
+            MsgBoxExpect boxes;
+            EXPECT_EQ(MsgBox("Überraschung", vbYesNo), vbYes);
+        },
+        "Überraschung");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            MsgBoxExpect boxes;
+            boxes.Expect("Fehler", vbOK);
+            MsgBox("Fehler", vbOKOnly, "Anderer Titel");
+        },
+        "Anderer Titel");
+    EXPECT_NONFATAL_FAILURE({ MsgBoxExpect().Expect("Nie gezeigt", vbOK); }, "Nie gezeigt");
+}
+
+TEST_F(MsgBoxTest, TheRealBoxHasGermanStandardButtonsAndReturnsTheClickedOne) {
+    ASSERT_TRUE(InstallGermanTranslation(*qApp));
+    QStringList texts;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        answer.stop();
+        for (QAbstractButton* button : box->buttons())
+            texts << button->text();
+        EXPECT_EQ(box->windowTitle(), "Velkor");
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Abort));
+        box->button(QMessageBox::Retry)->click();
+    });
+    answer.start(10);
+    EXPECT_EQ(detail::ShowMessageBox("Datei gesperrt.", vbAbortRetryIgnore, QString()), vbRetry);
+    texts.sort();
+    EXPECT_EQ(texts, QStringList({"Abbrechen", "Ignorieren", "Wiederholen"}));
+}
+
+} // namespace
