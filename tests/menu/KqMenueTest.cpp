@@ -1,0 +1,122 @@
+// The main menu: its buttons, what each opens, the focus frame, and that
+// closing it ends the program.
+
+#include "MsgBoxExpect.h"
+#include "ProgramTest.h"
+#include "entry/KqCocktailEingabe.h"
+#include "menu/KqMenue.h"
+#include "menu/ZebKnopf.h"
+#include "stock/KqZutaten.h"
+#include "viewer/KqRezepte.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+class KqMenueTest : public ProgramTest {
+protected:
+    void Click(int index) {
+        QTest::mouseClick(KqMenü::Instance().BMenüKnopf(index), Qt::LeftButton);
+    }
+};
+
+int FramesVisible(const KqMenü& menu) {
+    int n = 0;
+    for (int i = 0; i < 5; ++i)
+        n += menu.BMenüKnopf(i)->FrameVisible() ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+TEST_F(KqMenueTest, StripWithFiveButtonsAtTheirPlacesFirstHasTheFocus) {
+    Start();
+    KqMenü& menu = KqMenü::Instance();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
+    EXPECT_EQ(menu.windowTitle(), QStringLiteral("Velkor-DB Hauptmenü"));
+    EXPECT_EQ(menu.size(), QSize(802, 49));
+    EXPECT_EQ(menu.pos(), QPoint(0, 0));
+    const QStringList labels = {"Velkor", "Zutatenliste", "Erfassen", "Ändern", "Homepage-erzeugen"};
+    for (int i = 0; i < 5; ++i) {
+        ZebKnopf* knopf = menu.BMenüKnopf(i);
+        EXPECT_EQ(knopf->geometry(), QRect(8 + 104 * i, 8, 99, 42)) << i;
+        EXPECT_EQ(knopf->accessibleName(), labels[i]);
+        // The stored design: button face, red frame, both pictures of 99 x 42.
+        EXPECT_EQ(knopf->BackColor(), 0x8000000Fu);
+        EXPECT_EQ(knopf->FrameColor(), 0x000000FFu);
+        EXPECT_EQ(knopf->Image1().size(), QSize(99, 42));
+        EXPECT_EQ(knopf->Image2().size(), QSize(99, 42));
+        EXPECT_NE(knopf->Image1().toImage(), knopf->Image2().toImage());
+    }
+    EXPECT_TRUE(menu.Label1()->text().contains(QStringLiteral("1.03")));
+
+    // The first button has the focus and shows its frame; Tab walks them in order.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return menu.BMenüKnopf(0)->hasFocus(); }));
+    EXPECT_TRUE(menu.BMenüKnopf(0)->FrameVisible());
+    for (int i = 1; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_TRUE(menu.BMenüKnopf(i)->hasFocus()) << i;
+        EXPECT_TRUE(menu.BMenüKnopf(i)->FrameVisible()) << i;
+        EXPECT_EQ(FramesVisible(menu), 1);
+    }
+    EXPECT_TRUE(endings.empty());
+}
+
+TEST_F(KqMenueTest, ViewerOpensOnceAndComesToTheFrontWithItsContent) {
+    Start();
+    Click(0);
+    ASSERT_TRUE(KqRezepte::IsLoaded());
+    KqRezepte* viewer = KqRezepte::Loaded();
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Rezepte anzeigen"));
+    EXPECT_EQ(viewer->size(), QSize(629, 480)); // 9435 x 7200 twips
+    viewer->setProperty("marke", 42);
+
+    KqMenü::Instance().activateWindow();
+    Click(0);
+    EXPECT_EQ(KqRezepte::Loaded(), viewer);
+    EXPECT_EQ(viewer->property("marke").toInt(), 42);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == viewer; }));
+    EXPECT_EQ(toolkit::LoadedFormCount(), 2);
+
+    Click(1);
+    Click(2);
+    EXPECT_TRUE(KqZutaten::Loaded() && KqZutaten::Loaded()->isVisible());
+    EXPECT_TRUE(KqCocktailEingabe::Loaded() && KqCocktailEingabe::Loaded()->isVisible());
+    EXPECT_EQ(KqZutaten::Loaded()->windowTitle(), QStringLiteral("Mit Zutaten mixbare Cocktails"));
+    EXPECT_EQ(KqCocktailEingabe::Loaded()->windowTitle(), QStringLiteral("Cocktail"));
+
+    // A window closed and opened again is loaded afresh.
+    viewer->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(KqRezepte::IsLoaded());
+    Click(0);
+    ASSERT_TRUE(KqRezepte::IsLoaded());
+    EXPECT_FALSE(KqRezepte::Loaded()->property("marke").isValid());
+}
+
+TEST_F(KqMenueTest, UnfinishedEntriesAnswerWithTheNoticeAndOpenNothing) {
+    Start();
+    MsgBoxExpect boxes;
+    boxes.Expect(QStringLiteral("Keine Panik! Diese Funktion ist noch nicht implementiert!"), toolkit::vbOK,
+                 QStringLiteral("Velkor"));
+    boxes.Expect(QStringLiteral("Keine Panik! Diese Funktion ist noch nicht implementiert!"), toolkit::vbOK,
+                 QStringLiteral("Velkor"));
+    Click(3);
+    Click(4);
+    EXPECT_EQ(toolkit::LoadedFormCount(), 1); // the menu alone
+    EXPECT_EQ(boxes.Shown().size(), 2);
+}
+
+TEST_F(KqMenueTest, ClosingTheMenuEndsTheProgramAndStoresNothingOfTheEntryWindow) {
+    Start();
+    const int cocktails = db.Count(QStringLiteral("SELECT * FROM cocktails"));
+    Click(2);
+    Click(0);
+    ASSERT_TRUE(KqCocktailEingabe::IsLoaded());
+    KqMenü::Instance().close();
+    EXPECT_EQ(endings, std::vector<int>{0});
+    EXPECT_FALSE(HauptModul::Datenbank);
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT * FROM cocktails")), cocktails);
+}

@@ -1,0 +1,170 @@
+// The image button: pictures at rest and pressed, the focus frame, Click, its
+// stored properties and how it presents itself to screen readers.
+
+#include "MsgBoxExpect.h"
+#include "menu/PropertyBag.h"
+#include "menu/ZebKnopf.h"
+
+#include <QAccessible>
+#include <QBuffer>
+#include <QApplication>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QPixmap Filled(const QColor& colour) {
+    QPixmap p(99, 42);
+    p.fill(colour);
+    return p;
+}
+
+bool Same(const QPixmap& a, const QPixmap& b) { return a.toImage() == b.toImage(); }
+
+QByteArray Png(const QPixmap& p) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    p.save(&buffer, "PNG");
+    return bytes;
+}
+
+struct Knopf {
+    Knopf() {
+        window.resize(300, 100);
+        button = new ZebKnopf(&window);
+        button->setGeometry(10, 10, 99, 42);
+        button->SetImage1(rest);
+        button->SetImage2(pressed);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    QWidget window;
+    ZebKnopf* button;
+    QPixmap rest = Filled(Qt::yellow);
+    QPixmap pressed = Filled(QColor(255, 160, 40));
+};
+
+} // namespace
+
+TEST(ZebKnopf, PressShowsTheSecondPictureReleaseTheFirstClickOnlyInside) {
+    Knopf k;
+    QSignalSpy clicks(k.button, &ZebKnopf::Click);
+    EXPECT_TRUE(Same(k.button->Picture(), k.rest));
+
+    QTest::mousePress(k.button, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(Same(k.button->Picture(), k.pressed));
+    QTest::mouseRelease(k.button, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(Same(k.button->Picture(), k.rest));
+    EXPECT_EQ(clicks.count(), 1);
+
+    // Released outside: the resting picture again, but no click.
+    QTest::mousePress(k.button, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(Same(k.button->Picture(), k.pressed));
+    QTest::mouseRelease(k.button, Qt::LeftButton, {}, QPoint(150, 20));
+    EXPECT_TRUE(Same(k.button->Picture(), k.rest));
+    EXPECT_EQ(clicks.count(), 1);
+
+    // Any mouse button shows the pressed look; only the left one clicks.
+    QTest::mousePress(k.button, Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(Same(k.button->Picture(), k.pressed));
+    QTest::mouseRelease(k.button, Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_EQ(clicks.count(), 1);
+
+    // Space and Enter work the button that has the focus.
+    k.button->setFocus();
+    QTest::keyClick(k.button, Qt::Key_Space);
+    QTest::keyClick(k.button, Qt::Key_Return);
+    EXPECT_EQ(clicks.count(), 3);
+    EXPECT_TRUE(Same(k.button->Picture(), k.rest));
+}
+
+TEST(ZebKnopf, SettingImage1ShowsItAtOnceImage2DoesNot) {
+    Knopf k;
+    const QPixmap other = Filled(Qt::green);
+    k.button->SetImage2(other);
+    EXPECT_TRUE(Same(k.button->Picture(), k.rest));
+    EXPECT_TRUE(Same(k.button->Image2(), other));
+    k.button->SetImage1(other);
+    EXPECT_TRUE(Same(k.button->Picture(), other));
+
+    // The surface draws the picture at its own size at the top-left corner.
+    k.button->resize(120, 60);
+    const QImage drawn = k.button->grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(5, 5), QColor(Qt::green));
+    EXPECT_NE(drawn.pixelColor(110, 55), QColor(Qt::green));
+    EXPECT_EQ(k.button->FrameRect(), QRect(0, 0, 120, 60)); // the frame follows the size
+}
+
+TEST(ZebKnopf, StoredPropertiesAreReadInOrderMissingOnesSilently) {
+    ZebKnopf button;
+    const QPixmap rest = Filled(Qt::yellow);
+    const QPixmap pressed = Filled(Qt::red);
+
+    {   // Lower-case keys, no "Bild2": the other three, and no message.
+        MsgBoxExpect boxes;
+        PropertyBag bag;
+        bag.WriteProperty(QStringLiteral("backcolor"), 0x00DFFFFF);
+        bag.WriteProperty(QStringLiteral("framecolor"), 255);
+        bag.WriteProperty(QStringLiteral("bild1"), Png(rest));
+        bag.WriteProperty(QStringLiteral("_extentx"), 2619);
+        button.SetImage2(pressed);
+        button.UserControl_ReadProperties(bag);
+        EXPECT_EQ(button.BackColor(), 0x00DFFFFFu);
+        EXPECT_EQ(ColourOf(button.BackColor()), QColor(255, 255, 223));
+        EXPECT_EQ(button.FrameColor(), 255u);
+        EXPECT_TRUE(Same(button.Image1(), rest));
+        EXPECT_TRUE(Same(button.Image2(), pressed)); // kept its value
+        EXPECT_TRUE(boxes.Shown().isEmpty());
+    }
+    {   // A value of the wrong type: one message, the rest still read.
+        MsgBoxExpect boxes;
+        boxes.Expect(QStringLiteral("Unbekannter Fehler in ZebBeschriftung \r13 "), toolkit::vbOK);
+        PropertyBag bag;
+        bag.WriteProperty(QStringLiteral("BackColor"), QStringLiteral("rot"));
+        bag.WriteProperty(QStringLiteral("FrameColor"), static_cast<qint32>(0x8000000F));
+        bag.WriteProperty(QStringLiteral("Bild1"), Png(pressed));
+        bag.WriteProperty(QStringLiteral("Bild2"), Png(rest));
+        button.UserControl_ReadProperties(bag);
+        EXPECT_EQ(button.BackColor(), 0x00DFFFFFu);
+        EXPECT_EQ(button.FrameColor(), 0x8000000Fu); // a system colour: button face
+        EXPECT_EQ(ColourOf(button.FrameColor()), QPalette().color(QPalette::Button));
+        EXPECT_TRUE(Same(button.Image1(), pressed));
+        EXPECT_TRUE(Same(button.Image2(), rest));
+    }
+    {   // Writing stores all four keys in order; reading them back gives the same.
+        PropertyBag bag;
+        button.UserControl_WriteProperties(bag);
+        EXPECT_EQ(bag.Names(), (QStringList{"BackColor", "FrameColor", "Bild1", "Bild2"}));
+        ZebKnopf copy;
+        copy.UserControl_ReadProperties(bag);
+        EXPECT_EQ(copy.BackColor(), button.BackColor());
+        EXPECT_EQ(copy.FrameColor(), button.FrameColor());
+        EXPECT_TRUE(Same(copy.Image1(), button.Image1()));
+        EXPECT_TRUE(Same(copy.Image2(), button.Image2()));
+    }
+    {   // A picture that is no image: reported as such.
+        MsgBoxExpect boxes;
+        boxes.Expect(QStringLiteral("481"), toolkit::vbOK);
+        PropertyBag bag;
+        bag.WriteProperty(QStringLiteral("Bild1"), QByteArray("kein Bild"));
+        button.UserControl_ReadProperties(bag);
+    }
+}
+
+TEST(ZebKnopf, PresentsItselfAsAPushButtonWithAPressAction) {
+    Knopf k;
+    k.button->setAccessibleName(QStringLiteral("Zutatenliste"));
+    QSignalSpy clicks(k.button, &ZebKnopf::Click);
+    QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(k.button);
+    ASSERT_NE(a11y, nullptr);
+    EXPECT_EQ(a11y->role(), QAccessible::PushButton);
+    EXPECT_EQ(a11y->text(QAccessible::Name), QStringLiteral("Zutatenliste"));
+    QAccessibleActionInterface* action = a11y->actionInterface();
+    ASSERT_NE(action, nullptr);
+    EXPECT_TRUE(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    action->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 1);
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Fixture for tests of the program's windows: a fresh copy of the starter
+// database as the program's folder, the ending observed instead of ending the
+// process, and at the end no window left over.
+
+#include "TempDatabase.h"
+#include "app/HauptModul.h"
+#include "toolkit/Form.h"
+#include "toolkit/MsgBox.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <vector>
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_ende = HauptModul::Ende;
+        m_ordner = HauptModul::Programmordner;
+        HauptModul::Ende = [this](int status) { endings.push_back(status); };
+        HauptModul::Programmordner = [this] { return db.Folder(); };
+    }
+
+    void TearDown() override {
+        toolkit::SetMsgBoxResponder({});
+        toolkit::DiscardAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(toolkit::LoadedFormCount(), 0);
+        int visible = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            visible += window->isVisible() ? 1 : 0;
+        EXPECT_EQ(visible, 0) << "a window was left open";
+        HauptModul::Datenbank.reset();
+        HauptModul::Arbeitsbereich.reset();
+        HauptModul::Ende = m_ende;
+        HauptModul::Programmordner = m_ordner;
+    }
+
+    // Starts the program on the copy: the menu is shown.
+    void Start() {
+        HauptModul::Main();
+        ASSERT_TRUE(HauptModul::Datenbank) << "the database did not open";
+    }
+
+    TempDatabase db;
+    std::vector<int> endings;
+
+private:
+    std::function<void(int)> m_ende;
+    std::function<QString()> m_ordner;
+};

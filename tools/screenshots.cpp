@@ -1,0 +1,82 @@
+// Starts the program headless on a copy of its database, opens every window
+// that exists, and saves a PNG of each: for reviewing the look.
+//
+//   velkor_screenshots <folder>
+
+#include "app/HauptModul.h"
+#include "menu/KqMenue.h"
+#include "menu/ZebKnopf.h"
+#include "toolkit/Form.h"
+#include "toolkit/Look.h"
+#include "toolkit/MsgBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+QString g_folder;
+
+void Save(QWidget* window, const QString& name) {
+    QCoreApplication::processEvents();
+    const QString path = g_folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    if (!window->grab().save(path))
+        std::fprintf(stderr, "%s kann nicht geschrieben werden\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+// Every visible window of the program, saved under its object name.
+void SaveOpenWindows() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && qobject_cast<toolkit::Form*>(w) && !dynamic_cast<KqMenü*>(w))
+            Save(w, w->objectName());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    toolkit::InstallGermanTranslation(app);
+    g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+    QDir().mkpath(g_folder);
+
+    // The program runs on a copy, so nothing here touches the user's data.
+    QTemporaryDir copy;
+    const QString source = QCoreApplication::applicationDirPath() + QStringLiteral("/../Cocktails.mdb");
+    if (!QFile::copy(source, copy.filePath(QStringLiteral("Cocktails.mdb")))) {
+        std::fprintf(stderr, "%s fehlt\n", qPrintable(source));
+        return 1;
+    }
+    HauptModul::Programmordner = [&] { return copy.path(); };
+    HauptModul::Ende = [](int status) { std::exit(status); };
+    toolkit::SetMsgBoxResponder([](const QString& text, int, const QString& title) {
+        std::printf("Meldung \"%s\": %s\n", qPrintable(title), qPrintable(text));
+        return toolkit::vbOK;
+    });
+
+    HauptModul::Main();
+    KqMenü& menu = KqMenü::Instance();
+    QTest::qWaitForWindowActive(&menu); // the first button gets the focus frame
+    Save(&menu, QStringLiteral("KqMenü"));
+
+    // The second button held down, with the focus frame on it.
+    ZebKnopf* knopf = menu.BMenüKnopf(1);
+    knopf->setFocus();
+    QTest::mousePress(knopf, Qt::LeftButton);
+    Save(&menu, QStringLiteral("KqMenü-gedrückt"));
+    QTest::mouseRelease(knopf, Qt::LeftButton, {}, QPoint(-5, -5)); // released outside: no click
+
+    for (int i = 0; i < 3; ++i)
+        menu.BMenüKnopf_Click(i);
+    SaveOpenWindows();
+
+    toolkit::DiscardAll();
+    return 0;
+}
