@@ -1,0 +1,141 @@
+// How long the store takes for the statements the windows send most often,
+// on a catalogue of 20,000 cocktails with five ingredient lines each.
+//
+//   cmake --preset default -DVELKOR_BENCH=ON && cmake --build --preset default
+//   build/bench/dao_bench
+
+#include "dao/Dao.h"
+#include "dao/Text.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kCocktails = 20000;
+constexpr int kLines = 5;
+
+struct Catalogue {
+    QTemporaryDir dir;
+    std::shared_ptr<dao::Database> db;
+    int ingredients = 0;
+
+    Catalogue() {
+        const QString path = dir.filePath(QStringLiteral("Cocktails.mdb"));
+        QFile::copy(QStringLiteral(VELKOR_STARTER_DB), path);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        db = dao::CreateWorkspace({}, {}, {})->OpenDatabase(path, false, false,
+                                                           QStringLiteral(";pwd=TornVX1993"));
+        ingredients = db->OpenRecordset(QStringLiteral("SELECT nr FROM zutaten")).RecordCount();
+        dao::Transaction tx(*db);
+        for (int c = 1; c <= kCocktails; ++c) {
+            dao::Recordset rs = db->OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE nr = 0"));
+            rs.AddNew();
+            const int nr = rs.Fields(0).ToInt();
+            rs.Fields(1) = QStringLiteral("Mischung Nr. %1 Ä").arg(c);
+            rs.Update();
+            for (int l = 0; l < kLines; ++l)
+                db->Execute(QStringLiteral("INSERT INTO zutatenliste (cocktail, zutat, menge, pflicht) "
+                                           "VALUES (%1, %2, \"2 cl\", 1)")
+                                .arg(nr)
+                                .arg(1 + (c * 7 + l * 13) % ingredients));
+        }
+        tx.Commit();
+    }
+};
+
+Catalogue& Shared() {
+    static Catalogue catalogue;
+    return catalogue;
+}
+
+void DrinkFlagByNumber(benchmark::State& state) {
+    auto& c = Shared();
+    int n = 0;
+    for (auto _ : state) {
+        dao::Recordset rs = c.db->OpenRecordset(QStringLiteral("SELECT getränk FROM zutaten WHERE nr = ") +
+                                                QString::number(1 + n++ % c.ingredients));
+        if (!rs.Eof())
+            benchmark::DoNotOptimize(rs.Fields(0).ToBool());
+        rs.Close();
+    }
+}
+BENCHMARK(DrinkFlagByNumber);
+
+// The same inside one transaction: the file is locked once, not per statement.
+void DrinkFlagByNumberInTransaction(benchmark::State& state) {
+    auto& c = Shared();
+    dao::Transaction tx(*c.db);
+    int n = 0;
+    for (auto _ : state) {
+        dao::Recordset rs = c.db->OpenRecordset(QStringLiteral("SELECT getränk FROM zutaten WHERE nr = ") +
+                                                QString::number(1 + n++ % c.ingredients));
+        if (!rs.Eof())
+            benchmark::DoNotOptimize(rs.Fields(0).ToBool());
+        rs.Close();
+    }
+}
+BENCHMARK(DrinkFlagByNumberInTransaction);
+
+void StockTest(benchmark::State& state) {
+    auto& c = Shared();
+    int n = 0;
+    for (auto _ : state) {
+        dao::Recordset rs = c.db->OpenRecordset(
+            QStringLiteral("SELECT b.nr as [nr], b.name as [name] FROM zutatensetupvorrat a INNER JOIN "
+                           "zutaten b ON a.zutat = b.nr WHERE a.setup = 1 AND b.nr = ") +
+            QString::number(1 + n++ % c.ingredients));
+        benchmark::DoNotOptimize(rs.Eof());
+        rs.Close();
+    }
+}
+BENCHMARK(StockTest);
+
+void CocktailByName(benchmark::State& state) {
+    auto& c = Shared();
+    int n = 0;
+    for (auto _ : state) {
+        const QString name = QStringLiteral("Mischung Nr. %1 Ä").arg(1 + n++ % kCocktails);
+        dao::Recordset rs = c.db->OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = ") +
+                                                dao::Quoted(dao::UCase(name)) + QStringLiteral(" "));
+        if (rs.Eof())
+            state.SkipWithError("not found");
+        rs.Close();
+    }
+}
+BENCHMARK(CocktailByName);
+
+void CocktailList(benchmark::State& state) {
+    auto& c = Shared();
+    for (auto _ : state) {
+        dao::Recordset rs = c.db->OpenRecordset(QStringLiteral("SELECT name FROM cocktails ORDER BY name"));
+        benchmark::DoNotOptimize(rs.RecordCount());
+        rs.Close();
+    }
+}
+BENCHMARK(CocktailList)->Unit(benchmark::kMillisecond);
+
+void EveryIngredientLine(benchmark::State& state) {
+    auto& c = Shared();
+    for (auto _ : state) {
+        dao::Recordset rs = c.db->OpenRecordset(QStringLiteral(
+            "SELECT c.nr, c.name, d.zutat FROM cocktails c INNER JOIN zutatenliste d ON c.nr = d.cocktail "
+            "ORDER BY c.nr"));
+        benchmark::DoNotOptimize(rs.RecordCount());
+        rs.Close();
+    }
+}
+BENCHMARK(EveryIngredientLine)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Shared();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
