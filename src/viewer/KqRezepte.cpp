@@ -1,12 +1,81 @@
 #include "viewer/KqRezepte.h"
 
-// A window shell until the viewer is built.
+#include "app/HauptModul.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Trap.h"
+#include "viewer/Blatt.h"
+#include "viewer/Rezeptblatt.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+
 KqRezepte::KqRezepte() {
     setObjectName(QStringLiteral("KqRezepte"));
     SetCaption(QStringLiteral("Rezepte anzeigen"));
     SetInnerSize(9435, 7200);
+
+    m_lCocktail = toolkit::MakeLabel(this, QStringLiteral("LCocktail"), QStringLiteral("Cocktail"),
+                                     120, 120, 1575, 255);
+    m_cCocktail = toolkit::MakeComboBox(this, QStringLiteral("CCocktail"), false, 1680, 120, 3015,
+                                        360, m_lCocktail);
+    m_bAnzeigen = toolkit::MakeButton(this, QStringLiteral("BAnzeigen"), QStringLiteral("Anzeigen"),
+                                      4800, 120, 1575, 375);
+    m_ausgabe = new Blatt(this);
+    m_ausgabe->setObjectName(QStringLiteral("Ausgabe"));
+    m_ausgabe->setAccessibleName(QStringLiteral("Rezept"));
+    Place(m_ausgabe, 120, 600, 9255, 6495);
+    m_ausgabe->show();
+
+    toolkit::SetTabOrder({m_cCocktail, m_bAnzeigen, m_ausgabe});
+    toolkit::ConnectClick(m_bAnzeigen, this, [this] { BAnzeigen_Click(); });
 }
 
-void KqRezepte::Start(const QString&) { Show(); }
+void KqRezepte::Form_Load() {
+    InitCocktail();
+}
 
-void KqRezepte::Anzeigen(const QString&) { Show(); }
+void KqRezepte::InitCocktail() {
+    m_cCocktail->Clear();
+    dao::Recordset rs = HauptModul::Datenbank->OpenRecordset(
+        QStringLiteral("SELECT name FROM cocktails ORDER BY name"));
+    if (!rs.Eof()) {
+        rs.MoveFirst();
+        while (!rs.Eof()) {
+            m_cCocktail->AddItem(rs.Fields(0).ToText());
+            rs.MoveNext();
+        }
+        if (m_cCocktail->ListCount() > 0) m_cCocktail->SetListIndex(0);
+    }
+    rs.Close();
+}
+
+void KqRezepte::BAnzeigen_Click() {
+    Anzeigen(m_cCocktail->Text());
+}
+
+void KqRezepte::Start(const QString& Cocktail) {
+    Show();
+    // The window is painted before the search.
+    QCoreApplication::processEvents();
+    for (int i = 0; i < m_cCocktail->ListCount(); ++i) {
+        if (m_cCocktail->List(i) == Cocktail) {
+            m_cCocktail->SetListIndex(i);
+            Anzeigen(m_cCocktail->Text());
+            return;
+        }
+    }
+}
+
+void KqRezepte::Anzeigen(const QString& Cocktail) {
+    if (m_cCocktail->ListIndex() >= 0) {
+        // A recipe taller than the surface is drawn once more beside a scroll bar, on the
+        // narrower width that leaves.
+        for (const bool bildlauf : {false, true}) {
+            m_ausgabe->SetScrollBarShown(bildlauf);
+            RezeptZeichnen(*m_ausgabe, *HauptModul::Datenbank, Cocktail);
+            if (!m_ausgabe->Overflows()) break;
+        }
+    }
+    Show();
+}

@@ -150,6 +150,17 @@ TEST(Statements, ListsAndLookUpsOfTheWindows) {
     Recordset group = db.OpenRecordset(QStringLiteral("SELECT nr FROM cocktailgruppen WHERE Ucase(name) = ") +
                                        dao::Quoted(dao::UCase(groups[0])) + QStringLiteral(" "));
     EXPECT_FALSE(group.Eof());
+    // The catalogue dialog's duplicate check, on each of its four tables.
+    for (const QString& head : {QStringLiteral("SELECT * FROM cocktailgruppen "), QStringLiteral("SELECT * FROM zutaten "),
+                                QStringLiteral("SELECT * FROM deko "), QStringLiteral("SELECT * FROM zutatensetup ")}) {
+        Recordset rs = db.OpenRecordset(head + QStringLiteral("WHERE ucase(name) = \"NEUER EINTRAG\" "));
+        EXPECT_TRUE(rs.Eof()) << head.toStdString();
+        EXPECT_EQ(rs.FieldCount(), head.contains(QLatin1String("zutaten ")) ? 5 : 3);
+    }
+    Recordset deko = db.OpenRecordset(QStringLiteral("SELECT * FROM deko WHERE Ucase(name) = \"") +
+                                      dao::UCase(Column(db, QStringLiteral("SELECT name FROM deko ORDER BY name"))[0]) +
+                                      QStringLiteral("\" "));
+    EXPECT_FALSE(deko.Eof());
     for (const QString& table : {QStringLiteral("gruppenzugehörigkeit WHERE gruppe = 1 AND cocktail = 1"),
                                  QStringLiteral("zutatenliste WHERE cocktail = 1 AND zutat = 1"),
                                  QStringLiteral("dekoliste WHERE cocktail = 1 AND deko = 1"),

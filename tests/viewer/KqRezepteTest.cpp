@@ -1,0 +1,243 @@
+// The recipe viewer: its list of cocktails, the ways into a sheet, and the sheets it draws.
+
+#include "viewer/KqRezepte.h"
+#include "ProgramTest.h"
+#include "ViewerTestSupport.h"
+#include "menu/KqMenue.h"
+#include "menu/ZebKnopf.h"
+#include "toolkit/Controls.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
+#include <QWheelEvent>
+
+using namespace viewertest;
+
+namespace {
+
+class KqRezepteTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        HauptModul::Datenbank = db.Shared();
+    }
+    static KqRezepte& Viewer() { return KqRezepte::Instance(); }
+    static toolkit::ComboBox& List() { return *Viewer().CCocktail(); }
+    static Blatt& Sheet() { return *Viewer().Ausgabe(); }
+    static QStringList Entries() {
+        QStringList entries;
+        for (int i = 0; i < List().ListCount(); ++i)
+            entries.append(List().List(i));
+        return entries;
+    }
+    static void Close() {
+        Viewer().close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_FALSE(KqRezepte::IsLoaded());
+    }
+    // Draws a sheet with predictable widths.
+    static void Fixed(const QString& name) {
+        Sheet().SetMetrics(FixedMetrics());
+        Viewer().Anzeigen(name);
+    }
+    // Every piece lies within the sheet's width, measured in its own font.
+    static void ExpectWithinWidth() {
+        for (const Blatt::Piece& p : Sheet().Pieces()) {
+            Sheet().SetFontSize(p.size);
+            Sheet().SetFontBold(p.bold);
+            EXPECT_GE(p.x, 0);
+            EXPECT_LE(p.x + Sheet().TextWidth(p.text), Sheet().ScaleWidth())
+                << p.text.toStdString();
+        }
+    }
+};
+
+using Drawn = std::tuple<QString, double, double, double, bool, bool>;
+
+std::vector<Drawn> DrawnPieces(const Blatt& blatt) {
+    std::vector<Drawn> out;
+    for (const Blatt::Piece& p : blatt.Pieces())
+        out.emplace_back(p.text, p.x, p.y, p.size, p.bold, p.centred);
+    return out;
+}
+
+} // namespace
+
+TEST_F(KqRezepteTest, ListsTheCocktailsInGermanOrderAndDrawsOnlyOnAnzeigen) {
+    db.MakeEmpty();
+    for (const char* name : {"Zombie", "Mai Tai", "Cuba Libre"})
+        AddCocktail(db.Db(), {QString::fromUtf8(name)});
+    EXPECT_EQ(Viewer().windowTitle(), QStringLiteral("Rezepte anzeigen"));
+    EXPECT_EQ(Viewer().size(), QSize(629, 480));
+    EXPECT_EQ(Sheet().geometry(), QRect(8, 40, 617, 433));
+    EXPECT_EQ(List().geometry(), QRect(112, 8, 201, 24));
+    EXPECT_FALSE(List().isEditable());
+    EXPECT_EQ(Entries(), (QStringList{"Cuba Libre", "Mai Tai", "Zombie"}));
+    EXPECT_EQ(List().ListIndex(), 0);
+
+    // Choosing draws nothing; the button draws the chosen cocktail.
+    List().SetListIndex(1);
+    EXPECT_TRUE(Sheet().Pieces().empty());
+    QTest::mouseClick(Viewer().BAnzeigen(), Qt::LeftButton);
+    EXPECT_TRUE(Viewer().isVisible());
+    EXPECT_EQ(Sheet().Lines().value(0), QStringLiteral("Mai Tai"));
+
+    for (const char* name : {"Müller Spezial", "Ägäis Sour", "Mojito", "zitronen-flip"})
+        AddCocktail(db.Db(), {QString::fromUtf8(name)});
+    Viewer().InitCocktail();
+    EXPECT_EQ(Entries(), (QStringList{"Ägäis Sour", "Cuba Libre", "Mai Tai", "Mojito",
+                                      "Müller Spezial", "zitronen-flip", "Zombie"}));
+    EXPECT_EQ(List().ListIndex(), 0);
+}
+
+TEST_F(KqRezepteTest, StartChoosesTheExactNameItsFirstOccurrenceAndLoadsAClosedWindow) {
+    ASSERT_EQ(List().ListCount(), 64);
+    List().SetListIndex(2);
+    const QString before = List().Text();
+    Viewer().Start(QStringLiteral("mai tai")); // another case is another name
+    EXPECT_TRUE(Viewer().isVisible());
+    EXPECT_EQ(List().Text(), before);
+    EXPECT_TRUE(Sheet().Pieces().empty());
+
+    const int first = List().findText(QStringLiteral("Mojito"));
+    List().AddItem(QStringLiteral("Mojito"));
+    Viewer().Start(QStringLiteral("Mojito"));
+    EXPECT_EQ(List().ListIndex(), first);
+    EXPECT_EQ(Sheet().Lines().value(0), QStringLiteral("Mojito"));
+
+    Close();
+    KqRezepte::Instance().Start(QStringLiteral("Zombie"));
+    EXPECT_TRUE(Viewer().isVisible());
+    EXPECT_EQ(List().ListCount(), 64);
+    EXPECT_EQ(List().Text(), QStringLiteral("Zombie"));
+    EXPECT_EQ(Sheet().Lines().value(0), QStringLiteral("Zombie"));
+}
+
+TEST_F(KqRezepteTest, GinFizzSheetPieceByPiece) {
+    const int nr = AddCocktail(db.Db(), {"Gin Fizz", "Klassiker", "Schütteln", "5", {}, {}});
+    AddZutatenzeile(db.Db(), nr, "Gin", "4 cl", "gut gekühlt");
+    AddZutatenzeile(db.Db(), nr, "Zitronensaft", "2 cl", "");
+    AddDekozeile(db.Db(), nr, "Zitronenscheibe");
+    Fixed(QStringLiteral("gin fizz"));
+    EXPECT_TRUE(Viewer().isVisible());
+
+    // Lines of 350 (14 pt), 250 (10 pt) and 225 (9 pt) twips. Centred: (9255 - 8 x 150) / 2 =
+    // 4027.5 and (9255 - 11 x 110) / 2 = 4022.5, both to the even neighbour.
+    const std::vector<Drawn> expected = {
+        {"Gin Fizz", 4028, 0, 14, true, true},
+        {"Klassiker", 0, 575, 9, true, false},
+        {"Zutaten", 0, 1025, 10, true, false},
+        {"4 cl Gin", 0, 1500, 9, false, false},
+        {QStringLiteral(" (gut gekühlt)"), 720, 1500, 9, false, false},
+        {"2 cl Zitronensaft", 0, 1725, 9, false, false},
+        {"Dekoration", 0, 2400, 10, true, false},
+        {"Zitronenscheibe", 0, 2875, 9, false, false},
+        {"Zubereitung", 4022, 3550, 10, true, true},
+        {QStringLiteral("Schütteln"), 0, 4025, 9, false, false},
+        {"5", 0, 4475, 9, false, false},
+    };
+    EXPECT_EQ(DrawnPieces(Sheet()), expected);
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(&Sheet())->text(QAccessible::Value),
+        QStringLiteral("Gin Fizz\nKlassiker\nZutaten\n4 cl Gin (gut gekühlt)\n2 cl "
+                       "Zitronensaft\nDekoration\nZitronenscheibe\nZubereitung\nSchütteln\n5"));
+    Viewer().Anzeigen(QStringLiteral("GIN FIZZ")); // cleared first, not drawn twice
+    EXPECT_EQ(DrawnPieces(Sheet()), expected);
+}
+
+TEST_F(KqRezepteTest, AlternativesNotesNullsAndACocktailWithoutLines) {
+    Fixed(QStringLiteral("Pisco Sour"));
+    EXPECT_TRUE(Sheet().Lines().contains(
+        QStringLiteral("3 cl Limettensaft oder 3 cl Zitronensaft (frisch gepresst)")));
+
+    const int nr = AddCocktail(db.Db(), {"Nullwerte", {}, {}, "4", {}, {}});
+    AddZutatenzeile(db.Db(), nr, "Gin", {}, {});
+    AddZutatenzeile(db.Db(), nr, "Gin", "1 cl", {}, "Wodka", "2 cl");
+    AddDekozeile(db.Db(), nr, "Zitronenscheibe", {});
+    AddDekozeile(db.Db(), nr, "Minzzweig", "frisch");
+    Viewer().Anzeigen(QStringLiteral("Nullwerte"));
+    EXPECT_EQ(Sheet().Lines(),
+              (QStringList{"Nullwerte", "Zutaten", " Gin", "1 cl Gin oder 2 cl Wodka", "Dekoration",
+                           "Zitronenscheibe", "Minzzweig (frisch) ", "Zubereitung", "4"}));
+
+    // No lines: both headings with their blank lines. An empty description is left out; an
+    // empty inventor and address (not Null) take a line each.
+    AddCocktail(db.Db(), {"Leerwerte", "", "", {}, "", ""});
+    Viewer().Anzeigen(QStringLiteral("Leerwerte"));
+    const std::vector<Drawn> expected = {
+        {"Leerwerte", 3952, 0, 14, true, true}, // (9255 - 9 x 150) / 2 = 3952.5
+        {"Zutaten", 0, 575, 10, true, false},
+        {"Dekoration", 0, 1500, 10, true, false},
+        {"Zubereitung", 4022, 2425, 10, true, true},
+    };
+    EXPECT_EQ(DrawnPieces(Sheet()), expected);
+    // Below "Zubereitung": blank, empty preparation, blank, inventor, address.
+    EXPECT_EQ(Sheet().CurrentY(), 2425 + 250 + 5 * 225);
+}
+
+TEST_F(KqRezepteTest, NamesInAnyCaseWithQuotesAndAnEmptyList) {
+    AddCocktail(db.Db(), {"Äpfel-Schorle"});
+    AddCocktail(db.Db(), {"Dr. \"Doc\" Sour", "Mit \"Biss\""});
+    Viewer().Anzeigen(QStringLiteral("äpfel-schorle"));
+    EXPECT_EQ(Sheet().Lines().value(0), QStringLiteral("Äpfel-Schorle"));
+    Viewer().Start(QStringLiteral("Dr. \"Doc\" Sour"));
+    EXPECT_EQ(List().Text(), QStringLiteral("Dr. \"Doc\" Sour"));
+    EXPECT_EQ(Sheet().Lines().mid(0, 2), (QStringList{"Dr. \"Doc\" Sour", "Mit \"Biss\""}));
+    Viewer().Anzeigen(QStringLiteral("Mojito\" OR \"1\" = \"1")); // not a name: blank sheet
+    EXPECT_TRUE(Sheet().Pieces().empty());
+
+    // Nothing to choose: Anzeigen neither clears nor draws, it only shows the window.
+    Close();
+    db.MakeEmpty();
+    EXPECT_EQ(List().ListIndex(), -1);
+    Sheet().Print(QStringLiteral("vorher"));
+    Viewer().Anzeigen(QStringLiteral("Mojito"));
+    EXPECT_TRUE(Viewer().isVisible());
+    QTest::mouseClick(Viewer().BAnzeigen(), Qt::LeftButton);
+    EXPECT_EQ(Sheet().Lines(), QStringList{"vorher"});
+}
+
+TEST_F(KqRezepteTest, ALongRecipeCanBeScrolledToItsLastLine) {
+    const QString step = QStringLiteral("Alles gut verrühren, abseihen und kalt servieren, dann "
+                                        "den nächsten Schritt vorbereiten.");
+    AddCocktail(db.Db(), {"Langer Abend", "Viel zu tun", QStringList(30, step).join("\r\n"), "3",
+                          "Niemand", "https://example.org/langer-abend"});
+    Viewer().Anzeigen(QStringLiteral("Langer Abend"));
+    ASSERT_TRUE(Sheet().Overflows());
+    EXPECT_TRUE(Sheet().ScrollBarShown());
+    ExpectWithinWidth();
+    const Blatt::Piece last = Sheet().Pieces().back();
+    EXPECT_EQ(last.text, QStringLiteral("https://example.org/langer-abend"));
+    QTest::keyClick(&Sheet(), Qt::Key_End);
+    EXPECT_GE(last.y, Sheet().ScrollTop());
+    EXPECT_LE(last.y + last.height, Sheet().ScrollTop() + Sheet().ScaleHeight());
+    QTest::keyClick(&Sheet(), Qt::Key_Up);
+    const double up = Sheet().ScrollTop();
+    EXPECT_LT(up, last.y + last.height - Sheet().ScaleHeight());
+    QWheelEvent wheel({10, 10}, {10, 10}, {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                      false);
+    QCoreApplication::sendEvent(&Sheet(), &wheel);
+    EXPECT_GT(Sheet().ScrollTop(), up);
+
+    Viewer().Anzeigen(QStringLiteral("Mojito")); // short again: full width, from the top
+    EXPECT_FALSE(Sheet().ScrollBarShown());
+    EXPECT_EQ(std::make_pair(Sheet().ScaleWidth(), Sheet().ScrollTop()), std::make_pair(9255., 0.));
+}
+
+TEST_F(KqRezepteTest, FromTheMenuEveryStarterSheetReadsWithinTheSurface) {
+    Start();
+    QTest::mouseClick(KqMenü::Instance().BMenüKnopf(0), Qt::LeftButton);
+    ASSERT_TRUE(KqRezepte::IsLoaded() && Viewer().isVisible());
+    ASSERT_EQ(List().ListCount(), 64);
+    for (int i = 0; i < List().ListCount(); ++i) {
+        List().SetListIndex(i);
+        QTest::mouseClick(Viewer().BAnzeigen(), Qt::LeftButton);
+        const QStringList lines = Sheet().Lines();
+        EXPECT_EQ(lines.value(0), List().Text());
+        EXPECT_TRUE(lines.contains("Zutaten") && lines.contains("Zubereitung"))
+            << List().Text().toStdString();
+        EXPECT_FALSE(lines.join(u' ').contains(u'\n') || lines.join(u' ').contains(u'\r'));
+        ExpectWithinWidth();
+    }
+}
