@@ -9,6 +9,7 @@
 #include "toolkit/Form.h"
 #include "toolkit/Look.h"
 #include "toolkit/MsgBox.h"
+#include "stock/KqZutatenAuswahl.h"
 #include "viewer/KqRezepte.h"
 
 #include <QApplication>
@@ -77,6 +78,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 3; ++i)
         menu.BMenüKnopf_Click(i);
     KqRezepte::Instance().Start(QStringLiteral("Mojito"));
+    KqZutatenAuswahl::Instance().Show();
     SaveOpenWindows();
     KqRezepte::Instance().Start(QStringLiteral("Zombie")); // longer than the sheet: it scrolls
     Save(&KqRezepte::Instance(), QStringLiteral("KqRezepte-lang"));

@@ -1,8 +1,402 @@
 #include "stock/KqZutaten.h"
 
-// A window shell until the bar stock window is built.
+#include "app/HauptModul.h"
+#include "dao/Text.h"
+#include "dialogs/KqNeu.h"
+#include "stock/KqZutatenAuswahl.h"
+#include "toolkit/Controls.h"
+#include "toolkit/MsgBox.h"
+#include "toolkit/Trap.h"
+#include "viewer/KqRezepte.h"
+
+#include <QChar>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <exception>
+#include <optional>
+
+std::function<void(const QString&)> KqZutaten::RezepteStart = [](const QString& cocktail) {
+    KqRezepte::Instance().Start(cocktail);
+};
+std::function<void(const QString&)> KqZutaten::RezepteAnzeigen = [](const QString& cocktail) {
+    KqRezepte::Instance().Anzeigen(cocktail);
+};
+
+namespace {
+
+// The program's one open database.
+dao::Database& Datenbank() {
+    if (!HauptModul::Datenbank)
+        throw dao::Error(3420, QStringLiteral("Die Datenbank ist nicht geöffnet."));
+    return *HauptModul::Datenbank;
+}
+
+QString Zahl(int nummer) {
+    return QString::number(nummer);
+}
+
+// The statement that finds a setup by its exact name.
+QString SetupAbfrage(const QString& setup) {
+    return QStringLiteral("SELECT nr, name FROM zutatensetup WHERE name = ") + dao::Quoted(setup) +
+           QStringLiteral(" ");
+}
+
+// The number of the setup of that name; nothing when no such setup is stored (any more).
+std::optional<int> SetupNummer(const QString& setup) {
+    dao::Recordset rs = Datenbank().OpenRecordset(SetupAbfrage(setup));
+    std::optional<int> nummer;
+    if (!rs.Eof()) {
+        rs.MoveFirst();
+        nummer = rs.Fields(0).ToInt();
+    }
+    rs.Close();
+    return nummer;
+}
+
+// Whether a cocktail's ingredient line allows mixing it: the line does not count (only drinks
+// count and its ingredient is not flagged as one), or its ingredient is in the setup's stock.
+// An ingredient missing from the catalogue is not in any stock; without a setup the stock is
+// empty.
+bool ZeileErfüllt(dao::Database& db, const std::optional<int>& setup, int zutat, bool nurGetränke) {
+    dao::Recordset flagge =
+        db.OpenRecordset(QStringLiteral("SELECT getränk FROM zutaten WHERE nr = ") + Zahl(zutat));
+    if (flagge.Eof()) {
+        flagge.Close();
+        return false;
+    }
+    flagge.MoveFirst();
+    const dao::Value getränk = flagge.Fields(0).Get();
+    // An empty (Null) drink flag is not a drink.
+    const bool zählt = !nurGetränke || (!getränk.IsNull() && getränk.ToBool());
+    flagge.Close();
+    if (!zählt) return true;
+    if (!setup) return false;
+    dao::Recordset vorrat = db.OpenRecordset(
+        QStringLiteral("SELECT b.nr as [nr], b.name as [name] FROM zutatensetupvorrat a INNER "
+                       "JOIN zutaten b ON a.zutat = b.nr WHERE a.setup = ") +
+        Zahl(*setup) + QStringLiteral(" AND b.nr = ") + Zahl(zutat));
+    const bool vorrätig = !vorrat.Eof();
+    vorrat.Close();
+    return vorrätig;
+}
+
+// Add ends here: the stock row exists already, or the user chose Abort.
+struct AddEnde {};
+
+// Runs one operation of Add under its error trap. Returns true when it ran and false when it
+// failed and the user chose Ignore; Retry runs it again. A duplicate stock row ends Add
+// silently, Abort ends the program and Add with it (both throw AddEnde).
+bool Schritt(const std::function<void()>& operation) {
+    for (;;) {
+        int nummer = 0;
+        QString beschreibung;
+        try {
+            operation();
+            return true;
+        } catch (const dao::Error& e) {
+            if (e.Number() == dao::errDuplicateKey) throw AddEnde{};
+            nummer = e.Number();
+            beschreibung = e.Description();
+        } catch (const std::exception& e) {
+            beschreibung = QString::fromUtf8(e.what());
+        }
+        const QChar cr(13);
+        const int antwort = toolkit::MsgBox(
+            QStringLiteral("Es trat ein Fehler während des Abspeicherns des Cocktails auf! ") + cr +
+                QStringLiteral("Nummer: ") + Zahl(nummer) + cr + beschreibung,
+            toolkit::vbAbortRetryIgnore, QStringLiteral("Fehler!"));
+        if (antwort == toolkit::vbRetry) continue;
+        if (antwort == toolkit::vbIgnore) return false;
+        HauptModul::Beenden();
+        throw AddEnde{};
+    }
+}
+
+// The number in field 0 of the first row a statement finds; fails (no current record) when it
+// finds none.
+int Nachschlagen(const QString& abfrage) {
+    dao::Recordset rs = Datenbank().OpenRecordset(abfrage);
+    rs.MoveFirst();
+    const int nummer = rs.Fields(0).ToInt();
+    rs.Close();
+    return nummer;
+}
+
+// A look-up under the trap of Add. Retry looks up afresh, so a cause removed meanwhile (the
+// ingredient entered, the setup restored) counts. Nothing when the user chose Ignore.
+std::optional<int> NummerMitFalle(const QString& abfrage) {
+    int nummer = 0;
+    if (!Schritt([&] { nummer = Nachschlagen(abfrage); })) return std::nullopt;
+    return nummer;
+}
+
+} // namespace
+
 KqZutaten::KqZutaten() {
+    using namespace toolkit;
     setObjectName(QStringLiteral("KqZutaten"));
     SetCaption(QStringLiteral("Mit Zutaten mixbare Cocktails"));
     SetInnerSize(8085, 5640);
+
+    m_lSetup =
+        MakeLabel(this, QStringLiteral("LSetup"), QStringLiteral("Setup"), 120, 120, 1815, 375);
+    m_cSetup = MakeComboBox(this, QStringLiteral("CSetup"), false, 2040, 120, 3855, 360, m_lSetup);
+    m_bNeu = MakeButton(this, QStringLiteral("BNeu"), QStringLiteral("Neu"), 6000, 120, 855, 375);
+    m_lZutaten = MakeListBox(this, QStringLiteral("LZutaten"), 120, 600, 3855, 3420);
+    m_lZutaten->setAccessibleName(QStringLiteral("Zutaten"));
+    m_lCocktails = MakeListBox(this, QStringLiteral("LCocktails"), 4080, 600, 3855, 3420);
+    m_lCocktails->setAccessibleName(QStringLiteral("Cocktails"));
+    m_bHinzufügen = MakeButton(this, QStringLiteral("BHinzufügen"), QStringLiteral("Hinzufügen"),
+                               120, 4080, 1575, 375);
+    m_bEntfernen = MakeButton(this, QStringLiteral("BEntfernen"), QStringLiteral("Entfernen"), 1800,
+                              4080, 1575, 375);
+    m_bDetails = MakeButton(this, QStringLiteral("BDetails"), QStringLiteral("Details"), 4080, 4080,
+                            1575, 375);
+    m_bInfo =
+        MakeButton(this, QStringLiteral("BInfo"), QStringLiteral("Info"), 120, 4560, 1575, 375);
+    m_bIdeal = MakeButton(this, QStringLiteral("BIdeal"), QStringLiteral("Ideale Zutat"), 1800,
+                          4560, 1575, 375);
+    m_aGetränke = MakeCheckBox(this, QStringLiteral("AGetränke"),
+                               QStringLiteral("nur Getränke beachten"), 120, 5160, 3855, 255);
+    m_aGetränke->setChecked(true);
+    m_bAbbruch = MakeButton(this, QStringLiteral("BAbbruch"), QStringLiteral("Abbruch"), 6360, 5160,
+                            1575, 375);
+
+    SetTabOrder({m_lZutaten, m_lCocktails, m_bHinzufügen, m_bEntfernen, m_bInfo, m_bDetails,
+                 m_cSetup, m_bNeu, m_bAbbruch, m_bIdeal, m_aGetränke});
+    m_lZutaten->setFocus();
+
+    m_cSetup->OnClick([this] { CSetup_Click(); });
+    m_lCocktails->OnDblClick([this] { LCocktails_DblClick(); });
+    // The box's value changes from code raise the event as well as the user's clicks.
+    QObject::connect(m_aGetränke, &QCheckBox::toggled, this,
+                     Trapped([this] { AGetränke_Click(); }));
+    ConnectClick(m_bNeu, this, [this] { BNeu_Click(); });
+    ConnectClick(m_bHinzufügen, this, [this] { BHinzufügen_Click(); });
+    ConnectClick(m_bEntfernen, this, [this] { BEntfernen_Click(); });
+    ConnectClick(m_bDetails, this, [this] { BDetails_Click(); });
+    ConnectClick(m_bInfo, this, [this] { BInfo_Click(); });
+    ConnectClick(m_bIdeal, this, [this] { BIdeal_Click(); });
+    ConnectClick(m_bAbbruch, this, [this] { BAbbruch_Click(); });
+}
+
+void KqZutaten::Form_Load() {
+    InitSetup();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Public routines
+
+void KqZutaten::Add(const QString& zutat) {
+    try {
+        AddSchritte(zutat);
+    } catch (const AddEnde&) {
+    }
+}
+
+void KqZutaten::AddSchritte(const QString& zutat) {
+    // A number that was not found (its look-up failed and was ignored) stops the adding: no
+    // stock row is stored with it. The lists are refreshed all the same.
+    const std::optional<int> setup = NummerMitFalle(SetupAbfrage(m_cSetup->Text()));
+    std::optional<int> zutatNummer;
+    if (setup)
+        zutatNummer = NummerMitFalle(QStringLiteral("SELECT nr FROM zutaten WHERE Ucase(name) = ") +
+                                     dao::Quoted(dao::UCase(zutat)) + QStringLiteral(" "));
+    if (setup && zutatNummer) {
+        dao::Recordset rs;
+        if (Schritt([&] {
+                rs = Datenbank().OpenRecordset(
+                    QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = ") +
+                    Zahl(*setup) + QStringLiteral(" "));
+            })) {
+            if (Schritt([&] { rs.AddNew(); })) {
+                const bool feld0 = Schritt([&] { rs.Fields(0) = dao::Value(*setup); });
+                const bool feld1 = Schritt([&] { rs.Fields(1) = dao::Value(*zutatNummer); });
+                if (feld0 && feld1) Schritt([&] { rs.Update(); });
+            }
+            Schritt([&] { rs.Close(); });
+        }
+    }
+    Schritt([this] { InitZutaten(); });
+}
+
+void KqZutaten::InitCocktails() {
+    // Runs for an empty stock too: then only cocktails none of whose lines count are mixable.
+    m_lCocktails->Clear();
+    dao::Database& db = Datenbank();
+    // One read transaction for the whole search: the store then takes its file lock once
+    // instead of once for each of the many look-ups. Nothing is written.
+    dao::Transaction lesen(db);
+    const std::optional<int> setup = SetupNummer(m_cSetup->Text());
+    const bool nurGetränke = m_aGetränke->isChecked();
+
+    // Ordered by cocktail number, so that the lines of one cocktail come one after another.
+    dao::Recordset zeilen =
+        db.OpenRecordset(QStringLiteral("SELECT c.nr, c.name, d.zutat FROM cocktails c INNER JOIN "
+                                        "zutatenliste d ON c.nr = d.cocktail ORDER BY c.nr"));
+    int letzterCocktail = 0;
+    bool fehlt = false;
+    QString cocktail;
+    if (!zeilen.Eof()) {
+        zeilen.MoveFirst();
+        while (!zeilen.Eof()) {
+            if (zeilen.Fields(0).ToInt() == letzterCocktail) {
+                // A line of the current cocktail.
+                if (!ZeileErfüllt(db, setup, zeilen.Fields(2).ToInt(), nurGetränke)) fehlt = true;
+                cocktail = zeilen.Fields(1).ToText();
+                zeilen.MoveNext();
+            } else {
+                // A new cocktail begins: the one before is judged; this row is examined again.
+                if (!fehlt && !cocktail.isEmpty()) m_lCocktails->AddItem(cocktail);
+                fehlt = false;
+                letzterCocktail = zeilen.Fields(0).ToInt();
+            }
+        }
+    }
+    if (!fehlt && !cocktail.isEmpty()) m_lCocktails->AddItem(cocktail);
+    zeilen.Close();
+    lesen.Commit();
+}
+
+void KqZutaten::InitSetup() {
+    m_cSetup->Clear();
+    dao::Recordset rs =
+        Datenbank().OpenRecordset(QStringLiteral("SELECT name FROM zutatensetup ORDER BY name"));
+    if (!rs.Eof()) {
+        rs.MoveFirst();
+        while (!rs.Eof()) {
+            m_cSetup->AddItem(rs.Fields(0).ToText());
+            rs.MoveNext();
+        }
+        // Choosing the first setup raises its Click, which fills the other two lists.
+        if (m_cSetup->ListCount() > 0) m_cSetup->SetListIndex(0);
+    }
+    rs.Close();
+}
+
+void KqZutaten::InitZutaten() {
+    m_lZutaten->Clear();
+    // A setup that is no longer stored has an empty stock.
+    if (const std::optional<int> setup = SetupNummer(m_cSetup->Text())) {
+        dao::Recordset rs = Datenbank().OpenRecordset(
+            QStringLiteral("SELECT b.name FROM zutatensetupvorrat a INNER JOIN zutaten b ON "
+                           "a.zutat = b.nr WHERE a.setup = ") +
+            Zahl(*setup) + QStringLiteral(" ORDER BY b.name "));
+        if (!rs.Eof()) {
+            rs.MoveFirst();
+            while (!rs.Eof()) {
+                m_lZutaten->AddItem(rs.Fields(0).ToText());
+                rs.MoveNext();
+            }
+            if (m_lZutaten->ListCount() > 0) m_lZutaten->SetListIndex(0);
+        }
+        rs.Close();
+    }
+    InitCocktails();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Event handlers
+
+void KqZutaten::CSetup_Click() {
+    InitZutaten();
+}
+
+void KqZutaten::AGetränke_Click() {
+    InitCocktails();
+}
+
+void KqZutaten::BHinzufügen_Click() {
+    KqZutatenAuswahl::Instance().Show();
+}
+
+void KqZutaten::BEntfernen_Click() {
+    const int index = m_lZutaten->ListIndex();
+    if (m_lZutaten->ListCount() > 0 && index >= 0) {
+        dao::Database& db = Datenbank();
+        dao::Recordset rs = db.OpenRecordset(
+            QStringLiteral("SELECT nr FROM zutaten WHERE ucase(name) = ") +
+            dao::Quoted(dao::UCase(m_lZutaten->List(index))) + QStringLiteral(" "));
+        // An ingredient no longer in the catalogue only leaves the list.
+        if (!rs.Eof()) {
+            rs.MoveFirst();
+            const int zutat = rs.Fields(0).ToInt();
+            rs.Close();
+            rs = db.OpenRecordset(QStringLiteral("SELECT * FROM ZutatenSetup WHERE name = ") +
+                                  dao::Quoted(m_cSetup->Text()));
+            if (rs.Eof()) {
+                toolkit::MsgBox(QStringLiteral("Zutatensetup nocht verfügbar!"), toolkit::vbOKOnly);
+                rs.Close();
+                return;
+            }
+            rs.MoveFirst();
+            const int setup = rs.Fields(QStringLiteral("Nr")).ToInt();
+            rs.Close();
+            rs =
+                db.OpenRecordset(QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = ") +
+                                 Zahl(setup) + QStringLiteral(" AND zutat = ") + Zahl(zutat));
+            if (!rs.Eof()) {
+                rs.MoveFirst();
+                rs.Delete();
+            }
+        }
+        rs.Close();
+        m_lZutaten->RemoveItem(index);
+    }
+    InitCocktails();
+}
+
+void KqZutaten::BNeu_Click() {
+    KqNeu::Instance().Start(4);
+}
+
+void KqZutaten::BDetails_Click() {
+    if (m_lCocktails->ListIndex() > -1) RezepteAnzeigen(m_lCocktails->Text());
+}
+
+void KqZutaten::LCocktails_DblClick() {
+    // Without a chosen cocktail there is nothing to open.
+    if (m_lCocktails->ListIndex() > -1) RezepteStart(m_lCocktails->Text());
+}
+
+void KqZutaten::BInfo_Click() {
+    toolkit::MsgBox(QStringLiteral("Keine Panik! Diese Funktion ist noch nicht implementiert!"),
+                    toolkit::vbOKOnly);
+}
+
+void KqZutaten::BIdeal_Click() {
+    // The ingredients by the number of recipe lines that use them, most used first; equal
+    // numbers in name order.
+    dao::Recordset rs = Datenbank().OpenRecordset(
+        QStringLiteral("SELECT count(b.name), b.name FROM zutatenliste a INNER JOIN zutaten b ON "
+                       "a.zutat = b.nr GROUP BY b.name ORDER BY count(b.name) desc, b.name "));
+    if (!rs.Eof()) {
+        bool gefunden = false;
+        rs.MoveFirst();
+        while (!rs.Eof() && !gefunden) {
+            const QString kandidat = rs.Fields(1).ToText();
+            gefunden = true;
+            for (int i = 0; i < m_lZutaten->ListCount(); ++i) {
+                if (m_lZutaten->List(i) == kandidat) {
+                    gefunden = false;
+                    break;
+                }
+            }
+            rs.MoveNext();
+        }
+        if (gefunden) {
+            // The loop has moved past the candidate's row.
+            rs.MovePrevious();
+            toolkit::MsgBox(QStringLiteral("Sie können bis zu ") + Zahl(rs.Fields(0).ToInt()) +
+                                QStringLiteral(" weitere Cocktails mixen, wenn Sie ") +
+                                rs.Fields(1).ToText() + QStringLiteral(" einkaufen!"),
+                            toolkit::vbOKOnly);
+        }
+    }
+    rs.Close();
+}
+
+void KqZutaten::BAbbruch_Click() {
+    Unload();
 }

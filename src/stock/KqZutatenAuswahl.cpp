@@ -1,0 +1,64 @@
+#include "stock/KqZutatenAuswahl.h"
+
+#include "app/HauptModul.h"
+#include "stock/KqZutaten.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Trap.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+KqZutatenAuswahl::KqZutatenAuswahl() {
+    using namespace toolkit;
+    setObjectName(QStringLiteral("KqZutatenAuswahl"));
+    SetCaption(QStringLiteral("Zutaten Hinzufügen"));
+    SetInnerSize(5895, 1095);
+
+    m_lZutat =
+        MakeLabel(this, QStringLiteral("LZutat"), QStringLiteral("Zutat"), 120, 120, 1575, 255);
+    m_cZutat = MakeComboBox(this, QStringLiteral("CZutat"), false, 1680, 120, 3015, 360, m_lZutat);
+    m_bHinzufügen = MakeButton(this, QStringLiteral("BHinzufügen"), QStringLiteral("Hinzufügen"),
+                               120, 600, 1575, 375);
+    m_bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"), QStringLiteral("Fertig"), 1800,
+                              600, 1575, 375);
+
+    SetTabOrder({m_cZutat, m_bHinzufügen, m_bAbbrechen});
+    m_cZutat->setFocus();
+
+    m_cZutat->OnKeyPress([this](int& KeyAscii) { CZutat_KeyPress(KeyAscii); });
+    ConnectClick(m_bHinzufügen, this, [this] { BHinzufügen_Click(); });
+    ConnectClick(m_bAbbrechen, this, [this] { BAbbrechen_Click(); });
+}
+
+void KqZutatenAuswahl::Form_Load() {
+    InitZutat();
+}
+
+void KqZutatenAuswahl::InitZutat() {
+    m_cZutat->Clear();
+    if (!HauptModul::Datenbank)
+        throw dao::Error(3420, QStringLiteral("Die Datenbank ist nicht geöffnet."));
+    dao::Recordset rs = HauptModul::Datenbank->OpenRecordset(
+        QStringLiteral("SELECT name FROM zutaten ORDER BY name"));
+    if (!rs.Eof()) {
+        rs.MoveFirst();
+        while (!rs.Eof()) {
+            m_cZutat->AddItem(rs.Fields(0).ToText());
+            rs.MoveNext();
+        }
+    }
+    rs.Close();
+}
+
+void KqZutatenAuswahl::BHinzufügen_Click() {
+    // Into the setup chosen in the bar stock window; a closed one is loaded hidden first.
+    KqZutaten::Instance().Add(m_cZutat->Text());
+}
+
+void KqZutatenAuswahl::CZutat_KeyPress(int& KeyAscii) {
+    if (KeyAscii == 13) BHinzufügen_Click();
+}
+
+void KqZutatenAuswahl::BAbbrechen_Click() {
+    Unload();
+}

@@ -1,0 +1,293 @@
+// The bar stock window: its tab order, the setups and their stock, adding and removing
+// ingredients with the error trap of adding, and opening a cocktail in the viewer.
+
+#include "MsgBoxExpect.h"
+#include "StockTest.h"
+#include "dialogs/KqNeu.h"
+#include "menu/KqMenue.h"
+#include "menu/ZebKnopf.h"
+#include "stock/KqZutatenAuswahl.h"
+#include "viewer/KqRezepte.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace {
+
+using KqZutatenTest = StockTest;
+
+const QString kHausbar = QStringLiteral("Hausbar");
+
+} // namespace
+
+TEST_F(KqZutatenTest, FromTheMenuWithTabOrderAndTheButtonsThatOpenOtherWindows) {
+    Start();
+    QTest::mouseClick(KqMenü::Instance().BMenüKnopf(1), Qt::LeftButton);
+    ASSERT_TRUE(KqZutaten::IsLoaded());
+    KqZutaten& w = *KqZutaten::Loaded();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(Entries(w.CSetup()), (QStringList{"Hausbar", "Minimal", "Sommerparty"}));
+    EXPECT_GT(w.LCocktails()->ListCount(), 0);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Mit Zutaten mixbare Cocktails"));
+    EXPECT_EQ(w.size(), QSize(539, 376));
+    EXPECT_TRUE(w.AGetränke()->isChecked());
+
+    // Tab walks the controls in their order, starting at the stock list.
+    const std::vector<QWidget*> order = {
+        w.LZutaten(), w.LCocktails(), w.BHinzufügen(), w.BEntfernen(), w.BInfo(),    w.BDetails(),
+        w.CSetup(),   w.BNeu(),       w.BAbbruch(),    w.BIdeal(),     w.AGetränke()};
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.LZutaten()->hasFocus(); }));
+    for (std::size_t i = 1; i <= order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), order[i % order.size()]) << i;
+    }
+
+    MsgBoxExpect boxes;
+    boxes.Expect(QStringLiteral("Keine Panik! Diese Funktion ist noch nicht implementiert!"),
+                 toolkit::vbOK);
+    QTest::mouseClick(w.BInfo(), Qt::LeftButton);
+    QTest::mouseClick(w.BNeu(), Qt::LeftButton);
+    ASSERT_TRUE(KqNeu::IsLoaded());
+    EXPECT_EQ(KqNeu::Loaded()->Kind(), 4);
+    EXPECT_TRUE(KqNeu::Loaded()->isVisible());
+
+    // "Hinzufügen" opens the choice dialog once; a second click keeps its choice.
+    QTest::mouseClick(w.BHinzufügen(), Qt::LeftButton);
+    ASSERT_TRUE(KqZutatenAuswahl::IsLoaded());
+    KqZutatenAuswahl* auswahl = KqZutatenAuswahl::Loaded();
+    EXPECT_TRUE(auswahl->isVisible());
+    auswahl->CZutat()->SetListIndex(2);
+    QTest::mouseClick(w.BHinzufügen(), Qt::LeftButton);
+    EXPECT_EQ(KqZutatenAuswahl::Loaded(), auswahl);
+    EXPECT_EQ(auswahl->CZutat()->ListIndex(), 2);
+
+    // "Abbruch" closes the window, the dialogs stay.
+    QTest::mouseClick(w.BAbbruch(), Qt::LeftButton);
+    EXPECT_FALSE(KqZutaten::IsLoaded());
+    EXPECT_TRUE(KqZutatenAuswahl::IsLoaded() && KqNeu::IsLoaded());
+}
+
+TEST_F(KqZutatenTest, OpensOnTheFirstSetupByNameWithItsStockInNameOrder) {
+    db.MakeEmpty();
+    const int rum = Zutat(QStringLiteral("Rum"), true);
+    const int äpfel = Zutat(QStringLiteral("Äpfelsaft"), true);
+    const int cola = Zutat(QStringLiteral("Cola"), true);
+    Cocktail(QStringLiteral("Rum-Cola"), {rum, cola});
+    Cocktail(QStringLiteral("Apfelrum"), {äpfel, rum});
+    Setup(QStringLiteral("Zeltlager"), {rum});
+    Setup(QStringLiteral("Almhütte"), {rum, cola, äpfel});
+
+    KqZutaten& w = KqZutaten::Instance();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(Entries(w.CSetup()), (QStringList{"Almhütte", "Zeltlager"}));
+    EXPECT_EQ(w.CSetup()->ListIndex(), 0);
+    EXPECT_EQ(Entries(w.LZutaten()), (QStringList{"Äpfelsaft", "Cola", "Rum"}));
+    EXPECT_EQ(w.LZutaten()->ListIndex(), 0);
+    EXPECT_EQ(Entries(w.LCocktails()), (QStringList{"Rum-Cola", "Apfelrum"}));
+}
+
+TEST_F(KqZutatenTest, AddFindsAnyCaseIgnoresDuplicatesAndReportsFailures) {
+    KqZutaten& w = KqZutaten::Instance();
+    ASSERT_EQ(w.CSetup()->Text(), kHausbar);
+    const int before = Vorrat(kHausbar);
+    const QStringList cocktails = Entries(w.LCocktails());
+
+    MsgBoxExpect boxes;
+    w.Add(QStringLiteral("CACHAÇA"));
+    EXPECT_EQ(Vorrat(kHausbar), before + 1);
+    const QStringList stock = Entries(w.LZutaten());
+    EXPECT_TRUE(stock.contains(QStringLiteral("Cachaça")));
+    EXPECT_EQ(stock.indexOf(QStringLiteral("Cachaça")) + 1,
+              stock.indexOf(QStringLiteral("Campari")));
+    // Cachaça, Limette, Rohrzucker and ice make a Caipirinha.
+    EXPECT_TRUE(Entries(w.LCocktails()).contains(QStringLiteral("Caipirinha")));
+    EXPECT_FALSE(cocktails.contains(QStringLiteral("Caipirinha")));
+
+    // The same once more: silently nothing.
+    w.Add(QStringLiteral("cachaça"));
+    EXPECT_EQ(Vorrat(kHausbar), before + 1);
+    EXPECT_EQ(Entries(w.LZutaten()), stock);
+
+    // An unknown name: the trap; Retry after the ingredient was entered stores it.
+    int asked = 0;
+    toolkit::SetMsgBoxResponder([&](const QString& text, int buttons, const QString& title) {
+        ++asked;
+        EXPECT_EQ(title, QStringLiteral("Fehler!"));
+        EXPECT_EQ(buttons, toolkit::vbAbortRetryIgnore);
+        EXPECT_TRUE(text.startsWith(QStringLiteral(
+            "Es trat ein Fehler während des Abspeicherns des Cocktails auf! \rNummer: 3021\r")))
+            << text.toStdString();
+        if (asked == 1) Zutat(QStringLiteral("Quittenbrand"), true);
+        return int(asked < 3 ? toolkit::vbRetry : toolkit::vbIgnore);
+    });
+    w.Add(QStringLiteral("Quittenbrand"));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(Vorrat(kHausbar), before + 2);
+    EXPECT_TRUE(Entries(w.LZutaten()).contains(QStringLiteral("Quittenbrand")));
+
+    // A failure inside the refresh: Retry runs the whole refresh again, the row stays single.
+    db.Db().ExecuteScript("ALTER TABLE zutatenliste RENAME TO zutatenliste_weg");
+    asked = 0;
+    toolkit::SetMsgBoxResponder([&](const QString& text, int, const QString&) {
+        ++asked;
+        EXPECT_TRUE(text.contains(QStringLiteral("Nummer: 3078"))) << text.toStdString();
+        if (asked == 1)
+            db.Db().ExecuteScript("ALTER TABLE zutatenliste_weg RENAME TO zutatenliste");
+        return int(asked < 3 ? toolkit::vbRetry : toolkit::vbIgnore);
+    });
+    w.LCocktails()->Clear();
+    w.Add(QStringLiteral("Pisco"));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(Vorrat(kHausbar), before + 3);
+    EXPECT_TRUE(Entries(w.LZutaten()).contains(QStringLiteral("Pisco")));
+    EXPECT_GT(w.LCocktails()->ListCount(), 0);
+    toolkit::SetMsgBoxResponder({});
+
+    // Abort ends the program, and adding with it.
+    MsgBoxExpect abort;
+    abort.Expect(QStringLiteral("Nummer: 3021"), toolkit::vbAbort, QStringLiteral("Fehler!"));
+    w.Add(QStringLiteral("Gibt es nicht"));
+    EXPECT_EQ(endings, std::vector<int>{0});
+    EXPECT_FALSE(HauptModul::Datenbank);
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE zutat = 0")), 0);
+}
+
+TEST_F(KqZutatenTest, AddWithoutAnySetupStoresNothingOnIgnore) {
+    db.Db().Execute(QStringLiteral("DELETE FROM zutatensetupvorrat"));
+    db.Db().Execute(QStringLiteral("DELETE FROM zutatensetup"));
+    KqZutaten& w = KqZutaten::Instance();
+    EXPECT_EQ(w.CSetup()->ListCount(), 0);
+    EXPECT_EQ(w.LZutaten()->ListCount(), 0);
+    EXPECT_EQ(w.LCocktails()->ListCount(), 0);
+
+    MsgBoxExpect boxes;
+    boxes.Expect(QStringLiteral("Nummer: 3021"), toolkit::vbIgnore, QStringLiteral("Fehler!"));
+    w.Add(QStringLiteral("Gin"));
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT * FROM zutatensetupvorrat")), 0);
+    EXPECT_TRUE(endings.empty());
+}
+
+TEST_F(KqZutatenTest, AddAfterClosingLoadsTheWindowHiddenOnTheFirstSetup) {
+    KqZutaten& w = KqZutaten::Instance();
+    w.Show();
+    w.CSetup()->SetListIndex(w.CSetup()->findText(QStringLiteral("Sommerparty")));
+    QTest::mouseClick(w.BHinzufügen(), Qt::LeftButton);
+    QTest::mouseClick(w.BAbbruch(), Qt::LeftButton);
+    ASSERT_FALSE(KqZutaten::IsLoaded());
+
+    KqZutatenAuswahl* auswahl = KqZutatenAuswahl::Loaded();
+    ASSERT_TRUE(auswahl);
+    auswahl->CZutat()->SetText(QStringLiteral("Cachaça"));
+    QTest::mouseClick(auswahl->BHinzufügen(), Qt::LeftButton);
+    ASSERT_TRUE(KqZutaten::IsLoaded());
+    KqZutaten* neu = KqZutaten::Loaded();
+    EXPECT_FALSE(neu->isVisible());
+    EXPECT_EQ(neu->CSetup()->Text(), kHausbar);
+    EXPECT_TRUE(Entries(neu->LZutaten()).contains(QStringLiteral("Cachaça")));
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT * FROM zutatensetupvorrat a INNER JOIN zutaten b "
+                                      "ON a.zutat = b.nr WHERE b.name = \"Cachaça\"")),
+              1);
+}
+
+TEST_F(KqZutatenTest, RemoveSelectedNothingSelectedLastOneAndVanishedSetup) {
+    db.MakeEmpty();
+    const int rum = Zutat(QStringLiteral("Rum"), true);
+    const int minze = Zutat(QStringLiteral("Minze"), false);
+    Cocktail(QStringLiteral("Rum pur"), {rum});
+    Cocktail(QStringLiteral("Minzwasser"), {minze});
+    Setup(QStringLiteral("Bar"), {rum, minze});
+    KqZutaten& w = KqZutaten::Instance();
+    w.Show();
+    ASSERT_EQ(Entries(w.LZutaten()), (QStringList{"Minze", "Rum"}));
+    ASSERT_EQ(Entries(w.LCocktails()), (QStringList{"Rum pur", "Minzwasser"}));
+
+    // Nothing selected: nothing removed, but the cocktail list is computed again.
+    MsgBoxExpect boxes;
+    w.LZutaten()->SetListIndex(-1);
+    db.Db().Execute(QStringLiteral("DELETE FROM zutatensetupvorrat WHERE zutat = %1").arg(rum));
+    QTest::mouseClick(w.BEntfernen(), Qt::LeftButton);
+    EXPECT_EQ(Entries(w.LZutaten()), (QStringList{"Minze", "Rum"}));
+    EXPECT_EQ(Entries(w.LCocktails()), QStringList{"Minzwasser"});
+
+    // The selected entry leaves list and stock.
+    w.LZutaten()->SetListIndex(0);
+    QTest::mouseClick(w.BEntfernen(), Qt::LeftButton);
+    EXPECT_EQ(Entries(w.LZutaten()), QStringList{"Rum"});
+    EXPECT_EQ(Vorrat(QStringLiteral("Bar")), 0);
+
+    // The setup vanished: the message, and the entry stays.
+    w.Add(QStringLiteral("Rum"));
+    ASSERT_EQ(Vorrat(QStringLiteral("Bar")), 1);
+    w.LZutaten()->SetListIndex(0);
+    db.Db().Execute(QStringLiteral("UPDATE zutatensetup SET name = \"Keller\""));
+    boxes.Expect(QStringLiteral("Zutatensetup nocht verfügbar!"), toolkit::vbOK);
+    QTest::mouseClick(w.BEntfernen(), Qt::LeftButton);
+    EXPECT_EQ(Entries(w.LZutaten()), QStringList{"Rum"});
+    EXPECT_EQ(Vorrat(QStringLiteral("Keller")), 1);
+
+    // The last ingredient: the stock is empty, the search runs on it.
+    db.Db().Execute(QStringLiteral("UPDATE zutatensetup SET name = \"Bar\""));
+    QTest::mouseClick(w.BEntfernen(), Qt::LeftButton);
+    EXPECT_EQ(w.LZutaten()->ListCount(), 0);
+    EXPECT_EQ(Vorrat(QStringLiteral("Bar")), 0);
+    EXPECT_EQ(Entries(w.LCocktails()), QStringList{"Minzwasser"});
+}
+
+TEST_F(KqZutatenTest, DetailsAndDoubleClickOpenTheSameCocktail) {
+    KqZutaten& w = KqZutaten::Instance();
+    w.Show();
+    ASSERT_GT(w.LCocktails()->ListCount(), 1);
+    ASSERT_EQ(w.LCocktails()->ListIndex(), -1);
+    QTest::mouseClick(w.BDetails(), Qt::LeftButton);
+    w.LCocktails_DblClick();
+    EXPECT_TRUE(viewerCalls.empty());
+    EXPECT_FALSE(KqRezepte::IsLoaded());
+
+    w.LCocktails()->SetListIndex(1);
+    const QString cocktail = w.LCocktails()->Text();
+    QTest::mouseClick(w.BDetails(), Qt::LeftButton);
+    ASSERT_TRUE(KqRezepte::IsLoaded());
+    EXPECT_TRUE(KqRezepte::Loaded()->isVisible());
+    KqRezepte::Loaded()->Unload();
+
+    // A user's double click: press and release, then the second press as a double click.
+    const QPoint at = w.LCocktails()->visualItemRect(w.LCocktails()->item(1)).center();
+    QTest::mouseClick(w.LCocktails()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(w.LCocktails()->viewport(), Qt::LeftButton, {}, at);
+    ASSERT_TRUE(KqRezepte::IsLoaded());
+    EXPECT_TRUE(KqRezepte::Loaded()->isVisible());
+    const std::vector<std::pair<QString, QString>> expected = {{"Anzeigen", cocktail},
+                                                               {"Start", cocktail}};
+    EXPECT_EQ(viewerCalls, expected);
+}
+
+TEST_F(KqZutatenTest, NamesWithDoubleQuotesWorkInEveryLookUp) {
+    const QString bitter = QStringLiteral("Dr. \"Doc\" Bitter");
+    const QString sour = QStringLiteral("Dr. \"Doc\" Sour");
+    const QString setup = QStringLiteral("Bar \"Nord\"");
+    db.MakeEmpty();
+    Cocktail(sour, {Zutat(bitter, true)});
+    Setup(setup, {});
+
+    KqZutaten& w = KqZutaten::Instance();
+    w.Show();
+    ASSERT_EQ(w.CSetup()->Text(), setup);
+    MsgBoxExpect boxes;
+    w.Add(QStringLiteral("dr. \"doc\" bitter"));
+    EXPECT_EQ(Vorrat(setup), 1);
+    EXPECT_EQ(Entries(w.LZutaten()), QStringList{bitter});
+    EXPECT_EQ(Entries(w.LCocktails()), QStringList{sour});
+
+    w.LCocktails()->SetListIndex(0);
+    QTest::mouseClick(w.BDetails(), Qt::LeftButton);
+    ASSERT_EQ(viewerCalls.size(), 1u);
+    EXPECT_EQ(viewerCalls[0].second, sour);
+
+    QTest::mouseClick(w.BEntfernen(), Qt::LeftButton);
+    EXPECT_EQ(Vorrat(setup), 0);
+    EXPECT_EQ(w.LCocktails()->ListCount(), 0);
+    boxes.Expect(QStringLiteral("Sie können bis zu 1 weitere Cocktails mixen, wenn Sie ") + bitter +
+                     QStringLiteral(" einkaufen!"),
+                 toolkit::vbOK);
+    QTest::mouseClick(w.BIdeal(), Qt::LeftButton);
+}
