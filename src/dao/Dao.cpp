@@ -173,11 +173,18 @@ Field Recordset::Fields(const QString& name) const {
 
 namespace {
 
-void RequireUpdatable(const RecordsetState& s) {
-    if (!s.info)
+// A record set over one table learns its table's columns when it first adds
+// or deletes; the many read-only look-ups never need them.
+void RequireUpdatable(RecordsetState& s) {
+    if (s.table.isEmpty())
         throw Error(errNotUpdatable,
                     QStringLiteral("Diese Datensatzgruppe kann nicht geändert werden: Sie beruht "
                                    "nicht auf genau einer Tabelle."));
+    if (!s.info) {
+        s.info = &s.connection->Table(s.table);
+        for (const QString& name : s.names)
+            s.tableColumn.push_back(s.info->IndexOf(name));
+    }
 }
 
 // The counter the next record of the table receives: one more than any number
@@ -324,12 +331,7 @@ Recordset Database::OpenRecordset(const QString& statement) {
     connection.Finish(stmt, rc, translation.sql);
     state->deleted.assign(static_cast<std::size_t>(state->rows), 0);
 
-    if (first) {
-        state->table = translation.updatableTable;
-        state->info = &connection.Table(state->table);
-        for (const QString& name : state->names)
-            state->tableColumn.push_back(state->info->IndexOf(name));
-    }
+    state->table = translation.updatableTable;
     return Recordset(std::move(state));
 }
 

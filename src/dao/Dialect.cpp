@@ -2,6 +2,7 @@
 
 #include "dao/Error.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace dao {
@@ -110,7 +111,7 @@ QString SingleTable(const std::vector<Token>& tokens) {
 
 } // namespace
 
-Translation Translate(const QString& s, bool withRowId) {
+static Translation TranslateFully(const QString& s, bool withRowId) {
     Translation result;
     std::vector<Token> tokens;
     tokens.reserve(32);
@@ -206,6 +207,115 @@ Translation Translate(const QString& s, bool withRowId) {
     }
     result.sql = out.toUtf8();
     return result;
+}
+
+namespace {
+
+// The shape of a statement: its text with every literal the translation binds
+// replaced by ?, and those literals' values. Statements of one shape translate
+// alike, so the translation is made once per shape. Returns false for text
+// this quick reading does not handle (an unterminated literal or bracket).
+bool ReadShape(const QString& s, QString& shape, std::vector<Value>& params) {
+    shape.reserve(s.size());
+    bool lastWasComparison = false;
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    while (i < n) {
+        const QChar c = s.at(i);
+        if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            QString value;
+            ++i;
+            bool closed = false;
+            while (i < n) {
+                if (s.at(i) == c) {
+                    if (i + 1 < n && s.at(i + 1) == c) {
+                        value += c;
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    closed = true;
+                    break;
+                }
+                value += s.at(i++);
+            }
+            if (!closed)
+                return false;
+            params.emplace_back(value);
+            shape += QLatin1Char('?');
+            lastWasComparison = false;
+            continue;
+        }
+        if (c == QLatin1Char('[')) {
+            const qsizetype close = s.indexOf(QLatin1Char(']'), i);
+            if (close < 0)
+                return false;
+            shape += QStringView(s).mid(i, close - i + 1);
+            i = close + 1;
+            lastWasComparison = false;
+            continue;
+        }
+        if (IsWordStart(c)) {
+            const qsizetype start = i;
+            while (i < n && IsWordPart(s.at(i)))
+                ++i;
+            shape += QStringView(s).mid(start, i - start);
+            lastWasComparison = false;
+            continue;
+        }
+        if (c.isDigit()) {
+            const qsizetype start = i;
+            while (i < n && (s.at(i).isDigit() || s.at(i) == QLatin1Char('.')))
+                ++i;
+            bool ok = false;
+            const int value = QStringView(s).mid(start, i - start).toInt(&ok);
+            if (ok && lastWasComparison) {
+                params.emplace_back(value);
+                shape += QLatin1Char('?');
+            } else {
+                shape += QStringView(s).mid(start, i - start);
+            }
+            lastWasComparison = false;
+            continue;
+        }
+        shape += c;
+        ++i;
+        if (!c.isSpace()) {
+            lastWasComparison = c == QLatin1Char('=') || c == QLatin1Char('<') || c == QLatin1Char('>');
+        }
+    }
+    return true;
+}
+
+struct CachedTranslation {
+    QByteArray sql;
+    QString updatableTable;
+};
+
+constexpr qsizetype kShapeCacheLimit = 512;
+
+} // namespace
+
+Translation Translate(const QString& statement, bool withRowId) {
+    thread_local QHash<QString, CachedTranslation> cache[2];
+    QHash<QString, CachedTranslation>& shapes = cache[withRowId ? 1 : 0];
+
+    QString shape;
+    std::vector<Value> params;
+    if (!ReadShape(statement, shape, params))
+        return TranslateFully(statement, withRowId);
+    const auto found = shapes.constFind(shape);
+    if (found != shapes.constEnd())
+        return Translation{found->sql, std::move(params), found->updatableTable};
+
+    Translation full = TranslateFully(statement, withRowId);
+    // Only a shape whose literals the full translation binds the same way is kept.
+    if (full.params == params) {
+        if (shapes.size() >= kShapeCacheLimit)
+            shapes.clear();
+        shapes.insert(shape, CachedTranslation{full.sql, full.updatableTable});
+    }
+    return full;
 }
 
 } // namespace dao

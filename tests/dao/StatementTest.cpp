@@ -226,3 +226,30 @@ TEST(Statements, TextSortsInGermanDictionaryOrder) {
                                   "Strasse", "Straße", "Strauch", "Uhu", "Ürzig", "zitrone"};
     EXPECT_EQ(sorted, expected);
 }
+
+TEST(Statements, StatementsOfOneShapeKeepTheirOwnValues) {
+    TempDatabase t;
+    auto& db = t.Db();
+    // The same statement shape with other values, one after another: each
+    // finds its own record, also with quotes, brackets and umlauts in values.
+    for (const QString& name : {QStringLiteral("Mojito"), QStringLiteral("Planter's Punch"),
+                                QStringLiteral("Cuba Libre"), QStringLiteral("Mojito")}) {
+        Recordset rs = db.OpenRecordset(QStringLiteral("SELECT nr, name as [x] FROM cocktails WHERE ucase(name) = ") +
+                                        dao::Quoted(dao::UCase(name)) + QStringLiteral(" "));
+        ASSERT_FALSE(rs.Eof()) << name.toStdString();
+        EXPECT_EQ(rs.Fields(QStringLiteral("x")).ToText(), name);
+        const int nr = rs.Fields(0).ToInt();
+        Recordset byNumber = db.OpenRecordset(QStringLiteral("SELECT name FROM cocktails WHERE nr = ") +
+                                              QString::number(nr));
+        EXPECT_EQ(byNumber.Fields(0).ToText(), name);
+    }
+    // A number that is not compared stays part of the statement.
+    Recordset two = db.OpenRecordset(QStringLiteral("SELECT nr + 1, \"[kein Name]\" FROM cocktails WHERE nr = 1"));
+    Recordset three = db.OpenRecordset(QStringLiteral("SELECT nr + 2, \"[kein Name]\" FROM cocktails WHERE nr = 1"));
+    EXPECT_EQ(two.Fields(0).ToInt(), 2);
+    EXPECT_EQ(three.Fields(0).ToInt(), 3);
+    EXPECT_EQ(three.Fields(1).ToText(), QStringLiteral("[kein Name]"));
+    Recordset quoted = db.OpenRecordset(QStringLiteral("SELECT 'it''s', \"say \"\"hi\"\"\" FROM cocktails WHERE nr = 1"));
+    EXPECT_EQ(quoted.Fields(0).ToText(), QStringLiteral("it's"));
+    EXPECT_EQ(quoted.Fields(1).ToText(), QStringLiteral("say \"hi\""));
+}
