@@ -78,7 +78,8 @@ Connection::Connection(const QString& path, const QString& password, bool readOn
                             .arg(path));
     }
 
-    int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // One connection is used by one thread only: no locking inside the engine.
+    int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     if (create)
         flags |= SQLITE_OPEN_CREATE;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, flags, nullptr);

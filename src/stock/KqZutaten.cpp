@@ -54,33 +54,6 @@ std::optional<int> SetupNummer(const QString& setup) {
     return nummer;
 }
 
-// Whether a cocktail's ingredient line allows mixing it: the line does not count (only drinks
-// count and its ingredient is not flagged as one), or its ingredient is in the setup's stock.
-// An ingredient missing from the catalogue is not in any stock; without a setup the stock is
-// empty.
-bool ZeileErfüllt(dao::Database& db, const std::optional<int>& setup, int zutat, bool nurGetränke) {
-    dao::Recordset flagge =
-        db.OpenRecordset(QStringLiteral("SELECT getränk FROM zutaten WHERE nr = ") + Zahl(zutat));
-    if (flagge.Eof()) {
-        flagge.Close();
-        return false;
-    }
-    flagge.MoveFirst();
-    const dao::Value getränk = flagge.Fields(0).Get();
-    // An empty (Null) drink flag is not a drink.
-    const bool zählt = !nurGetränke || (!getränk.IsNull() && getränk.ToBool());
-    flagge.Close();
-    if (!zählt) return true;
-    if (!setup) return false;
-    dao::Recordset vorrat = db.OpenRecordset(
-        QStringLiteral("SELECT b.nr as [nr], b.name as [name] FROM zutatensetupvorrat a INNER "
-                       "JOIN zutaten b ON a.zutat = b.nr WHERE a.setup = ") +
-        Zahl(*setup) + QStringLiteral(" AND b.nr = ") + Zahl(zutat));
-    const bool vorrätig = !vorrat.Eof();
-    vorrat.Close();
-    return vorrätig;
-}
-
 // Add ends here: the stock row exists already, or the user chose Abort.
 struct AddEnde {};
 
@@ -225,16 +198,20 @@ void KqZutaten::InitCocktails() {
     // Runs for an empty stock too: then only cocktails none of whose lines count are mixable.
     m_lCocktails->Clear();
     dao::Database& db = Datenbank();
-    // One read transaction for the whole search: the store then takes its file lock once
-    // instead of once for each of the many look-ups. Nothing is written.
-    dao::Transaction lesen(db);
-    const std::optional<int> setup = SetupNummer(m_cSetup->Text());
+    // A setup that is no longer stored has an empty stock (no setup has the number 0).
+    const int setup = SetupNummer(m_cSetup->Text()).value_or(0);
     const bool nurGetränke = m_aGetränke->isChecked();
 
-    // Ordered by cocktail number, so that the lines of one cocktail come one after another.
-    dao::Recordset zeilen =
-        db.OpenRecordset(QStringLiteral("SELECT c.nr, c.name, d.zutat FROM cocktails c INNER JOIN "
-                                        "zutatenliste d ON c.nr = d.cocktail ORDER BY c.nr"));
+    // Every ingredient line of every cocktail, ordered by cocktail number so that the lines of
+    // one cocktail come one after another, each with its ingredient's number and drink flag
+    // (Null when the ingredient is no longer in the catalogue) and, when the setup holds the
+    // ingredient, its stock entry. One statement instead of two look-ups per line.
+    dao::Recordset zeilen = db.OpenRecordset(
+        QStringLiteral("SELECT c.nr, c.name, z.nr, z.getränk, v.zutat FROM cocktails c "
+                       "INNER JOIN zutatenliste d ON c.nr = d.cocktail "
+                       "LEFT JOIN zutaten z ON z.nr = d.zutat "
+                       "LEFT JOIN zutatensetupvorrat v ON v.setup = ") +
+        Zahl(setup) + QStringLiteral(" AND v.zutat = z.nr ORDER BY c.nr"));
     int letzterCocktail = 0;
     bool fehlt = false;
     QString cocktail;
@@ -242,8 +219,14 @@ void KqZutaten::InitCocktails() {
         zeilen.MoveFirst();
         while (!zeilen.Eof()) {
             if (zeilen.Fields(0).ToInt() == letzterCocktail) {
-                // A line of the current cocktail.
-                if (!ZeileErfüllt(db, setup, zeilen.Fields(2).ToInt(), nurGetränke)) fehlt = true;
+                // A line of the current cocktail. It counts when every line counts or its
+                // ingredient is a drink (an empty flag is not); a counting line needs its
+                // ingredient in stock. An ingredient missing from the catalogue is in no stock.
+                const bool bekannt = !zeilen.Fields(2).IsNull();
+                const dao::Value getränk = zeilen.Fields(3).Get();
+                const bool zählt = !nurGetränke || (!getränk.IsNull() && getränk.ToBool());
+                const bool vorrätig = !zeilen.Fields(4).IsNull();
+                if (!bekannt || (zählt && !vorrätig)) fehlt = true;
                 cocktail = zeilen.Fields(1).ToText();
                 zeilen.MoveNext();
             } else {
@@ -256,7 +239,6 @@ void KqZutaten::InitCocktails() {
     }
     if (!fehlt && !cocktail.isEmpty()) m_lCocktails->AddItem(cocktail);
     zeilen.Close();
-    lesen.Commit();
 }
 
 void KqZutaten::InitSetup() {
