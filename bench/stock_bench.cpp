@@ -1,11 +1,13 @@
-// How long the bar stock window's search for mixable cocktails takes on a
-// catalogue of 20,000 cocktails with five ingredient lines each.
+// How long the windows take on a catalogue of 20,000 cocktails with five
+// ingredient lines each: the bar stock window's search for mixable cocktails,
+// and opening the recipe viewer with its list of every cocktail.
 
 #include "BigCatalogue.h"
 #include "app/HauptModul.h"
 #include "stock/KqZutaten.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Form.h"
+#include "viewer/KqRezepte.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,6 +28,26 @@ void MixableDrinksOnly(benchmark::State& state) { Search(state, true); }
 void MixableEveryLine(benchmark::State& state) { Search(state, false); }
 BENCHMARK(MixableDrinksOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(MixableEveryLine)->Unit(benchmark::kMillisecond);
+
+void OpenViewer(benchmark::State& state) {
+    for (auto _ : state) {
+        KqRezepte& viewer = KqRezepte::Instance();
+        benchmark::DoNotOptimize(&viewer);
+        state.PauseTiming();
+        viewer.Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(OpenViewer)->Unit(benchmark::kMillisecond);
+
+void ShowSheet(benchmark::State& state) {
+    KqRezepte& viewer = KqRezepte::Instance();
+    int n = 0;
+    for (auto _ : state)
+        viewer.Start(QStringLiteral("Mischung Nr. %1 Ä").arg(1 + n++ % kCocktails));
+}
+BENCHMARK(ShowSheet)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
