@@ -65,7 +65,9 @@ int main(int argc, char** argv) {
 
     HauptModul::Main();
     KqMenü& menu = KqMenü::Instance();
-    QTest::qWaitForWindowActive(&menu); // the first button gets the focus frame
+    // Once active, the first button has the focus and shows its frame.
+    if (!QTest::qWaitForWindowActive(&menu))
+        std::fprintf(stderr, "Das Hauptmenü wurde nicht aktiv\n");
     Save(&menu, QStringLiteral("KqMenü"));
 
     // The second button held down, with the focus frame on it.

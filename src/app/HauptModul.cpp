@@ -58,6 +58,26 @@ void Main() {
     KqMenü::Instance().Show();
 }
 
+dao::Database& OffeneDatenbank() {
+    if (!Datenbank)
+        throw dao::Error(3420, QStringLiteral("Die Datenbank ist nicht geöffnet."));
+    return *Datenbank;
+}
+
+QStringList ErstesFeld(const QString& statement) {
+    QStringList werte;
+    dao::Recordset rs = OffeneDatenbank().OpenRecordset(statement);
+    if (!rs.Eof()) {
+        rs.MoveFirst();
+        while (!rs.Eof()) {
+            werte << rs.Fields(0).ToText();
+            rs.MoveNext();
+        }
+    }
+    rs.Close();
+    return werte;
+}
+
 void Beenden() {
     Datenbank.reset();
     Arbeitsbereich.reset();

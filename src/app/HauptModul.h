@@ -5,6 +5,7 @@
 #include "dao/Dao.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -22,6 +23,13 @@ inline std::shared_ptr<dao::Database> Datenbank;
 // database cannot be opened, reports the engine's number and text and ends
 // the program with status 1; the menu is never shown.
 void Main();
+
+// The one open database; fails with 3420 when none is open (after Beenden).
+dao::Database& OffeneDatenbank();
+
+// The first field of every record a statement finds on the open database, as
+// text, in the order the store delivers them. Fills the windows' lists.
+QStringList ErstesFeld(const QString& statement);
 
 // Lets go of the database and ends the program at once, with every window.
 void Beenden();

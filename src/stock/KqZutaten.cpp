@@ -26,11 +26,7 @@ std::function<void(const QString&)> KqZutaten::RezepteAnzeigen = [](const QStrin
 namespace {
 
 // The program's one open database.
-dao::Database& Datenbank() {
-    if (!HauptModul::Datenbank)
-        throw dao::Error(3420, QStringLiteral("Die Datenbank ist nicht geöffnet."));
-    return *HauptModul::Datenbank;
-}
+dao::Database& Datenbank() { return HauptModul::OffeneDatenbank(); }
 
 QString Zahl(int nummer) {
     return QString::number(nummer);
@@ -243,37 +239,23 @@ void KqZutaten::InitCocktails() {
 
 void KqZutaten::InitSetup() {
     m_cSetup->Clear();
-    dao::Recordset rs =
-        Datenbank().OpenRecordset(QStringLiteral("SELECT name FROM zutatensetup ORDER BY name"));
-    if (!rs.Eof()) {
-        rs.MoveFirst();
-        while (!rs.Eof()) {
-            m_cSetup->AddItem(rs.Fields(0).ToText());
-            rs.MoveNext();
-        }
-        // Choosing the first setup raises its Click, which fills the other two lists.
-        if (m_cSetup->ListCount() > 0) m_cSetup->SetListIndex(0);
-    }
-    rs.Close();
+    for (const QString& name :
+         HauptModul::ErstesFeld(QStringLiteral("SELECT name FROM zutatensetup ORDER BY name")))
+        m_cSetup->AddItem(name);
+    // Choosing the first setup raises its Click, which fills the other two lists.
+    if (m_cSetup->ListCount() > 0) m_cSetup->SetListIndex(0);
 }
 
 void KqZutaten::InitZutaten() {
     m_lZutaten->Clear();
     // A setup that is no longer stored has an empty stock.
     if (const std::optional<int> setup = SetupNummer(m_cSetup->Text())) {
-        dao::Recordset rs = Datenbank().OpenRecordset(
-            QStringLiteral("SELECT b.name FROM zutatensetupvorrat a INNER JOIN zutaten b ON "
-                           "a.zutat = b.nr WHERE a.setup = ") +
-            Zahl(*setup) + QStringLiteral(" ORDER BY b.name "));
-        if (!rs.Eof()) {
-            rs.MoveFirst();
-            while (!rs.Eof()) {
-                m_lZutaten->AddItem(rs.Fields(0).ToText());
-                rs.MoveNext();
-            }
-            if (m_lZutaten->ListCount() > 0) m_lZutaten->SetListIndex(0);
-        }
-        rs.Close();
+        for (const QString& name : HauptModul::ErstesFeld(
+                 QStringLiteral("SELECT b.name FROM zutatensetupvorrat a INNER JOIN zutaten b ON "
+                                "a.zutat = b.nr WHERE a.setup = ") +
+                 Zahl(*setup) + QStringLiteral(" ORDER BY b.name ")))
+            m_lZutaten->AddItem(name);
+        if (m_lZutaten->ListCount() > 0) m_lZutaten->SetListIndex(0);
     }
     InitCocktails();
 }

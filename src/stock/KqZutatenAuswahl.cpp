@@ -36,18 +36,9 @@ void KqZutatenAuswahl::Form_Load() {
 
 void KqZutatenAuswahl::InitZutat() {
     m_cZutat->Clear();
-    if (!HauptModul::Datenbank)
-        throw dao::Error(3420, QStringLiteral("Die Datenbank ist nicht geöffnet."));
-    dao::Recordset rs = HauptModul::Datenbank->OpenRecordset(
-        QStringLiteral("SELECT name FROM zutaten ORDER BY name"));
-    if (!rs.Eof()) {
-        rs.MoveFirst();
-        while (!rs.Eof()) {
-            m_cZutat->AddItem(rs.Fields(0).ToText());
-            rs.MoveNext();
-        }
-    }
-    rs.Close();
+    for (const QString& name :
+         HauptModul::ErstesFeld(QStringLiteral("SELECT name FROM zutaten ORDER BY name")))
+        m_cZutat->AddItem(name);
 }
 
 void KqZutatenAuswahl::BHinzufügen_Click() {

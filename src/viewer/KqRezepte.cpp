@@ -37,17 +37,10 @@ void KqRezepte::Form_Load() {
 
 void KqRezepte::InitCocktail() {
     m_cCocktail->Clear();
-    dao::Recordset rs = HauptModul::Datenbank->OpenRecordset(
-        QStringLiteral("SELECT name FROM cocktails ORDER BY name"));
-    if (!rs.Eof()) {
-        rs.MoveFirst();
-        while (!rs.Eof()) {
-            m_cCocktail->AddItem(rs.Fields(0).ToText());
-            rs.MoveNext();
-        }
-        if (m_cCocktail->ListCount() > 0) m_cCocktail->SetListIndex(0);
-    }
-    rs.Close();
+    for (const QString& name :
+         HauptModul::ErstesFeld(QStringLiteral("SELECT name FROM cocktails ORDER BY name")))
+        m_cCocktail->AddItem(name);
+    if (m_cCocktail->ListCount() > 0) m_cCocktail->SetListIndex(0);
 }
 
 void KqRezepte::BAnzeigen_Click() {
@@ -73,7 +66,7 @@ void KqRezepte::Anzeigen(const QString& Cocktail) {
         // narrower width that leaves.
         for (const bool bildlauf : {false, true}) {
             m_ausgabe->SetScrollBarShown(bildlauf);
-            RezeptZeichnen(*m_ausgabe, *HauptModul::Datenbank, Cocktail);
+            RezeptZeichnen(*m_ausgabe, HauptModul::OffeneDatenbank(), Cocktail);
             if (!m_ausgabe->Overflows()) break;
         }
     }
