@@ -52,8 +52,7 @@ struct RecordsetState {
     }
     bool Empty() const {
         for (char d : deleted)
-            if (!d)
-                return false;
+            if (!d) return false;
         return true;
     }
 };
@@ -62,14 +61,12 @@ struct RecordsetState {
 
 Value Field::Get() const {
     const RecordsetState& s = *m_state;
-    if (s.closed)
-        ObjectGone();
+    if (s.closed) ObjectGone();
     if (s.adding) {
         const int column = s.tableColumn[static_cast<std::size_t>(m_index)];
         return column < 0 ? Value() : s.buffer[static_cast<std::size_t>(column)];
     }
-    if (!s.Current())
-        NoCurrentRecord();
+    if (!s.Current()) NoCurrentRecord();
     if (s.deleted[static_cast<std::size_t>(s.position)])
         throw Error(errRecordDeleted, QStringLiteral("Der Datensatz ist gelöscht."));
     return s.cells[static_cast<std::size_t>(s.position * s.columns + m_index)];
@@ -77,8 +74,7 @@ Value Field::Get() const {
 
 void Field::Set(const Value& value) {
     RecordsetState& s = *m_state;
-    if (s.closed)
-        ObjectGone();
+    if (s.closed) ObjectGone();
     if (!s.adding)
         throw Error(errUpdateWithoutAddNew,
                     QStringLiteral("Ein Feld kann nur nach AddNew beschrieben werden."));
@@ -93,13 +89,14 @@ void Field::Set(const Value& value) {
     s.assigned[static_cast<std::size_t>(column)] = 1;
 }
 
-QString Field::Name() const { return m_state->names.at(m_index); }
+QString Field::Name() const {
+    return m_state->names.at(m_index);
+}
 
 // ---------------------------------------------------------------- Recordset
 
 RecordsetState& Recordset::Checked() const {
-    if (!m_state || m_state->closed)
-        ObjectGone();
+    if (!m_state || m_state->closed) ObjectGone();
     return *m_state;
 }
 
@@ -113,12 +110,13 @@ bool Recordset::Bof() const {
     return s.rows == 0 || s.position < 0;
 }
 
-int Recordset::RecordCount() const { return Checked().rows; }
+int Recordset::RecordCount() const {
+    return Checked().rows;
+}
 
 void Recordset::MoveFirst() {
     RecordsetState& s = Checked();
-    if (s.rows == 0 || s.Empty())
-        NoCurrentRecord();
+    if (s.rows == 0 || s.Empty()) NoCurrentRecord();
     s.adding = false;
     s.position = 0;
     s.SkipDeletedForward();
@@ -126,8 +124,7 @@ void Recordset::MoveFirst() {
 
 void Recordset::MoveLast() {
     RecordsetState& s = Checked();
-    if (s.rows == 0 || s.Empty())
-        NoCurrentRecord();
+    if (s.rows == 0 || s.Empty()) NoCurrentRecord();
     s.adding = false;
     s.position = s.rows - 1;
     s.SkipDeletedBackward();
@@ -135,8 +132,7 @@ void Recordset::MoveLast() {
 
 void Recordset::MoveNext() {
     RecordsetState& s = Checked();
-    if (s.rows == 0 || s.position >= s.rows)
-        NoCurrentRecord();
+    if (s.rows == 0 || s.position >= s.rows) NoCurrentRecord();
     s.adding = false;
     ++s.position;
     s.SkipDeletedForward();
@@ -144,14 +140,15 @@ void Recordset::MoveNext() {
 
 void Recordset::MovePrevious() {
     RecordsetState& s = Checked();
-    if (s.rows == 0 || s.position < 0)
-        NoCurrentRecord();
+    if (s.rows == 0 || s.position < 0) NoCurrentRecord();
     s.adding = false;
     --s.position;
     s.SkipDeletedBackward();
 }
 
-int Recordset::FieldCount() const { return Checked().columns; }
+int Recordset::FieldCount() const {
+    return Checked().columns;
+}
 
 Field Recordset::Fields(int position) const {
     const RecordsetState& s = Checked();
@@ -165,8 +162,7 @@ Field Recordset::Fields(int position) const {
 Field Recordset::Fields(const QString& name) const {
     const RecordsetState& s = Checked();
     for (int i = 0; i < s.columns; ++i)
-        if (s.names.at(i).compare(name, Qt::CaseInsensitive) == 0)
-            return Field(m_state, i);
+        if (s.names.at(i).compare(name, Qt::CaseInsensitive) == 0) return Field(m_state, i);
     throw Error(errFieldNotFound,
                 QStringLiteral("Das Feld '%1' ist in diesem Datensatz nicht vorhanden.").arg(name));
 }
@@ -201,8 +197,8 @@ int NextCounter(Connection& connection, const TableInfo& info) {
     const sqlite3_int64 next = rc == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : 0;
     connection.Finish(stmt, rc, sql);
     if (next > std::numeric_limits<std::int32_t>::max())
-        throw Error(errReserved, QStringLiteral("Der Zähler der Tabelle '%1' ist erschöpft.")
-                                     .arg(info.name));
+        throw Error(errReserved,
+                    QStringLiteral("Der Zähler der Tabelle '%1' ist erschöpft.").arg(info.name));
     return static_cast<int>(next);
 }
 
@@ -222,7 +218,9 @@ void Recordset::AddNew() {
     s.adding = true;
 }
 
-void Recordset::CancelUpdate() { Checked().adding = false; }
+void Recordset::CancelUpdate() {
+    Checked().adding = false;
+}
 
 void Recordset::Update() {
     RecordsetState& s = Checked();
@@ -233,8 +231,7 @@ void Recordset::Update() {
     QByteArray marks;
     std::vector<Value> values;
     for (std::size_t i = 0; i < s.info->columns.size(); ++i) {
-        if (!s.assigned[i])
-            continue;
+        if (!s.assigned[i]) continue;
         QString name = s.info->columns[i].name;
         name.replace(QLatin1Char('"'), QLatin1String("\"\""));
         if (!values.empty()) {
@@ -247,10 +244,9 @@ void Recordset::Update() {
     }
     QString table = s.info->name;
     table.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    const QByteArray sql = values.empty()
-                               ? "INSERT INTO \"" + table.toUtf8() + "\" DEFAULT VALUES"
-                               : "INSERT INTO \"" + table.toUtf8() + "\" (" + columns +
-                                     ") VALUES (" + marks + ")";
+    const QByteArray sql = values.empty() ? "INSERT INTO \"" + table.toUtf8() + "\" DEFAULT VALUES"
+                                          : "INSERT INTO \"" + table.toUtf8() + "\" (" + columns +
+                                                ") VALUES (" + marks + ")";
     sqlite3_stmt* stmt = s.connection->Acquire(sql, values);
     s.connection->Finish(stmt, sqlite3_step(stmt), sql); // on failure the record stays pending
     s.adding = false;
@@ -260,8 +256,7 @@ void Recordset::Delete() {
     RecordsetState& s = Checked();
     RequireUpdatable(s);
     s.adding = false;
-    if (!s.Current())
-        NoCurrentRecord();
+    if (!s.Current()) NoCurrentRecord();
     const auto row = static_cast<std::size_t>(s.position);
     if (s.deleted[row])
         throw Error(errRecordDeleted, QStringLiteral("Der Datensatz ist bereits gelöscht."));
@@ -269,17 +264,15 @@ void Recordset::Delete() {
     table.replace(QLatin1Char('"'), QLatin1String("\"\""));
     const QByteArray sql = "DELETE FROM \"" + table.toUtf8() + "\" WHERE _rowid_ = ?";
     const sqlite3_int64 rowid = s.rowids[row];
-    const Value key = rowid == static_cast<std::int32_t>(rowid)
-                          ? Value(static_cast<int>(rowid))
-                          : Value(static_cast<double>(rowid));
+    const Value key = rowid == static_cast<std::int32_t>(rowid) ? Value(static_cast<int>(rowid))
+                                                                : Value(static_cast<double>(rowid));
     sqlite3_stmt* stmt = s.connection->Acquire(sql, {key});
     s.connection->Finish(stmt, sqlite3_step(stmt), sql);
     s.deleted[row] = 1;
 }
 
 void Recordset::Close() {
-    if (!m_state || m_state->closed)
-        return;
+    if (!m_state || m_state->closed) return;
     m_state->closed = true;
     m_state->cells.clear();
     m_state->cells.shrink_to_fit();
@@ -295,8 +288,7 @@ Database::~Database() = default;
 
 namespace {
 Connection& Live(const std::shared_ptr<Connection>& connection) {
-    if (!connection)
-        ObjectGone();
+    if (!connection) ObjectGone();
     return *connection;
 }
 } // namespace
@@ -308,24 +300,23 @@ Recordset Database::OpenRecordset(const QString& statement) {
     state->connection = m_connection;
 
     sqlite3_stmt* stmt = connection.Acquire(translation.sql, translation.params);
-    const int first = translation.updatableTable.isEmpty() ? 0 : 1; // hidden row id
     const int total = sqlite3_column_count(stmt);
-    state->columns = total - first;
+    const bool hiddenRowId = !translation.updatableTable.isEmpty(); // the last column
+    state->columns = hiddenRowId ? total - 1 : total;
     std::vector<ColumnRead> reads;
-    for (int i = first; i < total; ++i) {
+    for (int i = 0; i < state->columns; ++i) {
         state->names << QString::fromUtf8(sqlite3_column_name(stmt, i));
         const char* declared = sqlite3_column_decltype(stmt, i);
-        const bool yesNo = declared && (qstricmp(declared, "BOOLEAN") == 0 ||
-                                        qstricmp(declared, "YESNO") == 0 ||
-                                        qstricmp(declared, "BIT") == 0);
+        const bool yesNo =
+            declared && (qstricmp(declared, "BOOLEAN") == 0 || qstricmp(declared, "YESNO") == 0 ||
+                         qstricmp(declared, "BIT") == 0);
         reads.push_back(yesNo ? ColumnRead::YesNo : ColumnRead::Plain);
     }
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        if (first)
-            state->rowids.push_back(sqlite3_column_int64(stmt, 0));
-        for (int i = first; i < total; ++i)
-            state->cells.push_back(ReadColumn(stmt, i, reads[static_cast<std::size_t>(i - first)]));
+        if (hiddenRowId) state->rowids.push_back(sqlite3_column_int64(stmt, state->columns));
+        for (int i = 0; i < state->columns; ++i)
+            state->cells.push_back(ReadColumn(stmt, i, reads[static_cast<std::size_t>(i)]));
         ++state->rows;
     }
     connection.Finish(stmt, rc, translation.sql);
@@ -351,29 +342,37 @@ void Database::BeginTrans() {
 }
 
 void Database::CommitTrans() {
-    if (m_depth == 0)
-        throw Error(3034, QStringLiteral("Commit ohne vorheriges BeginTrans."));
+    if (m_depth == 0) throw Error(3034, QStringLiteral("Commit ohne vorheriges BeginTrans."));
     Live(m_connection).Exec("RELEASE SAVEPOINT velkor");
     --m_depth;
 }
 
 void Database::Rollback() {
-    if (m_depth == 0)
-        throw Error(3034, QStringLiteral("Rollback ohne vorheriges BeginTrans."));
+    if (m_depth == 0) throw Error(3034, QStringLiteral("Rollback ohne vorheriges BeginTrans."));
     Connection& connection = Live(m_connection);
     --m_depth;
     connection.Exec("ROLLBACK TO SAVEPOINT velkor");
     connection.Exec("RELEASE SAVEPOINT velkor");
 }
 
-int Database::TransactionDepth() const { return m_depth; }
+int Database::TransactionDepth() const {
+    return m_depth;
+}
 
-void Database::Close() { m_connection.reset(); }
+void Database::Close() {
+    m_connection.reset();
+}
 
-void Database::ExecuteScript(const QByteArray& engineSql) { Live(m_connection).Exec(engineSql); }
+void Database::ExecuteScript(const QByteArray& engineSql) {
+    Live(m_connection).Exec(engineSql);
+}
 
-int Database::PreparedStatementCount() const { return Live(m_connection).Prepared(); }
-int Database::StatementReuseCount() const { return Live(m_connection).Reused(); }
+int Database::PreparedStatementCount() const {
+    return Live(m_connection).Prepared();
+}
+int Database::StatementReuseCount() const {
+    return Live(m_connection).Reused();
+}
 
 // ---------------------------------------------------------------- Workspace
 
@@ -386,7 +385,8 @@ QString PasswordOf(const QString& connect) {
     const QStringList parts = connect.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         const int eq = part.indexOf(QLatin1Char('='));
-        if (eq > 0 && part.left(eq).trimmed().compare(QLatin1String("pwd"), Qt::CaseInsensitive) == 0)
+        if (eq > 0 &&
+            part.left(eq).trimmed().compare(QLatin1String("pwd"), Qt::CaseInsensitive) == 0)
             return part.mid(eq + 1);
     }
     return {};

@@ -17,8 +17,12 @@ struct Token {
     int depth;    // parenthesis depth
 };
 
-bool IsWordStart(QChar c) { return c.isLetter() || c == QLatin1Char('_'); }
-bool IsWordPart(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_') || c.isMark(); }
+bool IsWordStart(QChar c) {
+    return c.isLetter() || c == QLatin1Char('_');
+}
+bool IsWordPart(QChar c) {
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c.isMark();
+}
 
 bool IsComparison(const QString& s) {
     return s == QLatin1String("=") || s == QLatin1String("<") || s == QLatin1String(">") ||
@@ -67,46 +71,112 @@ const QSet<QString>& AggregateFunctions() {
     return set;
 }
 
-// The one table of "SELECT <columns> FROM <table> [alias] [WHERE ...] [ORDER BY ...]"
-// without joins, grouping, DISTINCT or aggregates; empty otherwise.
-QString SingleTable(const std::vector<Token>& tokens) {
+std::vector<const Token*> Significant(const std::vector<Token>& tokens) {
     std::vector<const Token*> t;
     for (const Token& tok : tokens)
-        if (tok.kind != Kind::Space)
-            t.push_back(&tok);
-    if (t.empty() || t[0]->kind != Kind::Word || t[0]->text != QLatin1String("select"))
-        return {};
-    qsizetype from = -1;
-    for (qsizetype i = 1; i < static_cast<qsizetype>(t.size()); ++i) {
-        const Token& tok = *t[i];
-        if (tok.depth != 0)
-            continue;
-        if (tok.kind == Kind::Word) {
-            if (tok.text == QLatin1String("distinct") || tok.text == QLatin1String("group") ||
-                tok.text == QLatin1String("join") || tok.text == QLatin1String("union") ||
-                tok.text == QLatin1String("having"))
-                return {};
-            if (AggregateFunctions().contains(tok.text) && i + 1 < static_cast<qsizetype>(t.size()) &&
-                t[i + 1]->text == QLatin1String("("))
-                return {};
-            if (tok.text == QLatin1String("from") && from < 0)
-                from = i;
-        }
-        if (from >= 0 && tok.kind == Kind::Symbol && tok.text == QLatin1String(","))
-            return {}; // FROM a, b
-        if (tok.kind == Kind::Symbol && tok.text == QLatin1String("("))
-            if (from >= 0 && i == from + 1)
-                return {}; // sub-select as source
+        if (tok.kind != Kind::Space) t.push_back(&tok);
+    return t;
+}
+
+bool IsWord(const Token* tok, const char* word) {
+    return tok->kind == Kind::Word && tok->text == QLatin1String(word);
+}
+
+// Words that can follow a table in FROM and are not its alias.
+bool EndsSource(const Token* tok) {
+    static const QSet<QString> words = {
+        QStringLiteral("where"), QStringLiteral("inner"),  QStringLiteral("left"),
+        QStringLiteral("right"), QStringLiteral("outer"),  QStringLiteral("cross"),
+        QStringLiteral("join"),  QStringLiteral("on"),     QStringLiteral("order"),
+        QStringLiteral("group"), QStringLiteral("having"), QStringLiteral("union"),
+        QStringLiteral("limit")};
+    return tok->kind != Kind::Word || words.contains(tok->text);
+}
+
+// What a plain SELECT reads, at the statement's outer level.
+struct SelectShape {
+    bool select = false;
+    bool plainRows = false; // no grouping, DISTINCT, aggregate or UNION: rows are records
+    bool ordered = false;   // has its own ORDER BY
+    int fromIndex = -1;     // the FROM token among the significant tokens
+    int endIndex = -1;      // where an ORDER BY would go (before LIMIT or ';')
+    // The tables read, by the name the statement gives them (alias or table),
+    // in the order they appear; empty when a source is not a plain table.
+    QStringList sources;
+    QString firstTable; // the first table's own name
+};
+
+SelectShape ReadSelect(const std::vector<const Token*>& t) {
+    SelectShape shape;
+    const int n = static_cast<int>(t.size());
+    if (n == 0 || !IsWord(t[0], "select")) return shape;
+    shape.select = true;
+    shape.plainRows = true;
+    shape.endIndex = n;
+    if (n > 0 && t[n - 1]->kind == Kind::Symbol && t[n - 1]->text == QLatin1String(";"))
+        shape.endIndex = n - 1;
+    for (int i = 1; i < n; ++i) {
+        const Token* tok = t[i];
+        if (tok->depth != 0) continue;
+        if (tok->kind != Kind::Word) continue;
+        if (tok->text == QLatin1String("distinct") || tok->text == QLatin1String("group") ||
+            tok->text == QLatin1String("union") || tok->text == QLatin1String("having"))
+            shape.plainRows = false;
+        else if (AggregateFunctions().contains(tok->text) && i + 1 < n &&
+                 t[i + 1]->text == QLatin1String("("))
+            shape.plainRows = false;
+        else if (tok->text == QLatin1String("order"))
+            shape.ordered = true;
+        else if (tok->text == QLatin1String("limit") && shape.endIndex > i)
+            shape.endIndex = i;
+        else if (tok->text == QLatin1String("from") && shape.fromIndex < 0)
+            shape.fromIndex = i;
     }
-    if (from < 0 || from + 1 >= static_cast<qsizetype>(t.size()))
-        return {};
-    const Token& table = *t[from + 1];
-    if (table.kind == Kind::Word)
-        return table.text;
-    if (table.kind == Kind::Bracket) // "quoted" engine identifier
-        return table.text.mid(1, table.text.size() - 2).replace(QLatin1String("\"\""),
-                                                                QLatin1String("\""));
-    return {};
+    if (shape.fromIndex < 0) return shape;
+
+    // FROM source [alias] { [INNER|LEFT|RIGHT|OUTER|CROSS]... JOIN source [alias] ON ... }
+    QStringList sources;
+    int i = shape.fromIndex + 1;
+    while (i < n) {
+        const Token* source = t[i];
+        QString table;
+        if (source->kind == Kind::Word && !EndsSource(source))
+            table = source->text;
+        else if (source->kind == Kind::Bracket)
+            table = source->text.mid(1, source->text.size() - 2)
+                        .replace(QLatin1String("\"\""), QLatin1String("\""));
+        else
+            return shape; // a sub-select or something this reading does not know
+        QString name = source->text;
+        ++i;
+        if (i < n && IsWord(t[i], "as")) ++i;
+        if (i < n && t[i]->depth == 0 && !EndsSource(t[i])) {
+            name = t[i]->text;
+            ++i;
+        } else if (i < n && t[i]->depth == 0 && t[i]->kind == Kind::Bracket) {
+            name = t[i]->text;
+            ++i;
+        }
+        if (sources.isEmpty()) shape.firstTable = table;
+        sources << name;
+        if (i < n && t[i]->kind == Kind::Symbol && t[i]->text == QLatin1String(","))
+            return shape; // FROM a, b: not read as records of one join
+        // Skip to the next JOIN at the outer level, or stop.
+        while (i < n && !(t[i]->depth == 0 && IsWord(t[i], "join"))) {
+            if (t[i]->depth == 0 && t[i]->kind == Kind::Word &&
+                (t[i]->text == QLatin1String("where") || t[i]->text == QLatin1String("order") ||
+                 t[i]->text == QLatin1String("group") || t[i]->text == QLatin1String("having") ||
+                 t[i]->text == QLatin1String("union") || t[i]->text == QLatin1String("limit"))) {
+                shape.sources = sources;
+                return shape;
+            }
+            ++i;
+        }
+        if (i >= n) break;
+        ++i; // behind JOIN
+    }
+    shape.sources = sources;
+    return shape;
 }
 
 } // namespace
@@ -182,29 +252,50 @@ static Translation TranslateFully(const QString& s, bool withRowId) {
                 symbol += n;
         }
         i += symbol.size();
-        if (symbol == QLatin1String("("))
-            ++depth;
-        tokens.push_back({Kind::Symbol, symbol == QLatin1String("&") ? QStringLiteral("||") : symbol,
-                          depth});
-        if (symbol == QLatin1String(")"))
-            --depth;
+        if (symbol == QLatin1String("(")) ++depth;
+        tokens.push_back(
+            {Kind::Symbol, symbol == QLatin1String("&") ? QStringLiteral("||") : symbol, depth});
+        if (symbol == QLatin1String(")")) --depth;
         lastSignificant = symbol;
     }
 
-    result.updatableTable = SingleTable(tokens);
-    if (!withRowId)
-        result.updatableTable.clear();
+    const std::vector<const Token*> significant = Significant(tokens);
+    const SelectShape select = ReadSelect(significant);
+    if (withRowId && select.plainRows && select.sources.size() == 1)
+        result.updatableTable = select.firstTable;
+
+    // A record set that adds and deletes carries each row's id as a hidden last column, so
+    // the positions of the columns written stay as they are (ORDER BY 1 keeps meaning the
+    // first of them).
+    const Token* hiddenRowIdBefore =
+        result.updatableTable.isEmpty() ? nullptr : significant[select.fromIndex];
+    // Rows without an order of their own come in the order they were stored, whatever
+    // indexes the engine uses to find them: a cocktail's lines in the order they were
+    // entered. In a join that is the stored order of the table joined last, then of the ones
+    // before it.
+    QString storedOrder;
+    if (select.plainRows && !select.ordered && !select.sources.isEmpty()) {
+        for (auto it = select.sources.crbegin(); it != select.sources.crend(); ++it)
+            storedOrder +=
+                (storedOrder.isEmpty() ? QStringLiteral(" order by ") : QStringLiteral(", ")) +
+                *it + QStringLiteral("._rowid_");
+    }
+    const Token* storedOrderBefore =
+        select.endIndex >= 0 && select.endIndex < static_cast<int>(significant.size())
+            ? significant[select.endIndex]
+            : nullptr;
 
     QString out;
-    out.reserve(s.size() + 16);
-    bool rowidInserted = !withRowId || result.updatableTable.isEmpty();
+    out.reserve(s.size() + 16 + storedOrder.size());
     for (const Token& tok : tokens) {
-        out += tok.text;
-        if (!rowidInserted && tok.kind == Kind::Word && tok.text == QLatin1String("select")) {
-            out += QLatin1String(" _rowid_,");
-            rowidInserted = true;
+        if (&tok == hiddenRowIdBefore) out += QLatin1String(", _rowid_ ");
+        if (&tok == storedOrderBefore) {
+            out += storedOrder + QLatin1Char(' ');
+            storedOrder.clear();
         }
+        out += tok.text;
     }
+    out += storedOrder;
     result.sql = out.toUtf8();
     return result;
 }
@@ -239,8 +330,7 @@ bool ReadShape(const QString& s, QString& shape, std::vector<Value>& params) {
                 }
                 value += s.at(i++);
             }
-            if (!closed)
-                return false;
+            if (!closed) return false;
             params.emplace_back(value);
             shape += QLatin1Char('?');
             lastWasComparison = false;
@@ -248,8 +338,7 @@ bool ReadShape(const QString& s, QString& shape, std::vector<Value>& params) {
         }
         if (c == QLatin1Char('[')) {
             const qsizetype close = s.indexOf(QLatin1Char(']'), i);
-            if (close < 0)
-                return false;
+            if (close < 0) return false;
             shape += QStringView(s).mid(i, close - i + 1);
             i = close + 1;
             lastWasComparison = false;
@@ -281,7 +370,8 @@ bool ReadShape(const QString& s, QString& shape, std::vector<Value>& params) {
         shape += c;
         ++i;
         if (!c.isSpace()) {
-            lastWasComparison = c == QLatin1Char('=') || c == QLatin1Char('<') || c == QLatin1Char('>');
+            lastWasComparison =
+                c == QLatin1Char('=') || c == QLatin1Char('<') || c == QLatin1Char('>');
         }
     }
     return true;
@@ -302,8 +392,7 @@ Translation Translate(const QString& statement, bool withRowId) {
 
     QString shape;
     std::vector<Value> params;
-    if (!ReadShape(statement, shape, params))
-        return TranslateFully(statement, withRowId);
+    if (!ReadShape(statement, shape, params)) return TranslateFully(statement, withRowId);
     const auto found = shapes.constFind(shape);
     if (found != shapes.constEnd())
         return Translation{found->sql, std::move(params), found->updatableTable};
@@ -311,8 +400,7 @@ Translation Translate(const QString& statement, bool withRowId) {
     Translation full = TranslateFully(statement, withRowId);
     // Only a shape whose literals the full translation binds the same way is kept.
     if (full.params == params) {
-        if (shapes.size() >= kShapeCacheLimit)
-            shapes.clear();
+        if (shapes.size() >= kShapeCacheLimit) shapes.clear();
         shapes.insert(shape, CachedTranslation{full.sql, full.updatableTable});
     }
     return full;

@@ -6,6 +6,10 @@
 // in any case (umlauts included) and upper-cases with ucase()/Ucase(). The
 // translation turns every literal into a bound parameter, so statements that
 // differ only in their values share one prepared statement.
+//
+// A SELECT of records (no grouping, DISTINCT or aggregate) without an ORDER BY
+// of its own returns them in the order they were stored; over a join, in the
+// stored order of the table joined last, then of the tables before it.
 
 #include "dao/Value.h"
 
@@ -20,7 +24,7 @@ struct Translation {
     std::vector<Value> params; // the literals, in order
     // The table of a plain SELECT over exactly one table (lower case), or
     // empty: only such a record set can add and delete records. With withRowId
-    // its SQL then starts with the hidden row id as first column.
+    // its SQL then ends its column list with the hidden row id.
     QString updatableTable;
 };
 

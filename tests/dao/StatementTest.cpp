@@ -253,3 +253,50 @@ TEST(Statements, StatementsOfOneShapeKeepTheirOwnValues) {
     EXPECT_EQ(quoted.Fields(0).ToText(), QStringLiteral("it's"));
     EXPECT_EQ(quoted.Fields(1).ToText(), QStringLiteral("say \"hi\""));
 }
+
+TEST(Statements, RecordsComeInStoredOrderAndPositionsKeepTheirMeaning) {
+    TempDatabase t;
+    auto& db = t.Db();
+    t.MakeEmpty();
+    // Lines stored against the order of their ingredient numbers, which the
+    // engine's indexes would otherwise yield.
+    QList<int> nr;
+    for (const char* name : {"Dattel", "Birne", "Chili", "Apfel"}) {
+        db.Execute(QStringLiteral("INSERT INTO zutaten (name) VALUES (\"%1\")").arg(name));
+        nr << NumberOf(db, QStringLiteral("zutaten"), QString::fromUtf8(name));
+    }
+    for (int zutat : {4, 2, 3, 1})
+        db.Execute(QStringLiteral("INSERT INTO zutatenliste (cocktail, zutat, menge) VALUES (7, %1, "
+                                  "\"%2 cl\")").arg(nr[zutat - 1]).arg(zutat));
+    db.Execute(QStringLiteral("INSERT INTO zutatenliste (cocktail, zutat, menge) VALUES (8, %1, \"x\")")
+                   .arg(nr[0]));
+    const QStringList stored = {"4 cl", "2 cl", "3 cl", "1 cl"};
+    EXPECT_EQ(Column(db, QStringLiteral("SELECT * FROM zutatenliste WHERE cocktail = 7"), 2), stored);
+    EXPECT_EQ(Column(db, QStringLiteral("SELECT menge FROM zutatenliste WHERE cocktail = 7 "
+                                        "AND zutat > 0")),
+              stored);
+    EXPECT_EQ(Column(db, QStringLiteral("SELECT * FROM zutaten a INNER JOIN zutatenliste b ON "
+                                        "a.nr = b.zutat WHERE b.cocktail = 7"), 7),
+              stored);
+    EXPECT_EQ(Column(db, QStringLiteral("SELECT b.menge FROM zutaten a INNER JOIN zutatenliste b ON "
+                                        "a.nr = b.zutat WHERE b.cocktail = 7;")),
+              stored);
+    // An order of its own is kept, by name or by position, and so is grouping by position.
+    EXPECT_EQ(Column(db, QStringLiteral("SELECT menge FROM zutatenliste WHERE cocktail = 7 "
+                                        "ORDER BY zutat")),
+              (QStringList{"1 cl", "2 cl", "3 cl", "4 cl"}));
+    EXPECT_EQ(Column(db, QStringLiteral("SELECT name FROM zutaten ORDER BY 1 desc")),
+              (QStringList{"Dattel", "Chili", "Birne", "Apfel"}));
+    EXPECT_EQ(Column(db, QStringLiteral("SELECT menge, zutat FROM zutatenliste ORDER BY 2, 1")),
+              (QStringList{"1 cl", "x", "2 cl", "3 cl", "4 cl"}));
+    EXPECT_EQ(Column(db, QStringLiteral("SELECT zutat, count(*) FROM zutatenliste GROUP BY 1 "
+                                        "ORDER BY 2 desc, 1"), 1),
+              (QStringList{"2", "1", "1", "1"}));
+
+    // A record set ordered by position still deletes the record it stands on.
+    Recordset rs = db.OpenRecordset(QStringLiteral("SELECT name FROM zutaten ORDER BY 1"));
+    ASSERT_EQ(rs.Fields(0).ToText(), QStringLiteral("Apfel"));
+    rs.Delete();
+    EXPECT_EQ(Column(db, QStringLiteral("SELECT name FROM zutaten")),
+              (QStringList{"Dattel", "Birne", "Chili"}));
+}

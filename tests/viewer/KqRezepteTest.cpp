@@ -241,3 +241,54 @@ TEST_F(KqRezepteTest, FromTheMenuEveryStarterSheetReadsWithinTheSurface) {
         ExpectWithinWidth();
     }
 }
+
+TEST_F(KqRezepteTest, EverySheetListsItsLinesInTheOrderTheyWereStored) {
+    // The texts the sheet starts its lines with ("4 cl Gin", "Minzzweig"), read in the order
+    // of storage: a line of the join of this catalogue with its line table.
+    auto& d = db.Db();
+    const auto stored = [&d](const QString& sql, bool withAmount) {
+        QStringList texts;
+        for (dao::Recordset rs = d.OpenRecordset(sql + QStringLiteral(" ORDER BY b._rowid_"));
+             !rs.Eof(); rs.MoveNext())
+            texts << (withAmount ? rs.Fields(1).ToText() + u' ' : QString()) +
+                         rs.Fields(0).ToText();
+        return texts;
+    };
+    int outOfNameOrder = 0;
+    dao::Recordset cocktails = d.OpenRecordset(QStringLiteral("SELECT nr, name FROM cocktails"));
+    ASSERT_GT(cocktails.RecordCount(), 50);
+    for (; !cocktails.Eof(); cocktails.MoveNext()) {
+        const QString nr = cocktails.Fields(0).ToText();
+        const QStringList zutaten = stored(
+            QStringLiteral("SELECT a.name, b.menge FROM zutaten a INNER JOIN zutatenliste b ON "
+                           "a.nr = b.zutat WHERE b.cocktail = ") + nr, true);
+        const QStringList deko =
+            stored(QStringLiteral("SELECT a.name FROM deko a INNER JOIN dekoliste b ON "
+                                  "a.nr = b.deko WHERE b.cocktail = ") + nr, false);
+        Fixed(cocktails.Fields(1).ToText());
+        QStringList drawnZutaten, drawnDeko;
+        for (const Blatt::Piece& p : Sheet().Pieces()) {
+            if (zutaten.contains(p.text))
+                drawnZutaten << p.text;
+            if (deko.contains(p.text))
+                drawnDeko << p.text;
+        }
+        EXPECT_EQ(drawnZutaten, zutaten) << nr.toStdString();
+        EXPECT_EQ(drawnDeko, deko) << nr.toStdString();
+        QStringList sorted = zutaten;
+        std::sort(sorted.begin(), sorted.end());
+        outOfNameOrder += sorted != zutaten;
+    }
+    EXPECT_GT(outOfNameOrder, 10); // the starter catalogue does not store its lines sorted
+
+    const QStringList oldFashioned{"6 cl Bourbon Whiskey", "1 Stück Würfelzucker",
+                                   "3 Spritzer Angostura Bitter", "1 Barlöffel Sodawasser",
+                                   "1 großer Eiswürfel"};
+    Fixed(QStringLiteral("Old Fashioned"));
+    QStringList drawn;
+    for (const Blatt::Piece& p : Sheet().Pieces())
+        if (oldFashioned.contains(p.text))
+            drawn << p.text;
+    EXPECT_EQ(drawn, oldFashioned);
+    Close();
+}
