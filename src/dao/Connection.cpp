@@ -3,6 +3,7 @@
 #include "dao/Text.h"
 
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <sqlite3.h>
 
 #include <limits>
@@ -11,7 +12,7 @@ namespace dao {
 
 namespace {
 
-constexpr int kBusyWaitMs = 3000;     // wait this long on another process's lock
+constexpr int kBusyWaitMs = 3000;        // wait this long on another process's lock
 constexpr std::size_t kCacheLimit = 256; // prepared statements kept for reuse
 
 // ucase(text): the program's own upper-casing. Plain ASCII is done in place;
@@ -29,8 +30,7 @@ void UCaseFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (ascii) {
         std::string upper(text, static_cast<std::size_t>(n));
         for (char& c : upper)
-            if (c >= 'a' && c <= 'z')
-                c = static_cast<char>(c - ('a' - 'A'));
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - ('a' - 'A'));
         sqlite3_result_text(ctx, upper.data(), n, SQLITE_TRANSIENT);
         return;
     }
@@ -49,17 +49,59 @@ QString NameAfterColon(const QString& message) {
     return colon < 0 ? message : message.mid(colon + 1).trimmed();
 }
 
+constexpr qint64 kCipherPageSize = 1024; // the page size of every encrypted file we open
+
+// What can be told about an encrypted database before the key is tried: it is
+// made of whole pages, and its first page neither starts with the plain
+// engine's header nor reads as text. A file failing that is damaged or not one
+// of ours, whatever the password.
+void CheckEncryptedFile(const QString& path, qint64 size) {
+    if (size < kCipherPageSize || size % kCipherPageSize != 0)
+        throw Error(errDamagedFile,
+                    QStringLiteral("Die Datei '%1' ist beschädigt: Sie ist unvollständig "
+                                   "(%2 Bytes) und keine vollständige Datenbank des Programms.")
+                        .arg(path)
+                        .arg(size));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(errCannotOpenFile,
+                    QStringLiteral("Die Datei '%1' kann nicht gelesen werden.").arg(path));
+    const QByteArray page = file.read(kCipherPageSize);
+    if (page.startsWith(QByteArray("SQLite format 3\0", 16)))
+        throw Error(errDamagedFile,
+                    QStringLiteral("Die Datei '%1' ist eine unverschlüsselte Datenbank und keine "
+                                   "Datenbank des Programms.")
+                        .arg(path));
+    bool text = true;
+    for (const char ch : page) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f') {
+            text = false;
+            break;
+        }
+    }
+    if (text) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        (void)utf8.decode(page);
+        text = !utf8.hasError();
+    }
+    if (text)
+        throw Error(errDamagedFile,
+                    QStringLiteral("Die Datei '%1' enthält Text und ist keine Datenbank des "
+                                   "Programms.")
+                        .arg(path));
+}
+
 } // namespace
 
 int TableInfo::IndexOf(const QString& column) const {
     for (std::size_t i = 0; i < columns.size(); ++i)
-        if (columns[i].name.compare(column, Qt::CaseInsensitive) == 0)
-            return static_cast<int>(i);
+        if (columns[i].name.compare(column, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
     return -1;
 }
 
-Connection::Connection(const QString& path, const QString& password, bool readOnly,
-                       bool exclusive, bool create) {
+Connection::Connection(const QString& path, const QString& password, bool readOnly, bool exclusive,
+                       bool create) {
     const QFileInfo info(path);
     if (create) {
         if (info.exists())
@@ -76,20 +118,20 @@ Connection::Connection(const QString& path, const QString& password, bool readOn
                         QStringLiteral("Die Datei '%1' ist leer oder beschädigt; sie ist keine "
                                        "Datenbank des Programms.")
                             .arg(path));
+        if (!password.isEmpty()) CheckEncryptedFile(path, info.size());
     }
 
     // One connection is used by one thread only: no locking inside the engine.
     int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
-    if (create)
-        flags |= SQLITE_OPEN_CREATE;
+    if (create) flags |= SQLITE_OPEN_CREATE;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString engine = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
         sqlite3_close(m_db);
         m_db = nullptr;
-        throw Error(errCannotOpenFile,
-                    QStringLiteral("Die Datei '%1' kann nicht geöffnet werden (%2).")
-                        .arg(path, engine));
+        throw Error(
+            errCannotOpenFile,
+            QStringLiteral("Die Datei '%1' kann nicht geöffnet werden (%2).").arg(path, engine));
     }
     try {
         if (!password.isEmpty()) {
@@ -111,18 +153,17 @@ Connection::Connection(const QString& path, const QString& password, bool readOn
             sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &message);
         sqlite3_free(message);
         if ((check & 0xff) == SQLITE_NOTADB)
+            // The cipher cannot tell a wrong key from pages damaged beyond reading.
             throw Error(errWrongPassword,
-                        QStringLiteral("Kein gültiges Kennwort: Die Datei '%1' lässt sich mit "
-                                       "diesem Kennwort nicht öffnen.")
+                        QStringLiteral("Kennwort falsch oder Datei beschädigt: Die Datei '%1' "
+                                       "lässt sich mit dem Kennwort des Programms nicht lesen.")
                             .arg(path));
         if ((check & 0xff) == SQLITE_BUSY || (check & 0xff) == SQLITE_LOCKED)
             throw Error(errCannotOpenFile,
                         QStringLiteral("Die Datei '%1' ist von einem anderen Programm gesperrt.")
                             .arg(path));
-        if (check != SQLITE_OK)
-            Fail(check);
-        if (exclusive)
-            Exec("PRAGMA locking_mode = EXCLUSIVE");
+        if (check != SQLITE_OK) Fail(check);
+        if (exclusive) Exec("PRAGMA locking_mode = EXCLUSIVE");
     } catch (...) {
         sqlite3_close(m_db);
         m_db = nullptr;
@@ -165,16 +206,29 @@ void Connection::Fail(int rc, const QByteArray& sql) const {
         throw Error(errDamagedFile, QStringLiteral("Die Datenbankdatei ist beschädigt oder hat "
                                                    "ein unbekanntes Format."));
     case SQLITE_READONLY:
-        throw Error(errNotUpdatable, QStringLiteral("Die Datenbank ist schreibgeschützt; es kann "
-                                                    "nichts gespeichert werden."));
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+        throw Error(errCannotOpenFile,
+                    QStringLiteral("Die Datenbankdatei kann nicht zum Schreiben geöffnet werden: "
+                                   "Die Datei oder ihr Ordner ist schreibgeschützt. Es wurde "
+                                   "nichts gespeichert."));
+    case SQLITE_FULL:
+        throw Error(errDiskFull, QStringLiteral("Der Datenträger ist voll: Die Datenbank kann "
+                                                "nicht wachsen. Es wurde nichts gespeichert."));
+    case SQLITE_IOERR:
+        throw Error(errDiskOrNetwork,
+                    QStringLiteral("Datenträger- oder Netzwerkfehler beim Zugriff auf die "
+                                   "Datenbankdatei."));
+    case SQLITE_NOMEM:
+        throw Error(errReserved, QStringLiteral("Nicht genügend Arbeitsspeicher."));
     case SQLITE_ERROR:
         if (engine.startsWith(QLatin1String("no such table")))
-            throw Error(errTableNotFound,
-                        QStringLiteral("Die Tabelle '%1' wurde nicht gefunden.")
-                            .arg(NameAfterColon(engine)));
-        if (engine.startsWith(QLatin1String("no such column")))
-            throw Error(errFieldNotFound, QStringLiteral("Das Feld '%1' wurde nicht gefunden.")
+            throw Error(errTableNotFound, QStringLiteral("Die Tabelle '%1' wurde nicht gefunden.")
                                               .arg(NameAfterColon(engine)));
+        if (engine.startsWith(QLatin1String("no such column")))
+            throw Error(
+                errFieldNotFound,
+                QStringLiteral("Das Feld '%1' wurde nicht gefunden.").arg(NameAfterColon(engine)));
         if (engine.contains(QLatin1String("syntax error")) ||
             engine.contains(QLatin1String("incomplete input")) ||
             engine.contains(QLatin1String("unrecognized token")))
@@ -184,7 +238,9 @@ void Connection::Fail(int rc, const QByteArray& sql) const {
     default:
         break;
     }
-    throw Error(errReserved, engine.isEmpty() ? QString::fromUtf8(sqlite3_errstr(rc)) : engine);
+    throw Error(errReserved,
+                QStringLiteral("Unerwarteter Fehler der Datenbank (%1).")
+                    .arg(engine.isEmpty() ? QString::fromUtf8(sqlite3_errstr(rc)) : engine));
 }
 
 sqlite3_stmt* Connection::Acquire(const QByteArray& sql, const std::vector<Value>& params) {
@@ -197,8 +253,8 @@ sqlite3_stmt* Connection::Acquire(const QByteArray& sql, const std::vector<Value
         m_cache.erase(found);
         ++m_reused;
     } else {
-        const int rc = sqlite3_prepare_v2(m_db, sql.constData(), static_cast<int>(sql.size()),
-                                          &stmt, nullptr);
+        const int rc =
+            sqlite3_prepare_v2(m_db, sql.constData(), static_cast<int>(sql.size()), &stmt, nullptr);
         if (rc != SQLITE_OK) {
             sqlite3_finalize(stmt);
             Fail(rc, sql);
@@ -216,8 +272,7 @@ sqlite3_stmt* Connection::Acquire(const QByteArray& sql, const std::vector<Value
 }
 
 void Connection::Release(sqlite3_stmt* stmt) {
-    if (!stmt)
-        return;
+    if (!stmt) return;
     sqlite3_reset(stmt);
     sqlite3_clear_bindings(stmt);
     const std::string key(sqlite3_sql(stmt));
@@ -245,15 +300,13 @@ void Connection::Exec(const QByteArray& sql) {
     char* message = nullptr;
     const int rc = sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, &message);
     sqlite3_free(message);
-    if (rc != SQLITE_OK)
-        Fail(rc, sql);
+    if (rc != SQLITE_OK) Fail(rc, sql);
 }
 
 const TableInfo& Connection::Table(const QString& name) {
     const std::string key = name.toLower().toStdString();
     auto found = m_tables.find(key);
-    if (found != m_tables.end())
-        return *found->second;
+    if (found != m_tables.end()) return *found->second;
 
     auto info = std::make_unique<TableInfo>();
     info->name = name.toLower();
@@ -264,20 +317,21 @@ const TableInfo& Connection::Table(const QString& name) {
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         ColumnInfo column;
-        column.name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
+        column.name =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
         const QString type =
             QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 2)))
                 .toUpper();
         column.yesNo = type == QLatin1String("BOOLEAN") || type == QLatin1String("YESNO") ||
                        type == QLatin1String("BIT");
         column.counter = sqlite3_column_int(stmt, 5) == 1 && type == QLatin1String("INTEGER");
-        if (column.counter)
-            info->counterColumn = static_cast<int>(info->columns.size());
+        if (column.counter) info->counterColumn = static_cast<int>(info->columns.size());
         info->columns.push_back(column);
     }
     Finish(stmt, rc, sql);
     if (info->columns.empty())
-        throw Error(errTableNotFound, QStringLiteral("Die Tabelle '%1' wurde nicht gefunden.").arg(name));
+        throw Error(errTableNotFound,
+                    QStringLiteral("Die Tabelle '%1' wurde nicht gefunden.").arg(name));
     return *m_tables.emplace(key, std::move(info)).first->second;
 }
 
@@ -287,8 +341,7 @@ Value ReadColumn(sqlite3_stmt* stmt, int i, ColumnRead how) {
         return {};
     case SQLITE_INTEGER: {
         const sqlite3_int64 v = sqlite3_column_int64(stmt, i);
-        if (how == ColumnRead::YesNo)
-            return Value(v != 0);
+        if (how == ColumnRead::YesNo) return Value(v != 0);
         if (v >= std::numeric_limits<std::int32_t>::min() &&
             v <= std::numeric_limits<std::int32_t>::max())
             return Value(static_cast<int>(v));
@@ -296,8 +349,7 @@ Value ReadColumn(sqlite3_stmt* stmt, int i, ColumnRead how) {
     }
     case SQLITE_FLOAT: {
         const double d = sqlite3_column_double(stmt, i);
-        if (how == ColumnRead::YesNo)
-            return Value(d != 0);
+        if (how == ColumnRead::YesNo) return Value(d != 0);
         return Value(d);
     }
     default: {

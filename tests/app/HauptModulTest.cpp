@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -121,4 +122,14 @@ TEST(Programm, EndsWithStatusOneOnMissingOrForeignDatabase) {
     ProgramRun foreign = RunProgramIn(dir.path());
     EXPECT_EQ(foreign.exitCode, 1);
     EXPECT_TRUE(foreign.errors.contains(QStringLiteral("3031"))) << foreign.errors.toStdString();
+
+    // A truncated file is reported as damaged, and left as it was.
+    QFile file(dir.filePath(QStringLiteral("Cocktails.mdb")));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(700));
+    file.close();
+    ProgramRun truncated = RunProgramIn(dir.path());
+    EXPECT_EQ(truncated.exitCode, 1);
+    EXPECT_TRUE(truncated.errors.contains(QStringLiteral("3343"))) << truncated.errors.toStdString();
+    EXPECT_EQ(QFileInfo(file).size(), 700);
 }

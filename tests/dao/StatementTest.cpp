@@ -13,8 +13,7 @@ namespace {
 QStringList Column(dao::Database& db, const QString& sql, int field = 0) {
     QStringList out;
     Recordset rs = db.OpenRecordset(sql);
-    if (!rs.Eof())
-        rs.MoveFirst();
+    if (!rs.Eof()) rs.MoveFirst();
     while (!rs.Eof()) {
         out << rs.Fields(field).ToText();
         rs.MoveNext();
@@ -36,8 +35,8 @@ int NumberOf(dao::Database& db, const QString& table, const QString& name) {
 TEST(Statements, RecipeSheetJoinsGiveFieldsAtTheirPositions) {
     TempDatabase t;
     auto& db = t.Db();
-    Recordset cocktail = db.OpenRecordset(
-        QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = \"MOJITO\" "));
+    Recordset cocktail =
+        db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = \"MOJITO\" "));
     ASSERT_FALSE(cocktail.Eof());
     cocktail.MoveFirst();
     ASSERT_EQ(cocktail.FieldCount(), 7);
@@ -56,12 +55,12 @@ TEST(Statements, RecipeSheetJoinsGiveFieldsAtTheirPositions) {
     ASSERT_EQ(lines.FieldCount(), 12);
     int count = 0;
     while (!lines.Eof()) {
-        EXPECT_EQ(lines.Fields(5).ToInt(), nr);                 // zutatenliste.cocktail
+        EXPECT_EQ(lines.Fields(5).ToInt(), nr);                      // zutatenliste.cocktail
         EXPECT_EQ(lines.Fields(6).ToInt(), lines.Fields(0).ToInt()); // zutat = zutaten.nr
-        EXPECT_TRUE(lines.Fields(7).Get().IsText());            // menge
-        EXPECT_TRUE(lines.Fields(8).Get().IsInt());             // variation
-        EXPECT_TRUE(lines.Fields(10).Get().IsBool());           // pflicht
-        EXPECT_FALSE(lines.Fields(1).ToText().isEmpty());       // ingredient name
+        EXPECT_TRUE(lines.Fields(7).Get().IsText());                 // menge
+        EXPECT_TRUE(lines.Fields(8).Get().IsInt());                  // variation
+        EXPECT_TRUE(lines.Fields(10).Get().IsBool());                // pflicht
+        EXPECT_FALSE(lines.Fields(1).ToText().isEmpty());            // ingredient name
         ++count;
         lines.MoveNext();
     }
@@ -80,22 +79,26 @@ TEST(Statements, ListsAndLookUpsOfTheWindows) {
     TempDatabase t;
     auto& db = t.Db();
 
-    const QStringList cocktails = Column(db, QStringLiteral("SELECT name FROM cocktails ORDER BY name"));
+    const QStringList cocktails =
+        Column(db, QStringLiteral("SELECT name FROM cocktails ORDER BY name"));
     ASSERT_GE(cocktails.size(), 40);
     for (int i = 1; i < cocktails.size(); ++i)
         EXPECT_LT(dao::CompareGerman(cocktails[i - 1], cocktails[i]), 0)
             << cocktails[i - 1].toStdString() << " / " << cocktails[i].toStdString();
 
-    const QStringList groups = Column(db, QStringLiteral("SELECT name FROM cocktailgruppen ORDER BY nr"));
+    const QStringList groups =
+        Column(db, QStringLiteral("SELECT name FROM cocktailgruppen ORDER BY nr"));
     EXPECT_GE(groups.size(), 3);
     EXPECT_GE(Column(db, QStringLiteral("SELECT name FROM zutaten ORDER BY name")).size(), 40);
     EXPECT_GE(Column(db, QStringLiteral("SELECT name FROM deko ORDER BY name")).size(), 5);
-    const QStringList setups = Column(db, QStringLiteral("SELECT name FROM zutatensetup ORDER BY name"));
+    const QStringList setups =
+        Column(db, QStringLiteral("SELECT name FROM zutatensetup ORDER BY name"));
     ASSERT_GE(setups.size(), 2);
 
     // The setup look-ups, exact and through the mixed-case table name.
-    Recordset setup = db.OpenRecordset(QStringLiteral("SELECT nr, name FROM zutatensetup WHERE name = ") +
-                                       dao::Quoted(setups[0]) + QStringLiteral(" "));
+    Recordset setup =
+        db.OpenRecordset(QStringLiteral("SELECT nr, name FROM zutatensetup WHERE name = ") +
+                         dao::Quoted(setups[0]) + QStringLiteral(" "));
     ASSERT_FALSE(setup.Eof());
     const int setupNr = setup.Fields(0).ToInt();
     Recordset mixed = db.OpenRecordset(QStringLiteral("SELECT * FROM ZutatenSetup WHERE name = ") +
@@ -104,8 +107,10 @@ TEST(Statements, ListsAndLookUpsOfTheWindows) {
     EXPECT_EQ(mixed.Fields(QStringLiteral("Nr")).ToInt(), setupNr);
 
     const QStringList stock = Column(
-        db, QStringLiteral("SELECT b.name FROM zutatensetupvorrat a INNER JOIN zutaten b ON a.zutat = b.nr ") +
-                QStringLiteral("WHERE a.setup = ") + QString::number(setupNr) + QStringLiteral(" ORDER BY b.name "));
+        db, QStringLiteral(
+                "SELECT b.name FROM zutatensetupvorrat a INNER JOIN zutaten b ON a.zutat = b.nr ") +
+                QStringLiteral("WHERE a.setup = ") + QString::number(setupNr) +
+                QStringLiteral(" ORDER BY b.name "));
     ASSERT_FALSE(stock.isEmpty());
     const int zutat = NumberOf(db, QStringLiteral("zutaten"), stock[0]);
 
@@ -124,8 +129,9 @@ TEST(Statements, ListsAndLookUpsOfTheWindows) {
     EXPECT_TRUE(drink.Fields(0).Get().IsBool() || drink.Fields(0).IsNull());
 
     // The whole join of the search: every line of every cocktail.
-    Recordset join = db.OpenRecordset(QStringLiteral(
-        "SELECT c.nr, c.name, d.zutat FROM cocktails c INNER JOIN zutatenliste d ON c.nr = d.cocktail "));
+    Recordset join =
+        db.OpenRecordset(QStringLiteral("SELECT c.nr, c.name, d.zutat FROM cocktails c INNER JOIN "
+                                        "zutatenliste d ON c.nr = d.cocktail "));
     EXPECT_EQ(join.RecordCount(), t.Count(QStringLiteral("SELECT * FROM zutatenliste")));
     EXPECT_EQ(join.FieldCount(), 3);
 
@@ -147,25 +153,32 @@ TEST(Statements, ListsAndLookUpsOfTheWindows) {
     EXPECT_EQ(ideal.Fields(0).ToInt(), previous);
 
     // The look-ups of storing a cocktail.
-    Recordset group = db.OpenRecordset(QStringLiteral("SELECT nr FROM cocktailgruppen WHERE Ucase(name) = ") +
-                                       dao::Quoted(dao::UCase(groups[0])) + QStringLiteral(" "));
+    Recordset group =
+        db.OpenRecordset(QStringLiteral("SELECT nr FROM cocktailgruppen WHERE Ucase(name) = ") +
+                         dao::Quoted(dao::UCase(groups[0])) + QStringLiteral(" "));
     EXPECT_FALSE(group.Eof());
     // The catalogue dialog's duplicate check, on each of its four tables.
-    for (const QString& head : {QStringLiteral("SELECT * FROM cocktailgruppen "), QStringLiteral("SELECT * FROM zutaten "),
-                                QStringLiteral("SELECT * FROM deko "), QStringLiteral("SELECT * FROM zutatensetup ")}) {
-        Recordset rs = db.OpenRecordset(head + QStringLiteral("WHERE ucase(name) = \"NEUER EINTRAG\" "));
+    for (const QString& head :
+         {QStringLiteral("SELECT * FROM cocktailgruppen "),
+          QStringLiteral("SELECT * FROM zutaten "), QStringLiteral("SELECT * FROM deko "),
+          QStringLiteral("SELECT * FROM zutatensetup ")}) {
+        Recordset rs =
+            db.OpenRecordset(head + QStringLiteral("WHERE ucase(name) = \"NEUER EINTRAG\" "));
         EXPECT_TRUE(rs.Eof()) << head.toStdString();
         EXPECT_EQ(rs.FieldCount(), head.contains(QLatin1String("zutaten ")) ? 5 : 3);
     }
-    Recordset deko = db.OpenRecordset(QStringLiteral("SELECT * FROM deko WHERE Ucase(name) = \"") +
-                                      dao::UCase(Column(db, QStringLiteral("SELECT name FROM deko ORDER BY name"))[0]) +
-                                      QStringLiteral("\" "));
+    Recordset deko = db.OpenRecordset(
+        QStringLiteral("SELECT * FROM deko WHERE Ucase(name) = \"") +
+        dao::UCase(Column(db, QStringLiteral("SELECT name FROM deko ORDER BY name"))[0]) +
+        QStringLiteral("\" "));
     EXPECT_FALSE(deko.Eof());
-    for (const QString& table : {QStringLiteral("gruppenzugehörigkeit WHERE gruppe = 1 AND cocktail = 1"),
-                                 QStringLiteral("zutatenliste WHERE cocktail = 1 AND zutat = 1"),
-                                 QStringLiteral("dekoliste WHERE cocktail = 1 AND deko = 1"),
-                                 QStringLiteral("zutatensetupvorrat WHERE setup = 1 AND zutat = 1")})
-        EXPECT_NO_THROW(db.OpenRecordset(QStringLiteral("SELECT * FROM ") + table)) << table.toStdString();
+    for (const QString& table :
+         {QStringLiteral("gruppenzugehörigkeit WHERE gruppe = 1 AND cocktail = 1"),
+          QStringLiteral("zutatenliste WHERE cocktail = 1 AND zutat = 1"),
+          QStringLiteral("dekoliste WHERE cocktail = 1 AND deko = 1"),
+          QStringLiteral("zutatensetupvorrat WHERE setup = 1 AND zutat = 1")})
+        EXPECT_NO_THROW(db.OpenRecordset(QStringLiteral("SELECT * FROM ") + table))
+            << table.toStdString();
 }
 
 TEST(Statements, LiteralsStayLiteralsAndNamesIgnoreCase) {
@@ -181,24 +194,28 @@ TEST(Statements, LiteralsStayLiteralsAndNamesIgnoreCase) {
 
     // A name with a double quote is stored and found through the quoting helper.
     const QString odd = QStringLiteral("Dr. \"Doc\" Sour");
-    Recordset add = db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = ") +
-                                     dao::Quoted(dao::UCase(odd)) + QStringLiteral(" "));
+    Recordset add =
+        db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = ") +
+                         dao::Quoted(dao::UCase(odd)) + QStringLiteral(" "));
     EXPECT_TRUE(add.Eof());
     add.AddNew();
     add.Fields(1) = odd;
     add.Update();
-    Recordset found = db.OpenRecordset(QStringLiteral("SELECT name FROM cocktails WHERE ucase(name) = ") +
-                                       dao::Quoted(dao::UCase(odd)));
+    Recordset found =
+        db.OpenRecordset(QStringLiteral("SELECT name FROM cocktails WHERE ucase(name) = ") +
+                         dao::Quoted(dao::UCase(odd)));
     ASSERT_FALSE(found.Eof());
     EXPECT_EQ(found.Fields(0).ToText(), odd);
 
     // Umlauts: upper-cased by the program, matched through ucase/Ucase.
-    Recordset umlaut = db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE ucase(name) = ") +
-                                        dao::Quoted(dao::UCase(QStringLiteral("orangenlikör"))));
+    Recordset umlaut =
+        db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE ucase(name) = ") +
+                         dao::Quoted(dao::UCase(QStringLiteral("orangenlikör"))));
     ASSERT_FALSE(umlaut.Eof());
     EXPECT_EQ(umlaut.Fields(1).ToText(), QStringLiteral("Orangenlikör"));
     EXPECT_EQ(dao::UCase(QStringLiteral("weißer rum")), QStringLiteral("WEISSER RUM"));
-    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM zutaten WHERE Ucase(name) = \"WEISSER RUM\"")), 1);
+    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM zutaten WHERE Ucase(name) = \"WEISSER RUM\"")),
+              1);
 
     // Table and field names in any case, umlaut names unquoted.
     EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM GRUPPENZUGEHÖRIGKEIT")),
@@ -222,8 +239,9 @@ TEST(Statements, TextSortsInGermanDictionaryOrder) {
     }
     const QStringList sorted =
         Column(db, QStringLiteral("SELECT beschreibung FROM deko ORDER BY beschreibung"));
-    const QStringList expected = {"Ähre", "Apfel", "apfel", "Äpfel",   "Ob",  "ölig",  "Orange",
-                                  "Strasse", "Straße", "Strauch", "Uhu", "Ürzig", "zitrone"};
+    const QStringList expected = {"Ähre", "Apfel",  "apfel",   "Äpfel",  "Ob",
+                                  "ölig", "Orange", "Strasse", "Straße", "Strauch",
+                                  "Uhu",  "Ürzig",  "zitrone"};
     EXPECT_EQ(sorted, expected);
 }
 
@@ -234,22 +252,26 @@ TEST(Statements, StatementsOfOneShapeKeepTheirOwnValues) {
     // finds its own record, also with quotes, brackets and umlauts in values.
     for (const QString& name : {QStringLiteral("Mojito"), QStringLiteral("Planter's Punch"),
                                 QStringLiteral("Cuba Libre"), QStringLiteral("Mojito")}) {
-        Recordset rs = db.OpenRecordset(QStringLiteral("SELECT nr, name as [x] FROM cocktails WHERE ucase(name) = ") +
-                                        dao::Quoted(dao::UCase(name)) + QStringLiteral(" "));
+        Recordset rs = db.OpenRecordset(
+            QStringLiteral("SELECT nr, name as [x] FROM cocktails WHERE ucase(name) = ") +
+            dao::Quoted(dao::UCase(name)) + QStringLiteral(" "));
         ASSERT_FALSE(rs.Eof()) << name.toStdString();
         EXPECT_EQ(rs.Fields(QStringLiteral("x")).ToText(), name);
         const int nr = rs.Fields(0).ToInt();
-        Recordset byNumber = db.OpenRecordset(QStringLiteral("SELECT name FROM cocktails WHERE nr = ") +
-                                              QString::number(nr));
+        Recordset byNumber = db.OpenRecordset(
+            QStringLiteral("SELECT name FROM cocktails WHERE nr = ") + QString::number(nr));
         EXPECT_EQ(byNumber.Fields(0).ToText(), name);
     }
     // A number that is not compared stays part of the statement.
-    Recordset two = db.OpenRecordset(QStringLiteral("SELECT nr + 1, \"[kein Name]\" FROM cocktails WHERE nr = 1"));
-    Recordset three = db.OpenRecordset(QStringLiteral("SELECT nr + 2, \"[kein Name]\" FROM cocktails WHERE nr = 1"));
+    Recordset two = db.OpenRecordset(
+        QStringLiteral("SELECT nr + 1, \"[kein Name]\" FROM cocktails WHERE nr = 1"));
+    Recordset three = db.OpenRecordset(
+        QStringLiteral("SELECT nr + 2, \"[kein Name]\" FROM cocktails WHERE nr = 1"));
     EXPECT_EQ(two.Fields(0).ToInt(), 2);
     EXPECT_EQ(three.Fields(0).ToInt(), 3);
     EXPECT_EQ(three.Fields(1).ToText(), QStringLiteral("[kein Name]"));
-    Recordset quoted = db.OpenRecordset(QStringLiteral("SELECT 'it''s', \"say \"\"hi\"\"\" FROM cocktails WHERE nr = 1"));
+    Recordset quoted = db.OpenRecordset(
+        QStringLiteral("SELECT 'it''s', \"say \"\"hi\"\"\" FROM cocktails WHERE nr = 1"));
     EXPECT_EQ(quoted.Fields(0).ToText(), QStringLiteral("it's"));
     EXPECT_EQ(quoted.Fields(1).ToText(), QStringLiteral("say \"hi\""));
 }
@@ -266,21 +288,29 @@ TEST(Statements, RecordsComeInStoredOrderAndPositionsKeepTheirMeaning) {
         nr << NumberOf(db, QStringLiteral("zutaten"), QString::fromUtf8(name));
     }
     for (int zutat : {4, 2, 3, 1})
-        db.Execute(QStringLiteral("INSERT INTO zutatenliste (cocktail, zutat, menge) VALUES (7, %1, "
-                                  "\"%2 cl\")").arg(nr[zutat - 1]).arg(zutat));
-    db.Execute(QStringLiteral("INSERT INTO zutatenliste (cocktail, zutat, menge) VALUES (8, %1, \"x\")")
-                   .arg(nr[0]));
+        db.Execute(
+            QStringLiteral("INSERT INTO zutatenliste (cocktail, zutat, menge) VALUES (7, %1, "
+                           "\"%2 cl\")")
+                .arg(nr[zutat - 1])
+                .arg(zutat));
+    db.Execute(
+        QStringLiteral("INSERT INTO zutatenliste (cocktail, zutat, menge) VALUES (8, %1, \"x\")")
+            .arg(nr[0]));
     const QStringList stored = {"4 cl", "2 cl", "3 cl", "1 cl"};
-    EXPECT_EQ(Column(db, QStringLiteral("SELECT * FROM zutatenliste WHERE cocktail = 7"), 2), stored);
+    EXPECT_EQ(Column(db, QStringLiteral("SELECT * FROM zutatenliste WHERE cocktail = 7"), 2),
+              stored);
     EXPECT_EQ(Column(db, QStringLiteral("SELECT menge FROM zutatenliste WHERE cocktail = 7 "
                                         "AND zutat > 0")),
               stored);
-    EXPECT_EQ(Column(db, QStringLiteral("SELECT * FROM zutaten a INNER JOIN zutatenliste b ON "
-                                        "a.nr = b.zutat WHERE b.cocktail = 7"), 7),
+    EXPECT_EQ(Column(db,
+                     QStringLiteral("SELECT * FROM zutaten a INNER JOIN zutatenliste b ON "
+                                    "a.nr = b.zutat WHERE b.cocktail = 7"),
+                     7),
               stored);
-    EXPECT_EQ(Column(db, QStringLiteral("SELECT b.menge FROM zutaten a INNER JOIN zutatenliste b ON "
-                                        "a.nr = b.zutat WHERE b.cocktail = 7;")),
-              stored);
+    EXPECT_EQ(
+        Column(db, QStringLiteral("SELECT b.menge FROM zutaten a INNER JOIN zutatenliste b ON "
+                                  "a.nr = b.zutat WHERE b.cocktail = 7;")),
+        stored);
     // An order of its own is kept, by name or by position, and so is grouping by position.
     EXPECT_EQ(Column(db, QStringLiteral("SELECT menge FROM zutatenliste WHERE cocktail = 7 "
                                         "ORDER BY zutat")),
@@ -289,8 +319,10 @@ TEST(Statements, RecordsComeInStoredOrderAndPositionsKeepTheirMeaning) {
               (QStringList{"Dattel", "Chili", "Birne", "Apfel"}));
     EXPECT_EQ(Column(db, QStringLiteral("SELECT menge, zutat FROM zutatenliste ORDER BY 2, 1")),
               (QStringList{"1 cl", "x", "2 cl", "3 cl", "4 cl"}));
-    EXPECT_EQ(Column(db, QStringLiteral("SELECT zutat, count(*) FROM zutatenliste GROUP BY 1 "
-                                        "ORDER BY 2 desc, 1"), 1),
+    EXPECT_EQ(Column(db,
+                     QStringLiteral("SELECT zutat, count(*) FROM zutatenliste GROUP BY 1 "
+                                    "ORDER BY 2 desc, 1"),
+                     1),
               (QStringList{"2", "1", "1", "1"}));
 
     // A record set ordered by position still deletes the record it stands on.
