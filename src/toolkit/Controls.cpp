@@ -455,6 +455,9 @@ QPushButton* MakeButton(Form* form, const QString& name, const QString& caption,
                         int width, int height) {
     auto* button = Put(form, new QPushButton(caption, form), name, left, top, width, height);
     button->setAccessibleName(CaptionName(caption));
+    // Enter clicks the focused button, as Space does. Forms are no dialogs, so this makes no
+    // button the window's default: Enter in a text box stays with the box.
+    button->setAutoDefault(true);
     return button;
 }
 

@@ -141,4 +141,27 @@ TEST_F(ControlsTest, ControlsAreNamedForAccessibility) {
     EXPECT_EQ(toolkit::CaptionName("R&&B-Cocktails"), "R&B-Cocktails");
 }
 
+TEST_F(ControlsTest, EnterAndSpaceClickTheFocusedButtonButEnterInABoxClicksNothing) {
+    QLineEdit* box = toolkit::MakeTextBox(form, "EName", 120, 120, 3000, 315);
+    QPushButton* first = toolkit::MakeButton(form, "BEins", "Eins", 0, 600, 1200, 375);
+    QPushButton* second = toolkit::MakeButton(form, "BZwei", "Zwei", 1300, 600, 1200, 375);
+    int ones = 0, twos = 0;
+    QObject::connect(first, &QPushButton::clicked, [&] { ++ones; });
+    QObject::connect(second, &QPushButton::clicked, [&] { ++twos; });
+    ShowAndWait(*form);
+
+    second->setFocus();
+    QTest::keyClick(second, Qt::Key_Return);
+    QTest::keyClick(second, Qt::Key_Enter);
+    QTest::keyClick(second, Qt::Key_Space);
+    EXPECT_EQ(twos, 3);
+    EXPECT_EQ(ones, 0);
+
+    // The box keeps its Enter: no button is clicked, not even the one focused last.
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Enter);
+    EXPECT_EQ(ones + twos, 3);
+}
+
 } // namespace
