@@ -105,7 +105,8 @@ Connection::Connection(const QString& path, const QString& password, bool readOn
     const QFileInfo info(path);
     if (create) {
         if (info.exists())
-            throw Error(3204, QStringLiteral("Die Datenbank '%1' existiert bereits.").arg(path));
+            throw Error(errDatabaseExists,
+                        QStringLiteral("Die Datenbank '%1' existiert bereits.").arg(path));
     } else {
         if (!info.exists())
             throw Error(errFileNotFound,
@@ -124,67 +125,61 @@ Connection::Connection(const QString& path, const QString& password, bool readOn
     // One connection is used by one thread only: no locking inside the engine.
     int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     if (create) flags |= SQLITE_OPEN_CREATE;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, flags, nullptr);
+    sqlite3* opened = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &opened, flags, nullptr);
+    m_db.reset(opened); // closed by the handle on every way out
     if (rc != SQLITE_OK) {
-        const QString engine = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
-        sqlite3_close(m_db);
-        m_db = nullptr;
+        const QString engine = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db.get())) : QString();
         throw Error(
             errCannotOpenFile,
             QStringLiteral("Die Datei '%1' kann nicht geöffnet werden (%2).").arg(path, engine));
     }
-    try {
-        if (!password.isEmpty()) {
-            const QByteArray key = password.toUtf8();
-            if (sqlite3_key(m_db, key.constData(), static_cast<int>(key.size())) != SQLITE_OK)
-                Fail(sqlite3_errcode(m_db));
-            // Newer engines read files of this format only in compatibility mode.
-            Exec("PRAGMA cipher_compatibility = 3");
-        }
-        sqlite3_busy_timeout(m_db, kBusyWaitMs);
-        sqlite3_extended_result_codes(m_db, 1);
-        sqlite3_create_function(m_db, "ucase", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                &UCaseFunction, nullptr, nullptr);
-        sqlite3_create_collation(m_db, "deutsch", SQLITE_UTF8, nullptr, &GermanCollation);
-
-        // The first read tells whether the password fits.
-        char* message = nullptr;
-        const int check =
-            sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &message);
-        sqlite3_free(message);
-        if ((check & 0xff) == SQLITE_NOTADB)
-            // The cipher cannot tell a wrong key from pages damaged beyond reading.
-            throw Error(errWrongPassword,
-                        QStringLiteral("Kennwort falsch oder Datei beschädigt: Die Datei '%1' "
-                                       "lässt sich mit dem Kennwort des Programms nicht lesen.")
-                            .arg(path));
-        if ((check & 0xff) == SQLITE_BUSY || (check & 0xff) == SQLITE_LOCKED)
-            throw Error(errCannotOpenFile,
-                        QStringLiteral("Die Datei '%1' ist von einem anderen Programm gesperrt.")
-                            .arg(path));
-        if (check != SQLITE_OK) Fail(check);
-        if (exclusive) Exec("PRAGMA locking_mode = EXCLUSIVE");
-    } catch (...) {
-        sqlite3_close(m_db);
-        m_db = nullptr;
-        throw;
+    sqlite3* db = m_db.get();
+    if (!password.isEmpty()) {
+        const QByteArray key = password.toUtf8();
+        if (sqlite3_key(db, key.constData(), static_cast<int>(key.size())) != SQLITE_OK)
+            Fail(sqlite3_errcode(db));
+        // Newer engines read files of this format only in compatibility mode.
+        Exec("PRAGMA cipher_compatibility = 3");
     }
+    sqlite3_busy_timeout(db, kBusyWaitMs);
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_create_function(db, "ucase", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                            &UCaseFunction, nullptr, nullptr);
+    sqlite3_create_collation(db, "deutsch", SQLITE_UTF8, nullptr, &GermanCollation);
+
+    // The first read tells whether the password fits.
+    char* message = nullptr;
+    const int check =
+        sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &message);
+    sqlite3_free(message);
+    if ((check & 0xff) == SQLITE_NOTADB)
+        // The cipher cannot tell a wrong key from pages damaged beyond reading.
+        throw Error(errWrongPassword,
+                    QStringLiteral("Kennwort falsch oder Datei beschädigt: Die Datei '%1' "
+                                   "lässt sich mit dem Kennwort des Programms nicht lesen.")
+                        .arg(path));
+    if ((check & 0xff) == SQLITE_BUSY || (check & 0xff) == SQLITE_LOCKED)
+        throw Error(
+            errCannotOpenFile,
+            QStringLiteral("Die Datei '%1' ist von einem anderen Programm gesperrt.").arg(path));
+    if (check != SQLITE_OK) Fail(check);
+    if (exclusive) Exec("PRAGMA locking_mode = EXCLUSIVE");
 }
 
-Connection::~Connection() {
-    Finalize();
-    sqlite3_close(m_db);
-}
+Connection::~Connection() = default;
 
-void Connection::Finalize() {
-    for (auto& entry : m_cache)
-        sqlite3_finalize(entry.second);
-    m_cache.clear();
+void Connection::Close::operator()(sqlite3* db) const {
+    sqlite3_close(db);
+}
+void Connection::Finalize::operator()(sqlite3_stmt* stmt) const {
+    sqlite3_finalize(stmt);
 }
 
 void Connection::Fail(int rc, const QByteArray& sql) const {
-    const int extended = m_db ? sqlite3_extended_errcode(m_db) : rc;
-    const QString engine = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
+    sqlite3* db = m_db.get();
+    const int extended = db ? sqlite3_extended_errcode(db) : rc;
+    const QString engine = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
     switch (rc & 0xff) {
     case SQLITE_CONSTRAINT:
         if (extended == SQLITE_CONSTRAINT_UNIQUE || extended == SQLITE_CONSTRAINT_PRIMARYKEY)
@@ -192,8 +187,8 @@ void Connection::Fail(int rc, const QByteArray& sql) const {
                         QStringLiteral("Der Datensatz wurde nicht gespeichert: Ein Eintrag mit "
                                        "demselben Schlüssel ist schon vorhanden."));
         if (extended == SQLITE_CONSTRAINT_NOTNULL)
-            throw Error(3314, QStringLiteral("Ein Pflichtfeld hat keinen Wert (%1).")
-                                  .arg(NameAfterColon(engine)));
+            throw Error(errFieldRequired, QStringLiteral("Ein Pflichtfeld hat keinen Wert (%1).")
+                                              .arg(NameAfterColon(engine)));
         break;
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
@@ -243,62 +238,76 @@ void Connection::Fail(int rc, const QByteArray& sql) const {
                     .arg(engine.isEmpty() ? QString::fromUtf8(sqlite3_errstr(rc)) : engine));
 }
 
-sqlite3_stmt* Connection::Acquire(const QByteArray& sql, const std::vector<Value>& params) {
-    sqlite3_stmt* stmt = nullptr;
+namespace {
+
+void BindValue(sqlite3_stmt* stmt, int index, const Value& value) {
+    struct Visitor {
+        sqlite3_stmt* stmt;
+        int index;
+        void operator()(std::monostate) const { sqlite3_bind_null(stmt, index); }
+        void operator()(bool b) const { sqlite3_bind_int(stmt, index, b ? 1 : 0); }
+        void operator()(std::int32_t i) const { sqlite3_bind_int(stmt, index, i); }
+        void operator()(double d) const { sqlite3_bind_double(stmt, index, d); }
+        void operator()(const QString& s) const {
+            const QByteArray utf8 = s.toUtf8();
+            sqlite3_bind_text(stmt, index, utf8.constData(), static_cast<int>(utf8.size()),
+                              SQLITE_TRANSIENT);
+        }
+    };
+    std::visit(Visitor{stmt, index}, value.Raw());
+}
+
+} // namespace
+
+std::unique_ptr<Statement> Connection::Prepare(const QByteArray& sql,
+                                               const std::vector<Value>& params) {
+    StatementHandle stmt;
     const std::string key(sql.constData(), static_cast<std::size_t>(sql.size()));
     auto found = m_cache.find(key);
     if (found != m_cache.end()) {
         // Taken out while in use, so a nested use of the same text prepares its own.
-        stmt = found->second;
+        stmt = std::move(found->second);
         m_cache.erase(found);
         ++m_reused;
     } else {
-        const int rc =
-            sqlite3_prepare_v2(m_db, sql.constData(), static_cast<int>(sql.size()), &stmt, nullptr);
-        if (rc != SQLITE_OK) {
-            sqlite3_finalize(stmt);
-            Fail(rc, sql);
-        }
+        sqlite3_stmt* prepared = nullptr;
+        const int rc = sqlite3_prepare_v2(m_db.get(), sql.constData(), static_cast<int>(sql.size()),
+                                          &prepared, nullptr);
+        stmt.reset(prepared);
+        if (rc != SQLITE_OK) Fail(rc, sql);
         ++m_prepared;
     }
-    if (sqlite3_bind_parameter_count(stmt) != static_cast<int>(params.size())) {
-        sqlite3_finalize(stmt);
+    if (sqlite3_bind_parameter_count(stmt.get()) != static_cast<int>(params.size()))
         throw Error(errSyntax, QStringLiteral("Syntaxfehler in der Abfrage: %1")
                                    .arg(QString::fromUtf8(sql).trimmed()));
-    }
     for (std::size_t i = 0; i < params.size(); ++i)
-        BindValue(stmt, static_cast<int>(i) + 1, params[i]);
-    return stmt;
+        BindValue(stmt.get(), static_cast<int>(i) + 1, params[i]);
+    return std::make_unique<Statement>(*this, stmt.release(), sql);
 }
 
-void Connection::Release(sqlite3_stmt* stmt) {
-    if (!stmt) return;
-    sqlite3_reset(stmt);
-    sqlite3_clear_bindings(stmt);
-    const std::string key(sqlite3_sql(stmt));
-    if (m_cache.size() >= kCacheLimit || m_cache.count(key)) {
-        sqlite3_finalize(stmt);
-        return;
-    }
-    m_cache.emplace(key, stmt);
+void Connection::Release(sqlite3_stmt* raw) {
+    StatementHandle stmt(raw);
+    sqlite3_reset(raw);
+    sqlite3_clear_bindings(raw);
+    std::string key(sqlite3_sql(raw));
+    if (m_cache.size() < kCacheLimit && !m_cache.count(key))
+        m_cache.emplace(std::move(key), std::move(stmt));
 }
 
-void Connection::Finish(sqlite3_stmt* stmt, int rc, const QByteArray& sql) {
-    if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE) {
-        Release(stmt);
-        return;
-    }
-    try {
-        Fail(rc, sql);
-    } catch (...) {
-        Release(stmt);
-        throw;
-    }
+Statement::~Statement() {
+    m_connection->Release(m_stmt);
+}
+
+bool Statement::Step() {
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    m_connection->Fail(rc, m_sql); // read before the statement is reset
 }
 
 void Connection::Exec(const QByteArray& sql) {
     char* message = nullptr;
-    const int rc = sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, &message);
+    const int rc = sqlite3_exec(m_db.get(), sql.constData(), nullptr, nullptr, &message);
     sqlite3_free(message);
     if (rc != SQLITE_OK) Fail(rc, sql);
 }
@@ -310,25 +319,18 @@ const TableInfo& Connection::Table(const QString& name) {
 
     auto info = std::make_unique<TableInfo>();
     info->name = name.toLower();
-    QString quoted = info->name;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    const QByteArray sql = "PRAGMA table_info(\"" + quoted.toUtf8() + "\")";
-    sqlite3_stmt* stmt = Acquire(sql, {});
-    int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    const QByteArray sql = "PRAGMA table_info(" + QuoteIdentifier(info->name).toUtf8() + ")";
+    const auto stmt = Prepare(sql, {});
+    while (stmt->Step()) {
+        sqlite3_stmt* row = stmt->Get();
         ColumnInfo column;
-        column.name =
-            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
-        const QString type =
-            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 2)))
-                .toUpper();
-        column.yesNo = type == QLatin1String("BOOLEAN") || type == QLatin1String("YESNO") ||
-                       type == QLatin1String("BIT");
-        column.counter = sqlite3_column_int(stmt, 5) == 1 && type == QLatin1String("INTEGER");
+        column.name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(row, 1)));
+        const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(row, 2));
+        column.yesNo = IsYesNoType(type);
+        column.counter = sqlite3_column_int(row, 5) == 1 && qstricmp(type, "INTEGER") == 0;
         if (column.counter) info->counterColumn = static_cast<int>(info->columns.size());
         info->columns.push_back(column);
     }
-    Finish(stmt, rc, sql);
     if (info->columns.empty())
         throw Error(errTableNotFound,
                     QStringLiteral("Die Tabelle '%1' wurde nicht gefunden.").arg(name));
@@ -359,21 +361,9 @@ Value ReadColumn(sqlite3_stmt* stmt, int i, ColumnRead how) {
     }
 }
 
-void BindValue(sqlite3_stmt* stmt, int index, const Value& value) {
-    struct Visitor {
-        sqlite3_stmt* stmt;
-        int index;
-        void operator()(std::monostate) const { sqlite3_bind_null(stmt, index); }
-        void operator()(bool b) const { sqlite3_bind_int(stmt, index, b ? 1 : 0); }
-        void operator()(std::int32_t i) const { sqlite3_bind_int(stmt, index, i); }
-        void operator()(double d) const { sqlite3_bind_double(stmt, index, d); }
-        void operator()(const QString& s) const {
-            const QByteArray utf8 = s.toUtf8();
-            sqlite3_bind_text(stmt, index, utf8.constData(), static_cast<int>(utf8.size()),
-                              SQLITE_TRANSIENT);
-        }
-    };
-    std::visit(Visitor{stmt, index}, value.Raw());
+bool IsYesNoType(const char* declared) {
+    return declared && (qstricmp(declared, "BOOLEAN") == 0 || qstricmp(declared, "YESNO") == 0 ||
+                        qstricmp(declared, "BIT") == 0);
 }
 
 } // namespace dao

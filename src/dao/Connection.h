@@ -34,6 +34,30 @@ struct TableInfo {
 // How the value of a result column is read.
 enum class ColumnRead { Plain, YesNo };
 
+class Connection;
+
+// A prepared statement lent out by the connection's cache, with its values
+// bound. It goes back to the cache (reset) when the lease ends, whatever
+// happens in between.
+class Statement {
+public:
+    Statement(Connection& connection, sqlite3_stmt* stmt, const QByteArray& sql)
+        : m_connection(&connection), m_stmt(stmt), m_sql(sql) {}
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    sqlite3_stmt* Get() const { return m_stmt; }
+    // One step: true while it yields a row, false when done; a failure throws
+    // the Error it stands for.
+    bool Step();
+
+private:
+    Connection* m_connection;
+    sqlite3_stmt* m_stmt;
+    QByteArray m_sql;
+};
+
 class Connection {
 public:
     // Opens an existing file (create = false) or writes a new one. The key is
@@ -44,13 +68,8 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // A prepared statement for engine SQL, from the cache when possible, with
-    // the values bound. Give it back with Release when done.
-    sqlite3_stmt* Acquire(const QByteArray& sql, const std::vector<Value>& params);
-    void Release(sqlite3_stmt* stmt);
-    // Releases the statement; when rc is not success (ok, row or done), throws
-    // the failure it stands for, read before the statement is reset.
-    void Finish(sqlite3_stmt* stmt, int rc, const QByteArray& sql);
+    // Engine SQL prepared (or taken from the cache) with the values bound.
+    std::unique_ptr<Statement> Prepare(const QByteArray& sql, const std::vector<Value>& params);
 
     void Exec(const QByteArray& sql);
 
@@ -58,21 +77,33 @@ public:
 
     [[noreturn]] void Fail(int rc, const QByteArray& sql = {}) const;
 
-    sqlite3* Handle() const { return m_db; }
     int Prepared() const { return m_prepared; }
     int Reused() const { return m_reused; }
 
 private:
-    void Finalize();
-    sqlite3* m_db = nullptr;
-    std::unordered_map<std::string, sqlite3_stmt*> m_cache;
+    friend class Statement;
+    void Release(sqlite3_stmt* stmt);
+
+    struct Close {
+        void operator()(sqlite3* db) const;
+    };
+    struct Finalize {
+        void operator()(sqlite3_stmt* stmt) const;
+    };
+    using StatementHandle = std::unique_ptr<sqlite3_stmt, Finalize>;
+
+    // Declared first, so the cached statements are finalized before it closes.
+    std::unique_ptr<sqlite3, Close> m_db;
+    std::unordered_map<std::string, StatementHandle> m_cache;
     std::unordered_map<std::string, std::unique_ptr<TableInfo>> m_tables;
     int m_prepared = 0;
     int m_reused = 0;
 };
 
+// Whether a declared column type is the yes/no type.
+bool IsYesNoType(const char* declared);
+
 // Reads column i of the current row of stmt as a Value.
 Value ReadColumn(sqlite3_stmt* stmt, int i, ColumnRead how);
-void BindValue(sqlite3_stmt* stmt, int index, const Value& value);
 
 } // namespace dao

@@ -2,6 +2,7 @@
 
 #include "dao/Connection.h"
 #include "dao/Dialect.h"
+#include "dao/Text.h"
 
 #include <sqlite3.h>
 
@@ -16,7 +17,8 @@ namespace {
 }
 
 [[noreturn]] void ObjectGone() {
-    throw Error(3420, QStringLiteral("Das Objekt ist ungültig oder nicht mehr geöffnet."));
+    throw Error(errObjectInvalid,
+                QStringLiteral("Das Objekt ist ungültig oder nicht mehr geöffnet."));
 }
 
 } // namespace
@@ -82,8 +84,9 @@ void Field::Set(const Value& value) {
     const ColumnInfo* info =
         column < 0 ? nullptr : &s.info->columns[static_cast<std::size_t>(column)];
     if (!info || info->counter)
-        throw Error(3164, QStringLiteral("Das Feld '%1' kann nicht beschrieben werden.")
-                              .arg(s.names.at(m_index)));
+        throw Error(errFieldNotWritable,
+                    QStringLiteral("Das Feld '%1' kann nicht beschrieben werden.")
+                        .arg(s.names.at(m_index)));
     s.buffer[static_cast<std::size_t>(column)] =
         (info->yesNo && !value.IsNull()) ? Value(value.ToBool()) : value;
     s.assigned[static_cast<std::size_t>(column)] = 1;
@@ -186,16 +189,12 @@ void RequireUpdatable(RecordsetState& s) {
 // The counter the next record of the table receives: one more than any number
 // the table has ever given out.
 int NextCounter(Connection& connection, const TableInfo& info) {
-    QString quoted = info.name;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
     const QByteArray sql =
         "SELECT max(ifnull((SELECT seq FROM sqlite_sequence WHERE name = ?), 0), "
-        "ifnull((SELECT max(_rowid_) FROM \"" +
-        quoted.toUtf8() + "\"), 0)) + 1";
-    sqlite3_stmt* stmt = connection.Acquire(sql, {Value(info.name)});
-    const int rc = sqlite3_step(stmt);
-    const sqlite3_int64 next = rc == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : 0;
-    connection.Finish(stmt, rc, sql);
+        "ifnull((SELECT max(_rowid_) FROM " +
+        QuoteIdentifier(info.name).toUtf8() + "), 0)) + 1";
+    const auto stmt = connection.Prepare(sql, {Value(info.name)});
+    const sqlite3_int64 next = stmt->Step() ? sqlite3_column_int64(stmt->Get(), 0) : 0;
     if (next > std::numeric_limits<std::int32_t>::max())
         throw Error(errReserved,
                     QStringLiteral("Der Zähler der Tabelle '%1' ist erschöpft.").arg(info.name));
@@ -232,23 +231,19 @@ void Recordset::Update() {
     std::vector<Value> values;
     for (std::size_t i = 0; i < s.info->columns.size(); ++i) {
         if (!s.assigned[i]) continue;
-        QString name = s.info->columns[i].name;
-        name.replace(QLatin1Char('"'), QLatin1String("\"\""));
         if (!values.empty()) {
             columns += ", ";
             marks += ", ";
         }
-        columns += "\"" + name.toUtf8() + "\"";
+        columns += QuoteIdentifier(s.info->columns[i].name).toUtf8();
         marks += "?";
         values.push_back(s.buffer[i]);
     }
-    QString table = s.info->name;
-    table.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    const QByteArray sql = values.empty() ? "INSERT INTO \"" + table.toUtf8() + "\" DEFAULT VALUES"
-                                          : "INSERT INTO \"" + table.toUtf8() + "\" (" + columns +
-                                                ") VALUES (" + marks + ")";
-    sqlite3_stmt* stmt = s.connection->Acquire(sql, values);
-    s.connection->Finish(stmt, sqlite3_step(stmt), sql); // on failure the record stays pending
+    const QByteArray table = QuoteIdentifier(s.info->name).toUtf8();
+    const QByteArray sql =
+        values.empty() ? "INSERT INTO " + table + " DEFAULT VALUES"
+                       : "INSERT INTO " + table + " (" + columns + ") VALUES (" + marks + ")";
+    s.connection->Prepare(sql, values)->Step(); // on failure the record stays pending
     s.adding = false;
 }
 
@@ -260,14 +255,12 @@ void Recordset::Delete() {
     const auto row = static_cast<std::size_t>(s.position);
     if (s.deleted[row])
         throw Error(errRecordDeleted, QStringLiteral("Der Datensatz ist bereits gelöscht."));
-    QString table = s.info->name;
-    table.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    const QByteArray sql = "DELETE FROM \"" + table.toUtf8() + "\" WHERE _rowid_ = ?";
+    const QByteArray sql =
+        "DELETE FROM " + QuoteIdentifier(s.info->name).toUtf8() + " WHERE _rowid_ = ?";
     const sqlite3_int64 rowid = s.rowids[row];
     const Value key = rowid == static_cast<std::int32_t>(rowid) ? Value(static_cast<int>(rowid))
                                                                 : Value(static_cast<double>(rowid));
-    sqlite3_stmt* stmt = s.connection->Acquire(sql, {key});
-    s.connection->Finish(stmt, sqlite3_step(stmt), sql);
+    s.connection->Prepare(sql, {key})->Step();
     s.deleted[row] = 1;
 }
 
@@ -299,27 +292,23 @@ Recordset Database::OpenRecordset(const QString& statement) {
     auto state = std::make_shared<RecordsetState>();
     state->connection = m_connection;
 
-    sqlite3_stmt* stmt = connection.Acquire(translation.sql, translation.params);
+    const auto run = connection.Prepare(translation.sql, translation.params);
+    sqlite3_stmt* stmt = run->Get();
     const int total = sqlite3_column_count(stmt);
     const bool hiddenRowId = !translation.updatableTable.isEmpty(); // the last column
     state->columns = hiddenRowId ? total - 1 : total;
     std::vector<ColumnRead> reads;
     for (int i = 0; i < state->columns; ++i) {
         state->names << QString::fromUtf8(sqlite3_column_name(stmt, i));
-        const char* declared = sqlite3_column_decltype(stmt, i);
-        const bool yesNo =
-            declared && (qstricmp(declared, "BOOLEAN") == 0 || qstricmp(declared, "YESNO") == 0 ||
-                         qstricmp(declared, "BIT") == 0);
-        reads.push_back(yesNo ? ColumnRead::YesNo : ColumnRead::Plain);
+        reads.push_back(IsYesNoType(sqlite3_column_decltype(stmt, i)) ? ColumnRead::YesNo
+                                                                      : ColumnRead::Plain);
     }
-    int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    while (run->Step()) {
         if (hiddenRowId) state->rowids.push_back(sqlite3_column_int64(stmt, state->columns));
         for (int i = 0; i < state->columns; ++i)
             state->cells.push_back(ReadColumn(stmt, i, reads[static_cast<std::size_t>(i)]));
         ++state->rows;
     }
-    connection.Finish(stmt, rc, translation.sql);
     state->deleted.assign(static_cast<std::size_t>(state->rows), 0);
 
     state->table = translation.updatableTable;
@@ -329,11 +318,9 @@ Recordset Database::OpenRecordset(const QString& statement) {
 void Database::Execute(const QString& statement) {
     Connection& connection = Live(m_connection);
     const Translation translation = Translate(statement, false);
-    sqlite3_stmt* stmt = connection.Acquire(translation.sql, translation.params);
-    int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    const auto run = connection.Prepare(translation.sql, translation.params);
+    while (run->Step()) {
     }
-    connection.Finish(stmt, rc, translation.sql);
 }
 
 void Database::BeginTrans() {
@@ -342,13 +329,15 @@ void Database::BeginTrans() {
 }
 
 void Database::CommitTrans() {
-    if (m_depth == 0) throw Error(3034, QStringLiteral("Commit ohne vorheriges BeginTrans."));
+    if (m_depth == 0)
+        throw Error(errNoTransaction, QStringLiteral("Commit ohne vorheriges BeginTrans."));
     Live(m_connection).Exec("RELEASE SAVEPOINT velkor");
     --m_depth;
 }
 
 void Database::Rollback() {
-    if (m_depth == 0) throw Error(3034, QStringLiteral("Rollback ohne vorheriges BeginTrans."));
+    if (m_depth == 0)
+        throw Error(errNoTransaction, QStringLiteral("Rollback ohne vorheriges BeginTrans."));
     Connection& connection = Live(m_connection);
     --m_depth;
     connection.Exec("ROLLBACK TO SAVEPOINT velkor");

@@ -1,6 +1,7 @@
 #include "dao/Dialect.h"
 
 #include "dao/Error.h"
+#include "dao/Text.h"
 
 #include <QHash>
 #include <QSet>
@@ -55,12 +56,6 @@ QString ReadQuoted(const QString& s, qsizetype& i, QChar close, bool doubledEsca
         ++i;
     }
     SyntaxError(s);
-}
-
-QString QuoteIdentifier(const QString& name) {
-    QString out = name;
-    out.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + out + QLatin1Char('"');
 }
 
 const QSet<QString>& AggregateFunctions() {

@@ -8,7 +8,7 @@ namespace dao {
 
 // Error numbers the program and its tests rely on.
 enum ErrorNumber : int {
-    errReserved = 3000,        // anything the engine reports that has no number of its own
+    errReserved = 3000, // anything the engine reports that has no number of its own
     errUpdateWithoutAddNew = 3020,
     errNoCurrentRecord = 3021,
     errDuplicateKey = 3022,
@@ -18,12 +18,17 @@ enum ErrorNumber : int {
     errWrongPassword = 3031,
     errDiskOrNetwork = 3043,
     errFileInUse = 3045,
+    errNoTransaction = 3034,
     errCannotOpenFile = 3051,
     errSyntax = 3075,
     errTableNotFound = 3078,
+    errFieldNotWritable = 3164,
     errRecordDeleted = 3167,
     errFieldNotFound = 3265,
+    errDatabaseExists = 3204,
+    errFieldRequired = 3314,
     errDamagedFile = 3343,
+    errObjectInvalid = 3420,
 };
 
 class Error : public std::runtime_error {

@@ -7,15 +7,16 @@
 
 namespace dao {
 
-QString UCase(const QString& text) { return text.toUpper(); }
+QString UCase(const QString& text) {
+    return text.toUpper();
+}
 
 QString Quoted(const QString& text) {
     QString out;
     out.reserve(text.size() + 2);
     out += QLatin1Char('"');
     for (QChar c : text) {
-        if (c == QLatin1Char('"'))
-            out += QLatin1Char('"');
+        if (c == QLatin1Char('"')) out += QLatin1Char('"');
         out += c;
     }
     out += QLatin1Char('"');
@@ -37,8 +38,7 @@ public:
             m_pending = 0;
             return c;
         }
-        if (m_p >= m_end)
-            return -1;
+        if (m_p >= m_end) return -1;
         const unsigned char b = *m_p;
         if (b < 0x80) {
             ++m_p;
@@ -78,8 +78,7 @@ private:
             const QString d = QChar::decomposition(cp);
             if (!d.isEmpty()) {
                 const QChar first = d.at(0);
-                if (!first.isSurrogate())
-                    cp = first.unicode();
+                if (!first.isSurrogate()) cp = first.unicode();
             }
         }
         return static_cast<long>(QChar::toLower(cp));
@@ -98,14 +97,11 @@ int CompareGerman(const char* a, std::size_t aLen, const char* b, std::size_t bL
     for (;;) {
         const long ca = ra.Next();
         const long cb = rb.Next();
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
-        if (ca < 0)
-            break;
+        if (ca != cb) return ca < cb ? -1 : 1;
+        if (ca < 0) break;
     }
     const int exact = std::memcmp(a, b, std::min(aLen, bLen));
-    if (exact != 0)
-        return exact;
+    if (exact != 0) return exact;
     return aLen == bLen ? 0 : (aLen < bLen ? -1 : 1);
 }
 
@@ -114,6 +110,11 @@ int CompareGerman(const QString& a, const QString& b) {
     const QByteArray ub = b.toUtf8();
     return CompareGerman(ua.constData(), static_cast<std::size_t>(ua.size()), ub.constData(),
                          static_cast<std::size_t>(ub.size()));
+}
+
+// The engine quotes identifiers by the same rule as the dialect quotes text.
+QString QuoteIdentifier(const QString& name) {
+    return Quoted(name);
 }
 
 } // namespace dao

@@ -23,4 +23,8 @@ int CompareGerman(const QString& a, const QString& b);
 // an embedded double quote doubled.
 QString Quoted(const QString& text);
 
+// A table or field name as an engine identifier: between double quotes, an
+// embedded double quote doubled.
+QString QuoteIdentifier(const QString& name);
+
 } // namespace dao

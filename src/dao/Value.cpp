@@ -5,7 +5,9 @@ namespace dao {
 QString Value::ToText() const {
     struct Visitor {
         QString operator()(std::monostate) const { return {}; }
-        QString operator()(bool b) const { return b ? QStringLiteral("Wahr") : QStringLiteral("Falsch"); }
+        QString operator()(bool b) const {
+            return b ? QStringLiteral("Wahr") : QStringLiteral("Falsch");
+        }
         QString operator()(std::int32_t i) const { return QString::number(i); }
         QString operator()(double d) const { return QString::number(d, 'g', 15); }
         QString operator()(const QString& s) const { return s; }
