@@ -98,6 +98,9 @@ void KqCocktailDeko::BHinzufügen_Click() {
     grid.SetText(m_cDeko->Text());
     grid.SetCol(2);
     grid.SetText(m_eBeschreibung->text());
+    // The grid shows the line from its start again, not scrolled to the last column written.
+    grid.SetCol(1);
+    grid.scrollTo(grid.model()->index(m_row, 0));
     Unload();
 }
 

@@ -206,6 +206,9 @@ void KqCocktailZutaten::BHinzufügen_Click() {
         grid.SetCol(col);
         grid.SetText(zellen.at(col));
     }
+    // The grid shows the line from its start again, not scrolled to the last column written.
+    grid.SetCol(1);
+    grid.scrollTo(grid.model()->index(m_row, 0));
     Unload();
 }
 

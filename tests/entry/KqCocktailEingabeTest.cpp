@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <vector>
 
 namespace {
@@ -202,6 +203,8 @@ TEST_F(KqCocktailEingabeTest, LinesGrowAboveTheEmptyRowAndDelRemovesOnlyLines) {
     for (const char* zutat : {"Gin", "Limettensaft", "Zuckersirup"})
         AddZutat(QString::fromUtf8(zutat));
     EXPECT_EQ(g.Rows(), 5);
+    // The grid does not stay scrolled to the last column written.
+    EXPECT_EQ(g.horizontalScrollBar()->value(), 0);
     EXPECT_EQ(Cells(g, 2), (QStringList{"2", "Limettensaft", "2 cl", "", "", "Pflicht", ""}));
     EXPECT_EQ(g.Row(), 3);
 
