@@ -29,7 +29,7 @@ public:
     void BHinzufügen_Click();
     void BAbbrechen_Click();
     void BDekoNeu_Click();
-    // KeyPress of CDeko and EBeschreibung: Enter commits the line.
+    // KeyPress of CDeko: Enter commits the line (in EBeschreibung as well).
     void Eingabe_KeyPress(int& KeyAscii);
 
     // Controls.

@@ -40,7 +40,7 @@ public:
     void BHinzufügen_Click();
     void BAbbrechen_Click();
     void BZutatNeu_Click();
-    // KeyPress of the seven input boxes: Enter commits the line.
+    // KeyPress of the four combo boxes: Enter commits the line (in the three text boxes too).
     void Eingabe_KeyPress(int& KeyAscii);
 
     // Controls.
