@@ -1,9 +1,85 @@
 #pragma once
-// The window in which a new cocktail is entered.
+// The window in which a new cocktail is entered: its name, group, description, ingredient and
+// decoration lines, preparation, rating, inventor and web address.
+//
+// The lines live only in the two grids. Rows 1 to Rows - 2 hold the lines in the order they
+// were added, column 0 the row index at the time a line was last written; the last row is
+// always empty. The line dialogs write the lines, the Del buttons remove them.
 
 #include "toolkit/Form.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace toolkit {
+class ComboBox;
+class LineGrid;
+} // namespace toolkit
 
 class KqCocktailEingabe : public toolkit::SingleForm<KqCocktailEingabe> {
 public:
     KqCocktailEingabe();
+
+    // Refills the group list with every cocktail group by ascending number and chooses the
+    // first.
+    void InitGruppe();
+
+    // Event handlers.
+    void BGruppeNeu_Click();
+    void BZutatenNeu_Click();
+    void BZutatenEdit_Click();
+    void BZutatenDel_Click();
+    void BDekorationNeu_Click();
+    void BDekorationEdit_Click();
+    void BDekorationDel_Click();
+    void BHinzufügen_Click();
+    void BAbbrechen_Click();
+
+    // Controls.
+    QLineEdit* ECocktail() const { return m_eCocktail; }
+    toolkit::ComboBox* CGruppe() const { return m_cGruppe; }
+    QPushButton* BGruppeNeu() const { return m_bGruppeNeu; }
+    QLineEdit* EBeschreibung() const { return m_eBeschreibung; }
+    toolkit::LineGrid* TZutaten() const { return m_tZutaten; }
+    QPushButton* BZutatenNeu() const { return m_bZutatenNeu; }
+    QPushButton* BZutatenEdit() const { return m_bZutatenEdit; }
+    QPushButton* BZutatenDel() const { return m_bZutatenDel; }
+    toolkit::LineGrid* TDekoration() const { return m_tDekoration; }
+    QPushButton* BDekorationNeu() const { return m_bDekorationNeu; }
+    QPushButton* BDekorationEdit() const { return m_bDekorationEdit; }
+    QPushButton* BDekorationDel() const { return m_bDekorationDel; }
+    QPlainTextEdit* EZubereitung() const { return m_eZubereitung; }
+    QLineEdit* EBewertung() const { return m_eBewertung; }
+    QLineEdit* EErfunden() const { return m_eErfunden; }
+    QLineEdit* EAdresse() const { return m_eAdresse; }
+    QPushButton* BHinzufügen() const { return m_bHinzufügen; }
+    QPushButton* BAbbrechen() const { return m_bAbbrechen; }
+    QPushButton* BZubereitungÜbernehmen() const { return m_bZubereitungÜbernehmen; }
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
+    QLineEdit* m_eCocktail = nullptr;
+    toolkit::ComboBox* m_cGruppe = nullptr;
+    QPushButton* m_bGruppeNeu = nullptr;
+    QLineEdit* m_eBeschreibung = nullptr;
+    toolkit::LineGrid* m_tZutaten = nullptr;
+    QPushButton* m_bZutatenNeu = nullptr;
+    QPushButton* m_bZutatenEdit = nullptr;
+    QPushButton* m_bZutatenDel = nullptr;
+    toolkit::LineGrid* m_tDekoration = nullptr;
+    QPushButton* m_bDekorationNeu = nullptr;
+    QPushButton* m_bDekorationEdit = nullptr;
+    QPushButton* m_bDekorationDel = nullptr;
+    QPlainTextEdit* m_eZubereitung = nullptr;
+    QLineEdit* m_eBewertung = nullptr;
+    QLineEdit* m_eErfunden = nullptr;
+    QLineEdit* m_eAdresse = nullptr;
+    QPushButton* m_bHinzufügen = nullptr;
+    QPushButton* m_bAbbrechen = nullptr;
+    QPushButton* m_bZubereitungÜbernehmen = nullptr;
 };
