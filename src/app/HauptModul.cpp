@@ -1,8 +1,5 @@
 #include "app/HauptModul.h"
 
-#include "app/Kennwort.h"
-#include "menu/KqMenue.h"
-#include "toolkit/MsgBox.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,34 +30,9 @@ QString PfadMitBackslash(const QString& pfad) {
     return pfad + (backslashes ? QLatin1Char('\\') : QDir::separator());
 }
 
-void Main() {
-    const QString passwort = QString::fromLatin1(Kennwort);
-    Pfad = PfadMitBackslash(Programmordner());
-    Datenbankname = QStringLiteral("Cocktails.mdb");
-    try {
-        Arbeitsbereich =
-            dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), QString());
-        Datenbank = Arbeitsbereich->OpenDatabase(Pfad + Datenbankname, false, false,
-                                                 QStringLiteral(";pwd=") + passwort);
-    } catch (const dao::Error& e) {
-        const QString text = QStringLiteral("Die Datenbank kann nicht geöffnet werden.\n\n"
-                                            "Laufzeitfehler '%1':\n%2")
-                                 .arg(e.Number())
-                                 .arg(e.Description());
-        std::fprintf(stderr, "Velkor: Fehler %d: %s\n", e.Number(),
-                     e.Description().toLocal8Bit().constData());
-        toolkit::MsgBox(text, toolkit::vbOKOnly);
-        Datenbank.reset();
-        Arbeitsbereich.reset();
-        Ende(1);
-        return;
-    }
-    KqMenü::Instance().Show();
-}
-
 dao::Database& OffeneDatenbank() {
     if (!Datenbank)
-        throw dao::Error(3420, QStringLiteral("Die Datenbank ist nicht geöffnet."));
+        throw dao::Error(dao::errObjectInvalid, QStringLiteral("Die Datenbank ist nicht geöffnet."));
     return *Datenbank;
 }
 

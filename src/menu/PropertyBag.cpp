@@ -1,6 +1,6 @@
 #include "menu/PropertyBag.h"
 
-#include "dao/Error.h"
+#include "toolkit/Laufzeitfehler.h"
 
 int PropertyBag::IndexOf(const QString& name) const {
     for (int i = 0; i < m_values.size(); ++i)
@@ -20,7 +20,7 @@ void PropertyBag::WriteProperty(const QString& name, const QVariant& value) {
 QVariant PropertyBag::ReadProperty(const QString& name) const {
     const int i = IndexOf(name);
     if (i < 0)
-        throw dao::Error(kNotFound,
+        throw toolkit::Laufzeitfehler(kNotFound,
                          QStringLiteral("Der Datenwert '%1' wurde nicht gefunden.").arg(name));
     return m_values[i].second;
 }

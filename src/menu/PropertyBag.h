@@ -2,6 +2,8 @@
 // The stored properties of a control, kept with the window that holds it:
 // named values, names matched without regard to case, in the order written.
 
+#include "toolkit/Laufzeitfehler.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -10,11 +12,11 @@
 class PropertyBag {
 public:
     // Error number of a name that is not stored.
-    static constexpr int kNotFound = 327;
+    static constexpr int kNotFound = toolkit::Laufzeitfehler::kEigenschaftFehlt;
 
     // Stores a value; a name written before (in any case) is replaced in place.
     void WriteProperty(const QString& name, const QVariant& value);
-    // The stored value; throws dao::Error 327 when the name is not stored.
+    // The stored value; throws toolkit::Laufzeitfehler 327 when the name is not stored.
     QVariant ReadProperty(const QString& name) const;
     bool Contains(const QString& name) const;
     QStringList Names() const;

@@ -1,6 +1,6 @@
 #include "menu/ZebKnopf.h"
 
-#include "dao/Error.h"
+#include "toolkit/Laufzeitfehler.h"
 #include "menu/PropertyBag.h"
 #include "toolkit/MsgBox.h"
 
@@ -27,7 +27,7 @@ std::uint32_t ToColour(const QVariant& value) {
     bool ok = false;
     const qlonglong n = value.toLongLong(&ok);
     if (!ok || n < -2147483648LL || n > 0xFFFFFFFFLL)
-        throw dao::Error(13, QStringLiteral("Typen unverträglich"));
+        throw toolkit::Laufzeitfehler(toolkit::Laufzeitfehler::kTypenUnverträglich, QStringLiteral("Typen unverträglich"));
     return static_cast<std::uint32_t>(n);
 }
 
@@ -42,11 +42,11 @@ QPixmap ToPicture(const QVariant& value) {
         const QByteArray bytes = value.toByteArray();
         QPixmap picture;
         if (!bytes.isEmpty() && !picture.loadFromData(bytes))
-            throw dao::Error(481, QStringLiteral("Ungültiges Bild"));
+            throw toolkit::Laufzeitfehler(toolkit::Laufzeitfehler::kUngültigesBild, QStringLiteral("Ungültiges Bild"));
         return picture;
     }
     default:
-        throw dao::Error(13, QStringLiteral("Typen unverträglich"));
+        throw toolkit::Laufzeitfehler(toolkit::Laufzeitfehler::kTypenUnverträglich, QStringLiteral("Typen unverträglich"));
     }
 }
 
@@ -141,7 +141,7 @@ void ZebKnopf::UserControl_ReadProperties(const PropertyBag& bag) {
     const auto step = [](auto&& read) {
         try {
             read();
-        } catch (const dao::Error& e) {
+        } catch (const toolkit::Laufzeitfehler& e) {
             if (e.Number() == PropertyBag::kNotFound)
                 return;
             toolkit::MsgBox(QStringLiteral("Unbekannter Fehler in ZebBeschriftung ") +

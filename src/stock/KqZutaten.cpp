@@ -25,9 +25,6 @@ std::function<void(const QString&)> KqZutaten::RezepteAnzeigen = [](const QStrin
 
 namespace {
 
-// The program's one open database.
-dao::Database& Datenbank() { return HauptModul::OffeneDatenbank(); }
-
 QString Zahl(int nummer) {
     return QString::number(nummer);
 }
@@ -40,7 +37,7 @@ QString SetupAbfrage(const QString& setup) {
 
 // The number of the setup of that name; nothing when no such setup is stored (any more).
 std::optional<int> SetupNummer(const QString& setup) {
-    dao::Recordset rs = Datenbank().OpenRecordset(SetupAbfrage(setup));
+    dao::Recordset rs = HauptModul::OffeneDatenbank().OpenRecordset(SetupAbfrage(setup));
     std::optional<int> nummer;
     if (!rs.Eof()) {
         rs.MoveFirst();
@@ -85,7 +82,7 @@ bool Schritt(const std::function<void()>& operation) {
 // The number in field 0 of the first row a statement finds; fails (no current record) when it
 // finds none.
 int Nachschlagen(const QString& abfrage) {
-    dao::Recordset rs = Datenbank().OpenRecordset(abfrage);
+    dao::Recordset rs = HauptModul::OffeneDatenbank().OpenRecordset(abfrage);
     rs.MoveFirst();
     const int nummer = rs.Fields(0).ToInt();
     rs.Close();
@@ -175,7 +172,7 @@ void KqZutaten::AddSchritte(const QString& zutat) {
     if (setup && zutatNummer) {
         dao::Recordset rs;
         if (Schritt([&] {
-                rs = Datenbank().OpenRecordset(
+                rs = HauptModul::OffeneDatenbank().OpenRecordset(
                     QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = ") +
                     Zahl(*setup) + QStringLiteral(" "));
             })) {
@@ -193,7 +190,7 @@ void KqZutaten::AddSchritte(const QString& zutat) {
 void KqZutaten::InitCocktails() {
     // Runs for an empty stock too: then only cocktails none of whose lines count are mixable.
     m_lCocktails->Clear();
-    dao::Database& db = Datenbank();
+    dao::Database& db = HauptModul::OffeneDatenbank();
     // A setup that is no longer stored has an empty stock (no setup has the number 0).
     const int setup = SetupNummer(m_cSetup->Text()).value_or(0);
     const bool nurGetränke = m_aGetränke->isChecked();
@@ -278,7 +275,7 @@ void KqZutaten::BHinzufügen_Click() {
 void KqZutaten::BEntfernen_Click() {
     const int index = m_lZutaten->ListIndex();
     if (m_lZutaten->ListCount() > 0 && index >= 0) {
-        dao::Database& db = Datenbank();
+        dao::Database& db = HauptModul::OffeneDatenbank();
         dao::Recordset rs = db.OpenRecordset(
             QStringLiteral("SELECT nr FROM zutaten WHERE ucase(name) = ") +
             dao::Quoted(dao::UCase(m_lZutaten->List(index))) + QStringLiteral(" "));
@@ -332,7 +329,7 @@ void KqZutaten::BInfo_Click() {
 void KqZutaten::BIdeal_Click() {
     // The ingredients by the number of recipe lines that use them, most used first; equal
     // numbers in name order.
-    dao::Recordset rs = Datenbank().OpenRecordset(
+    dao::Recordset rs = HauptModul::OffeneDatenbank().OpenRecordset(
         QStringLiteral("SELECT count(b.name), b.name FROM zutatenliste a INNER JOIN zutaten b ON "
                        "a.zutat = b.nr GROUP BY b.name ORDER BY count(b.name) desc, b.name "));
     if (!rs.Eof()) {

@@ -1,5 +1,7 @@
 #include "toolkit/Trap.h"
 
+#include "toolkit/Laufzeitfehler.h"
+
 #include "dao/Error.h"
 #include "toolkit/MsgBox.h"
 
@@ -23,6 +25,8 @@ void ReportCurrentException() noexcept {
         try {
             throw;
         } catch (const dao::Error& e) {
+            ReportUntrapped(e.Number(), e.Description());
+        } catch (const Laufzeitfehler& e) {
             ReportUntrapped(e.Number(), e.Description());
         } catch (const std::exception& e) {
             ReportUntrapped(0, QString::fromUtf8(e.what()));

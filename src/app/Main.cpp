@@ -1,0 +1,38 @@
+// Start-up: opens the database beside the program and shows the main menu. It sits above every
+// window; the state the windows share is the module's lower part (HauptModul.cpp).
+#include "app/HauptModul.h"
+
+#include "app/Kennwort.h"
+#include "menu/KqMenue.h"
+#include "toolkit/MsgBox.h"
+
+#include <cstdio>
+
+namespace HauptModul {
+
+void Main() {
+    const QString passwort = QString::fromLatin1(Kennwort);
+    Pfad = PfadMitBackslash(Programmordner());
+    Datenbankname = QStringLiteral("Cocktails.mdb");
+    try {
+        Arbeitsbereich =
+            dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), QString());
+        Datenbank = Arbeitsbereich->OpenDatabase(Pfad + Datenbankname, false, false,
+                                                 QStringLiteral(";pwd=") + passwort);
+    } catch (const dao::Error& e) {
+        const QString text = QStringLiteral("Die Datenbank kann nicht geöffnet werden.\n\n"
+                                            "Laufzeitfehler '%1':\n%2")
+                                 .arg(e.Number())
+                                 .arg(e.Description());
+        std::fprintf(stderr, "Velkor: Fehler %d: %s\n", e.Number(),
+                     e.Description().toLocal8Bit().constData());
+        toolkit::MsgBox(text, toolkit::vbOKOnly);
+        Datenbank.reset();
+        Arbeitsbereich.reset();
+        Ende(1);
+        return;
+    }
+    KqMenü::Instance().Show();
+}
+
+} // namespace HauptModul
