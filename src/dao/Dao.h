@@ -122,9 +122,19 @@ public:
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
     void Commit() {
+        if (!m_db)
+            throw Error(errNoTransaction, QStringLiteral("Die Transaktion ist schon beendet."));
         m_db->CommitTrans();
         m_db = nullptr;
     }
+    // Rolls back now; later calls do nothing.
+    void Rollback() {
+        if (!m_db) return;
+        Database* db = m_db;
+        m_db = nullptr;
+        db->Rollback();
+    }
+    bool Active() const { return m_db != nullptr; }
 
 private:
     Database* m_db;

@@ -4,6 +4,7 @@
 #include "dao/Text.h"
 #include "dialogs/KqNeu.h"
 #include "stock/KqZutatenAuswahl.h"
+#include "toolkit/AbortRetryIgnore.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/Trap.h"
@@ -47,36 +48,18 @@ std::optional<int> SetupNummer(const QString& setup) {
     return nummer;
 }
 
-// Add ends here: the stock row exists already, or the user chose Abort.
-struct AddEnde {};
-
-// Runs one operation of Add under its error trap. Returns true when it ran and false when it
-// failed and the user chose Ignore; Retry runs it again. A duplicate stock row ends Add
-// silently, Abort ends the program and Add with it (both throw AddEnde).
-bool Schritt(const std::function<void()>& operation) {
-    for (;;) {
-        int nummer = 0;
-        QString beschreibung;
-        try {
-            operation();
-            return true;
-        } catch (const dao::Error& e) {
-            if (e.Number() == dao::errDuplicateKey) throw AddEnde{};
-            nummer = e.Number();
-            beschreibung = e.Description();
-        } catch (const std::exception& e) {
-            beschreibung = QString::fromUtf8(e.what());
-        }
-        const QChar cr(13);
-        const int antwort = toolkit::MsgBox(
-            QStringLiteral("Es trat ein Fehler während des Abspeicherns des Cocktails auf! ") + cr +
-                QStringLiteral("Nummer: ") + Zahl(nummer) + cr + beschreibung,
-            toolkit::vbAbortRetryIgnore, QStringLiteral("Fehler!"));
-        if (antwort == toolkit::vbRetry) continue;
-        if (antwort == toolkit::vbIgnore) return false;
-        HauptModul::Beenden();
-        throw AddEnde{};
-    }
+// The trap of Add: "Fehler!" with Abort, Retry and Ignore. A stock row that exists already ends
+// Add silently; Abort ends the program.
+toolkit::AbortRetryIgnore AddFalle() {
+    return toolkit::AbortRetryIgnore(
+        {[](int nummer, const QString& beschreibung) {
+             const QChar cr(13);
+             return QStringLiteral("Es trat ein Fehler während des "
+                                   "Abspeicherns des Cocktails auf! ") +
+                    cr + QStringLiteral("Nummer: ") + Zahl(nummer) + cr + beschreibung;
+         },
+         {dao::errDuplicateKey},
+         [] { HauptModul::Beenden(); }});
 }
 
 // The number in field 0 of the first row a statement finds; fails (no current record) when it
@@ -91,9 +74,9 @@ int Nachschlagen(const QString& abfrage) {
 
 // A look-up under the trap of Add. Retry looks up afresh, so a cause removed meanwhile (the
 // ingredient entered, the setup restored) counts. Nothing when the user chose Ignore.
-std::optional<int> NummerMitFalle(const QString& abfrage) {
+std::optional<int> NummerMitFalle(toolkit::AbortRetryIgnore& falle, const QString& abfrage) {
     int nummer = 0;
-    if (!Schritt([&] { nummer = Nachschlagen(abfrage); })) return std::nullopt;
+    if (!falle.Step([&] { nummer = Nachschlagen(abfrage); })) return std::nullopt;
     return nummer;
 }
 
@@ -155,36 +138,31 @@ void KqZutaten::Form_Load() {
 // Public routines
 
 void KqZutaten::Add(const QString& zutat) {
-    try {
-        AddSchritte(zutat);
-    } catch (const AddEnde&) {
-    }
-}
-
-void KqZutaten::AddSchritte(const QString& zutat) {
+    toolkit::AbortRetryIgnore falle = AddFalle();
     // A number that was not found (its look-up failed and was ignored) stops the adding: no
     // stock row is stored with it. The lists are refreshed all the same.
-    const std::optional<int> setup = NummerMitFalle(SetupAbfrage(m_cSetup->Text()));
+    const std::optional<int> setup = NummerMitFalle(falle, SetupAbfrage(m_cSetup->Text()));
     std::optional<int> zutatNummer;
     if (setup)
-        zutatNummer = NummerMitFalle(QStringLiteral("SELECT nr FROM zutaten WHERE Ucase(name) = ") +
-                                     dao::Quoted(dao::UCase(zutat)) + QStringLiteral(" "));
+        zutatNummer =
+            NummerMitFalle(falle, QStringLiteral("SELECT nr FROM zutaten WHERE Ucase(name) = ") +
+                                      dao::Quoted(dao::UCase(zutat)) + QStringLiteral(" "));
     if (setup && zutatNummer) {
         dao::Recordset rs;
-        if (Schritt([&] {
+        if (falle.Step([&] {
                 rs = HauptModul::OffeneDatenbank().OpenRecordset(
                     QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = ") +
                     Zahl(*setup) + QStringLiteral(" "));
             })) {
-            if (Schritt([&] { rs.AddNew(); })) {
-                const bool feld0 = Schritt([&] { rs.Fields(0) = dao::Value(*setup); });
-                const bool feld1 = Schritt([&] { rs.Fields(1) = dao::Value(*zutatNummer); });
-                if (feld0 && feld1) Schritt([&] { rs.Update(); });
+            if (falle.Step([&] { rs.AddNew(); })) {
+                const bool feld0 = falle.Step([&] { rs.Fields(0) = dao::Value(*setup); });
+                const bool feld1 = falle.Step([&] { rs.Fields(1) = dao::Value(*zutatNummer); });
+                if (feld0 && feld1) falle.Step([&] { rs.Update(); });
             }
-            Schritt([&] { rs.Close(); });
+            falle.Step([&] { rs.Close(); });
         }
     }
-    Schritt([this] { InitZutaten(); });
+    falle.Step([this] { InitZutaten(); });
 }
 
 void KqZutaten::InitCocktails() {

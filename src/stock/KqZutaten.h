@@ -66,8 +66,6 @@ protected:
     void Form_Load() override;
 
 private:
-    void AddSchritte(const QString& zutat);
-
     QLabel* m_lSetup = nullptr;
     toolkit::ComboBox* m_cSetup = nullptr;
     QPushButton* m_bNeu = nullptr;
