@@ -23,15 +23,17 @@ void DrinkFlagLookUps(benchmark::State& state) {
     auto& c = Shared();
     int n = 0;
     for (auto _ : state) {
-        dao::Recordset rs = c.db->OpenRecordset(QStringLiteral("SELECT getränk FROM zutaten WHERE nr = ") +
-                                                QString::number(1 + n++ % c.ingredients));
-        if (!rs.Eof())
-            benchmark::DoNotOptimize(rs.Fields(0).ToBool());
+        dao::Recordset rs =
+            c.db->OpenRecordset(QStringLiteral("SELECT getränk FROM zutaten WHERE nr = ") +
+                                QString::number(1 + n++ % c.ingredients));
+        if (!rs.Eof()) benchmark::DoNotOptimize(rs.Fields(0).ToBool());
         rs.Close();
     }
 }
 
-void DrinkFlagByNumber(benchmark::State& state) { DrinkFlagLookUps(state); }
+void DrinkFlagByNumber(benchmark::State& state) {
+    DrinkFlagLookUps(state);
+}
 BENCHMARK(DrinkFlagByNumber);
 
 // The same inside one transaction: the file is locked once, not per statement.
@@ -46,8 +48,9 @@ void StockTest(benchmark::State& state) {
     int n = 0;
     for (auto _ : state) {
         dao::Recordset rs = c.db->OpenRecordset(
-            QStringLiteral("SELECT b.nr as [nr], b.name as [name] FROM zutatensetupvorrat a INNER JOIN "
-                           "zutaten b ON a.zutat = b.nr WHERE a.setup = 1 AND b.nr = ") +
+            QStringLiteral(
+                "SELECT b.nr as [nr], b.name as [name] FROM zutatensetupvorrat a INNER JOIN "
+                "zutaten b ON a.zutat = b.nr WHERE a.setup = 1 AND b.nr = ") +
             QString::number(1 + n++ % c.ingredients));
         benchmark::DoNotOptimize(rs.Eof());
         rs.Close();
@@ -60,10 +63,10 @@ void CocktailByName(benchmark::State& state) {
     int n = 0;
     for (auto _ : state) {
         const QString name = QStringLiteral("Mischung Nr. %1 Ä").arg(1 + n++ % kCocktails);
-        dao::Recordset rs = c.db->OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = ") +
-                                                dao::Quoted(dao::UCase(name)) + QStringLiteral(" "));
-        if (rs.Eof())
-            state.SkipWithError("not found");
+        dao::Recordset rs =
+            c.db->OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = ") +
+                                dao::Quoted(dao::UCase(name)) + QStringLiteral(" "));
+        if (rs.Eof()) state.SkipWithError("not found");
         rs.Close();
     }
 }
@@ -72,7 +75,8 @@ BENCHMARK(CocktailByName);
 void CocktailList(benchmark::State& state) {
     auto& c = Shared();
     for (auto _ : state) {
-        dao::Recordset rs = c.db->OpenRecordset(QStringLiteral("SELECT name FROM cocktails ORDER BY name"));
+        dao::Recordset rs =
+            c.db->OpenRecordset(QStringLiteral("SELECT name FROM cocktails ORDER BY name"));
         benchmark::DoNotOptimize(rs.RecordCount());
         rs.Close();
     }
@@ -82,9 +86,10 @@ BENCHMARK(CocktailList)->Unit(benchmark::kMillisecond);
 void EveryIngredientLine(benchmark::State& state) {
     auto& c = Shared();
     for (auto _ : state) {
-        dao::Recordset rs = c.db->OpenRecordset(QStringLiteral(
-            "SELECT c.nr, c.name, d.zutat FROM cocktails c INNER JOIN zutatenliste d ON c.nr = d.cocktail "
-            "ORDER BY c.nr"));
+        dao::Recordset rs =
+            c.db->OpenRecordset(QStringLiteral("SELECT c.nr, c.name, d.zutat FROM cocktails c "
+                                               "INNER JOIN zutatenliste d ON c.nr = d.cocktail "
+                                               "ORDER BY c.nr"));
         benchmark::DoNotOptimize(rs.RecordCount());
         rs.Close();
     }

@@ -24,8 +24,12 @@ void Search(benchmark::State& state, bool drinksOnly) {
     }
 }
 
-void MixableDrinksOnly(benchmark::State& state) { Search(state, true); }
-void MixableEveryLine(benchmark::State& state) { Search(state, false); }
+void MixableDrinksOnly(benchmark::State& state) {
+    Search(state, true);
+}
+void MixableEveryLine(benchmark::State& state) {
+    Search(state, false);
+}
 BENCHMARK(MixableDrinksOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(MixableEveryLine)->Unit(benchmark::kMillisecond);
 

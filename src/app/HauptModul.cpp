@@ -1,6 +1,5 @@
 #include "app/HauptModul.h"
 
-
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
@@ -16,7 +15,9 @@ void EndProcess(int status) {
     std::_Exit(status);
 }
 
-QString ApplicationFolder() { return QCoreApplication::applicationDirPath(); }
+QString ApplicationFolder() {
+    return QCoreApplication::applicationDirPath();
+}
 
 } // namespace
 
@@ -24,15 +25,15 @@ std::function<void(int)> Ende = EndProcess;
 std::function<QString()> Programmordner = ApplicationFolder;
 
 QString PfadMitBackslash(const QString& pfad) {
-    if (pfad.endsWith(QLatin1Char('\\')) || pfad.endsWith(QLatin1Char('/')))
-        return pfad;
+    if (pfad.endsWith(QLatin1Char('\\')) || pfad.endsWith(QLatin1Char('/'))) return pfad;
     const bool backslashes = pfad.contains(QLatin1Char('\\')) && !pfad.contains(QLatin1Char('/'));
     return pfad + (backslashes ? QLatin1Char('\\') : QDir::separator());
 }
 
 dao::Database& OffeneDatenbank() {
     if (!Datenbank)
-        throw dao::Error(dao::errObjectInvalid, QStringLiteral("Die Datenbank ist nicht geöffnet."));
+        throw dao::Error(dao::errObjectInvalid,
+                         QStringLiteral("Die Datenbank ist nicht geöffnet."));
     return *Datenbank;
 }
 

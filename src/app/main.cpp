@@ -9,7 +9,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Velkor-DB"));
     toolkit::InstallGermanTranslation(app);
     HauptModul::Main();
-    if (!HauptModul::Datenbank)
-        return 1; // the ending was replaced and returned
+    if (!HauptModul::Datenbank) return 1; // the ending was replaced and returned
     return QApplication::exec();
 }

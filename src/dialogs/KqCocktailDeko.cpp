@@ -22,19 +22,19 @@ KqCocktailDeko::KqCocktailDeko() {
     SetCaption(QStringLiteral("Dekoration"));
     SetInnerSize(5880, 1665);
 
-    QLabel* lDeko =
-        MakeLabel(this, QStringLiteral("LDeko"), QStringLiteral("Dekoration"), 120, 120, 1455, 255);
-    m_cDeko = MakeComboBox(this, QStringLiteral("CDeko"), true, 1680, 120, 3015, 360, lDeko);
+    QLabel* lDeko = MakeLabel(this, QStringLiteral("LDeko"), QStringLiteral("Dekoration"),
+                              {120, 120, 1455, 255});
+    m_cDeko = MakeComboBox(this, QStringLiteral("CDeko"), true, {1680, 120, 3015, 360}, lDeko);
     m_bDekoNeu =
-        MakeButton(this, QStringLiteral("BDekoNeu"), QStringLiteral("Neu"), 4800, 120, 975, 375);
+        MakeButton(this, QStringLiteral("BDekoNeu"), QStringLiteral("Neu"), {4800, 120, 975, 375});
     QLabel* lBeschreibung = MakeLabel(this, QStringLiteral("LBeschreibung"),
-                                      QStringLiteral("Beschreibung"), 120, 600, 1455, 255);
+                                      QStringLiteral("Beschreibung"), {120, 600, 1455, 255});
     m_eBeschreibung =
-        MakeTextBox(this, QStringLiteral("EBeschreibung"), 1680, 600, 4095, 360, lBeschreibung);
+        MakeTextBox(this, QStringLiteral("EBeschreibung"), {1680, 600, 4095, 360}, lBeschreibung);
     m_bHinzufügen =
-        MakeButton(this, QStringLiteral("BHinzufügen"), kHinzufügen, 1680, 1080, 1575, 375);
-    m_bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"), QStringLiteral("Abbrechen"), 3360,
-                              1080, 1575, 375);
+        MakeButton(this, QStringLiteral("BHinzufügen"), kHinzufügen, {1680, 1080, 1575, 375});
+    m_bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"), QStringLiteral("Abbrechen"),
+                              {3360, 1080, 1575, 375});
 
     SetTabOrder({m_cDeko, m_bDekoNeu, m_eBeschreibung, m_bHinzufügen, m_bAbbrechen});
     m_cDeko->setFocus();

@@ -42,7 +42,7 @@ bool GehörtZurMenge(QChar c) {
 
 // A unit box: free text with the usual units to choose from, named after the amount beside it.
 toolkit::ComboBox* Einheit(toolkit::Form* form, const QString& name, int top) {
-    toolkit::ComboBox* box = toolkit::MakeComboBox(form, name, true, 2640, top, 2055, 360);
+    toolkit::ComboBox* box = toolkit::MakeComboBox(form, name, true, {2640, top, 2055, 360});
     for (const char* einheit : {"cl", "dash (Spritzer)", "Barlöffel", "zum Auffüllen"})
         box->AddItem(QString::fromUtf8(einheit));
     box->setAccessibleName(QStringLiteral("Menge"));
@@ -59,40 +59,40 @@ KqCocktailZutaten::KqCocktailZutaten() {
     SetInnerSize(5895, 3495);
 
     QLabel* lZutat =
-        MakeLabel(this, QStringLiteral("LZutat"), QStringLiteral("Zutat"), 120, 120, 1455, 255);
-    m_cZutat = MakeComboBox(this, QStringLiteral("CZutat"), true, 1680, 120, 4095, 360, lZutat);
+        MakeLabel(this, QStringLiteral("LZutat"), QStringLiteral("Zutat"), {120, 120, 1455, 255});
+    m_cZutat = MakeComboBox(this, QStringLiteral("CZutat"), true, {1680, 120, 4095, 360}, lZutat);
 
     QLabel* lZutatMenge = MakeLabel(this, QStringLiteral("LZutatMenge"), QStringLiteral("Menge"),
-                                    120, 600, 1455, 255);
+                                    {120, 600, 1455, 255});
     m_eZutatMenge =
-        MakeTextBox(this, QStringLiteral("EZutatMenge"), 1680, 600, 855, 360, lZutatMenge);
+        MakeTextBox(this, QStringLiteral("EZutatMenge"), {1680, 600, 855, 360}, lZutatMenge);
     m_cZutatEinheit = Einheit(this, QStringLiteral("CZutatEinheit"), 600);
     m_bZutatNeu =
-        MakeButton(this, QStringLiteral("BZutatNeu"), QStringLiteral("Neu"), 4800, 600, 975, 375);
+        MakeButton(this, QStringLiteral("BZutatNeu"), QStringLiteral("Neu"), {4800, 600, 975, 375});
 
     QLabel* lVariation = MakeLabel(this, QStringLiteral("LVariation"), QStringLiteral("Variation"),
-                                   120, 1080, 1455, 255);
+                                   {120, 1080, 1455, 255});
     m_cVariation =
-        MakeComboBox(this, QStringLiteral("CVariation"), true, 1680, 1080, 4095, 360, lVariation);
+        MakeComboBox(this, QStringLiteral("CVariation"), true, {1680, 1080, 4095, 360}, lVariation);
 
     QLabel* lVariationMenge = MakeLabel(this, QStringLiteral("LVariationMenge"),
-                                        QStringLiteral("Menge"), 120, 1560, 1455, 255);
-    m_eVariationMenge =
-        MakeTextBox(this, QStringLiteral("EVariationMenge"), 1680, 1560, 855, 360, lVariationMenge);
+                                        QStringLiteral("Menge"), {120, 1560, 1455, 255});
+    m_eVariationMenge = MakeTextBox(this, QStringLiteral("EVariationMenge"), {1680, 1560, 855, 360},
+                                    lVariationMenge);
     m_eVariationEinheit = Einheit(this, QStringLiteral("EVariationEinheit"), 1560);
 
     QLabel* lBeschreibung = MakeLabel(this, QStringLiteral("LBeschreibung"),
-                                      QStringLiteral("Beschreibung"), 120, 2040, 1455, 255);
+                                      QStringLiteral("Beschreibung"), {120, 2040, 1455, 255});
     m_eBeschreibung =
-        MakeTextBox(this, QStringLiteral("EBeschreibung"), 1680, 2040, 4095, 360, lBeschreibung);
+        MakeTextBox(this, QStringLiteral("EBeschreibung"), {1680, 2040, 4095, 360}, lBeschreibung);
 
     m_aPflicht = MakeCheckBox(this, QStringLiteral("APflicht"), QStringLiteral("Pflichtzutat"),
-                              1680, 2520, 2535, 255);
+                              {1680, 2520, 2535, 255});
 
     m_bHinzufügen =
-        MakeButton(this, QStringLiteral("BHinzufügen"), kHinzufügen, 1680, 3000, 1575, 375);
-    m_bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"), QStringLiteral("Abbrechen"), 3360,
-                              3000, 1575, 375);
+        MakeButton(this, QStringLiteral("BHinzufügen"), kHinzufügen, {1680, 3000, 1575, 375});
+    m_bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"), QStringLiteral("Abbrechen"),
+                              {3360, 3000, 1575, 375});
 
     SetTabOrder({m_cZutat, m_eZutatMenge, m_cZutatEinheit, m_bZutatNeu, m_cVariation,
                  m_eVariationMenge, m_eVariationEinheit, m_eBeschreibung, m_aPflicht, m_bHinzufügen,

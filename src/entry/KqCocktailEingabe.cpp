@@ -30,60 +30,62 @@ KqCocktailEingabe::KqCocktailEingabe() {
     SetInnerSize(9945, 8025);
 
     QLabel* aCocktail = MakeLabel(this, QStringLiteral("ACocktail"), QStringLiteral("Cocktail"),
-                                  120, 120, 1575, 255);
-    m_eCocktail = MakeTextBox(this, QStringLiteral("ECocktail"), 1680, 120, 3015, 360, aCocktail);
+                                  {120, 120, 1575, 255});
+    m_eCocktail = MakeTextBox(this, QStringLiteral("ECocktail"), {1680, 120, 3015, 360}, aCocktail);
     QLabel* aGruppe =
-        MakeLabel(this, QStringLiteral("AGruppe"), QStringLiteral("Gruppe"), 120, 600, 1575, 255);
-    m_cGruppe = MakeComboBox(this, QStringLiteral("CGruppe"), true, 1680, 600, 3015, 360, aGruppe);
-    m_bGruppeNeu =
-        MakeButton(this, QStringLiteral("BGruppeNeu"), QStringLiteral("Neu"), 4800, 600, 975, 375);
+        MakeLabel(this, QStringLiteral("AGruppe"), QStringLiteral("Gruppe"), {120, 600, 1575, 255});
+    m_cGruppe =
+        MakeComboBox(this, QStringLiteral("CGruppe"), true, {1680, 600, 3015, 360}, aGruppe);
+    m_bGruppeNeu = MakeButton(this, QStringLiteral("BGruppeNeu"), QStringLiteral("Neu"),
+                              {4800, 600, 975, 375});
     QLabel* lBeschreibung = MakeLabel(this, QStringLiteral("LBeschreibung"),
-                                      QStringLiteral("Beschreibung"), 120, 1080, 1575, 255);
+                                      QStringLiteral("Beschreibung"), {120, 1080, 1575, 255});
     m_eBeschreibung =
-        MakeTextBox(this, QStringLiteral("EBeschreibung"), 1680, 1080, 5775, 360, lBeschreibung);
+        MakeTextBox(this, QStringLiteral("EBeschreibung"), {1680, 1080, 5775, 360}, lBeschreibung);
 
-    QLabel* lZutaten = MakeLabel(this, QStringLiteral("LZutaten"), QStringLiteral("Zutaten"), 120,
-                                 1560, 1575, 255);
-    m_tZutaten = MakeGrid(this, QStringLiteral("TZutaten"), 7, 120, 1800, 7335, 1575, lZutaten);
-    m_bZutatenNeu = MakeButton(this, QStringLiteral("BZutatenNeu"), QStringLiteral("Neu"), 7560,
-                               1800, 975, 375);
-    m_bZutatenEdit = MakeButton(this, QStringLiteral("BZutatenEdit"), QStringLiteral("Edit"), 7560,
-                                2280, 975, 375);
-    m_bZutatenDel = MakeButton(this, QStringLiteral("BZutatenDel"), QStringLiteral("Del"), 7560,
-                               2760, 975, 375);
+    QLabel* lZutaten = MakeLabel(this, QStringLiteral("LZutaten"), QStringLiteral("Zutaten"),
+                                 {120, 1560, 1575, 255});
+    m_tZutaten = MakeGrid(this, QStringLiteral("TZutaten"), 7, {120, 1800, 7335, 1575}, lZutaten);
+    m_bZutatenNeu = MakeButton(this, QStringLiteral("BZutatenNeu"), QStringLiteral("Neu"),
+                               {7560, 1800, 975, 375});
+    m_bZutatenEdit = MakeButton(this, QStringLiteral("BZutatenEdit"), QStringLiteral("Edit"),
+                                {7560, 2280, 975, 375});
+    m_bZutatenDel = MakeButton(this, QStringLiteral("BZutatenDel"), QStringLiteral("Del"),
+                               {7560, 2760, 975, 375});
 
     QLabel* lDekoration = MakeLabel(this, QStringLiteral("LDekoration"),
-                                    QStringLiteral("Dekoration"), 120, 3480, 1575, 255);
+                                    QStringLiteral("Dekoration"), {120, 3480, 1575, 255});
     m_tDekoration =
-        MakeGrid(this, QStringLiteral("TDekoration"), 3, 120, 3720, 7335, 1575, lDekoration);
+        MakeGrid(this, QStringLiteral("TDekoration"), 3, {120, 3720, 7335, 1575}, lDekoration);
     m_bDekorationNeu = MakeButton(this, QStringLiteral("BDekorationNeu"), QStringLiteral("Neu"),
-                                  7560, 3720, 975, 375);
+                                  {7560, 3720, 975, 375});
     m_bDekorationEdit = MakeButton(this, QStringLiteral("BDekorationEdit"), QStringLiteral("Edit"),
-                                   7560, 4200, 975, 375);
+                                   {7560, 4200, 975, 375});
     m_bDekorationDel = MakeButton(this, QStringLiteral("BDekorationDel"), QStringLiteral("Del"),
-                                  7560, 4680, 975, 375);
+                                  {7560, 4680, 975, 375});
 
     QLabel* lZubereitung = MakeLabel(this, QStringLiteral("LZubereitung"),
-                                     QStringLiteral("Zubereitung"), 120, 5400, 1575, 255);
-    m_eZubereitung = MakeMultiLineTextBox(this, QStringLiteral("EZubereitung"), 120, 5640, 4815,
-                                          1800, lZubereitung);
+                                     QStringLiteral("Zubereitung"), {120, 5400, 1575, 255});
+    m_eZubereitung = MakeMultiLineTextBox(this, QStringLiteral("EZubereitung"),
+                                          {120, 5640, 4815, 1800}, lZubereitung);
     QLabel* lBewertung = MakeLabel(this, QStringLiteral("LBewertung"), QStringLiteral("Bewertung"),
-                                   5040, 5400, 1575, 255);
+                                   {5040, 5400, 1575, 255});
     m_eBewertung =
-        MakeTextBox(this, QStringLiteral("EBewertung"), 5040, 5640, 4815, 360, lBewertung);
+        MakeTextBox(this, QStringLiteral("EBewertung"), {5040, 5640, 4815, 360}, lBewertung);
     QLabel* lErfunden = MakeLabel(this, QStringLiteral("LErfunden"),
-                                  QStringLiteral("Erfunden wann/von"), 5040, 6120, 2055, 255);
-    m_eErfunden = MakeTextBox(this, QStringLiteral("EErfunden"), 5040, 6360, 4815, 360, lErfunden);
-    QLabel* lAdresse =
-        MakeLabel(this, QStringLiteral("LAdresse"), QStringLiteral("Url:"), 5040, 6840, 1575, 255);
-    m_eAdresse = MakeTextBox(this, QStringLiteral("EAdresse"), 5040, 7080, 4815, 360, lAdresse);
+                                  QStringLiteral("Erfunden wann/von"), {5040, 6120, 2055, 255});
+    m_eErfunden =
+        MakeTextBox(this, QStringLiteral("EErfunden"), {5040, 6360, 4815, 360}, lErfunden);
+    QLabel* lAdresse = MakeLabel(this, QStringLiteral("LAdresse"), QStringLiteral("Url:"),
+                                 {5040, 6840, 1575, 255});
+    m_eAdresse = MakeTextBox(this, QStringLiteral("EAdresse"), {5040, 7080, 4815, 360}, lAdresse);
 
     m_bHinzufügen = MakeButton(this, QStringLiteral("BHinzufügen"), QStringLiteral("Hinzufügen"),
-                               120, 7560, 1575, 375);
-    m_bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"), QStringLiteral("Abbrechen"), 1800,
-                              7560, 1575, 375);
+                               {120, 7560, 1575, 375});
+    m_bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"), QStringLiteral("Abbrechen"),
+                              {1800, 7560, 1575, 375});
     m_bZubereitungÜbernehmen = MakeButton(this, QStringLiteral("BZubereitungÜbernehmen"),
-                                          QStringLiteral("Z. Übern."), 3480, 7560, 1575, 375);
+                                          QStringLiteral("Z. Übern."), {3480, 7560, 1575, 375});
 
     SetTabOrder({m_eCocktail, m_cGruppe, m_bGruppeNeu, m_eBeschreibung, m_tZutaten, m_bZutatenNeu,
                  m_bZutatenEdit, m_bZutatenDel, m_tDekoration, m_bDekorationNeu, m_bDekorationEdit,

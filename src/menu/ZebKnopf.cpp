@@ -1,7 +1,7 @@
 #include "menu/ZebKnopf.h"
 
-#include "toolkit/Laufzeitfehler.h"
 #include "menu/PropertyBag.h"
+#include "toolkit/Laufzeitfehler.h"
 #include "toolkit/MsgBox.h"
 
 #include <QAccessible>
@@ -27,7 +27,8 @@ std::uint32_t ToColour(const QVariant& value) {
     bool ok = false;
     const qlonglong n = value.toLongLong(&ok);
     if (!ok || n < -2147483648LL || n > 0xFFFFFFFFLL)
-        throw toolkit::Laufzeitfehler(toolkit::Laufzeitfehler::kTypenUnverträglich, QStringLiteral("Typen unverträglich"));
+        throw toolkit::Laufzeitfehler(toolkit::Laufzeitfehler::kTypenUnverträglich,
+                                      QStringLiteral("Typen unverträglich"));
     return static_cast<std::uint32_t>(n);
 }
 
@@ -42,11 +43,13 @@ QPixmap ToPicture(const QVariant& value) {
         const QByteArray bytes = value.toByteArray();
         QPixmap picture;
         if (!bytes.isEmpty() && !picture.loadFromData(bytes))
-            throw toolkit::Laufzeitfehler(toolkit::Laufzeitfehler::kUngültigesBild, QStringLiteral("Ungültiges Bild"));
+            throw toolkit::Laufzeitfehler(toolkit::Laufzeitfehler::kUngültigesBild,
+                                          QStringLiteral("Ungültiges Bild"));
         return picture;
     }
     default:
-        throw toolkit::Laufzeitfehler(toolkit::Laufzeitfehler::kTypenUnverträglich, QStringLiteral("Typen unverträglich"));
+        throw toolkit::Laufzeitfehler(toolkit::Laufzeitfehler::kTypenUnverträglich,
+                                      QStringLiteral("Typen unverträglich"));
     }
 }
 
@@ -63,8 +66,7 @@ public:
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
-        if (action == pressAction())
-            static_cast<ZebKnopf*>(widget())->Press();
+        if (action == pressAction()) static_cast<ZebKnopf*>(widget())->Press();
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };
@@ -80,19 +82,33 @@ QAccessibleInterface* AccessibleFactory(const QString& className, QObject* objec
 QColor ColourOf(std::uint32_t colour) {
     if (!(colour & kSystemColour))
         return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    static const QPalette::ColorRole roles[] = {
-        QPalette::Mid,         QPalette::Dark,            QPalette::Highlight,
-        QPalette::Mid,         QPalette::Window,          QPalette::Base,
-        QPalette::Shadow,      QPalette::WindowText,      QPalette::Text,
-        QPalette::HighlightedText, QPalette::Button,      QPalette::Button,
-        QPalette::Mid,         QPalette::Highlight,       QPalette::HighlightedText,
-        QPalette::Button,      QPalette::Dark,            QPalette::PlaceholderText,
-        QPalette::ButtonText,  QPalette::WindowText,      QPalette::Light,
-        QPalette::Shadow,      QPalette::Midlight,        QPalette::ToolTipText,
-        QPalette::ToolTipBase};
+    static const QPalette::ColorRole roles[] = {QPalette::Mid,
+                                                QPalette::Dark,
+                                                QPalette::Highlight,
+                                                QPalette::Mid,
+                                                QPalette::Window,
+                                                QPalette::Base,
+                                                QPalette::Shadow,
+                                                QPalette::WindowText,
+                                                QPalette::Text,
+                                                QPalette::HighlightedText,
+                                                QPalette::Button,
+                                                QPalette::Button,
+                                                QPalette::Mid,
+                                                QPalette::Highlight,
+                                                QPalette::HighlightedText,
+                                                QPalette::Button,
+                                                QPalette::Dark,
+                                                QPalette::PlaceholderText,
+                                                QPalette::ButtonText,
+                                                QPalette::WindowText,
+                                                QPalette::Light,
+                                                QPalette::Shadow,
+                                                QPalette::Midlight,
+                                                QPalette::ToolTipText,
+                                                QPalette::ToolTipBase};
     const std::uint32_t index = colour & 0xFF;
-    const QPalette::ColorRole role =
-        index < std::size(roles) ? roles[index] : QPalette::Button;
+    const QPalette::ColorRole role = index < std::size(roles) ? roles[index] : QPalette::Button;
     return QPalette().color(QPalette::Active, role);
 }
 
@@ -109,7 +125,9 @@ ZebKnopf::ZebKnopf(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QSize ZebKnopf::sizeHint() const { return QSize(99, 42); }
+QSize ZebKnopf::sizeHint() const {
+    return QSize(99, 42);
+}
 
 void ZebKnopf::SetBackColor(std::uint32_t colour) {
     m_backColor = colour;
@@ -126,7 +144,9 @@ void ZebKnopf::SetImage1(const QPixmap& picture) {
     ShowPicture(m_bild1);
 }
 
-void ZebKnopf::SetImage2(const QPixmap& picture) { m_bild2 = picture; }
+void ZebKnopf::SetImage2(const QPixmap& picture) {
+    m_bild2 = picture;
+}
 
 void ZebKnopf::ShowPicture(const QPixmap& picture) {
     m_surface = picture;
@@ -142,11 +162,10 @@ void ZebKnopf::UserControl_ReadProperties(const PropertyBag& bag) {
         try {
             read();
         } catch (const toolkit::Laufzeitfehler& e) {
-            if (e.Number() == PropertyBag::kNotFound)
-                return;
+            if (e.Number() == PropertyBag::kNotFound) return;
             toolkit::MsgBox(QStringLiteral("Unbekannter Fehler in ZebBeschriftung ") +
-                                QLatin1Char('\r') + QString::number(e.Number()) +
-                                QLatin1Char(' ') + e.Description(),
+                                QLatin1Char('\r') + QString::number(e.Number()) + QLatin1Char(' ') +
+                                e.Description(),
                             toolkit::vbOKOnly);
         }
     };
@@ -163,10 +182,18 @@ void ZebKnopf::UserControl_WriteProperties(PropertyBag& bag) const {
     bag.WriteProperty(QStringLiteral("Bild2"), m_bild2);
 }
 
-void ZebKnopf::UserControl_Show() { ShowPicture(m_bild1); }
-void ZebKnopf::UserControl_MouseDown() { ShowPicture(m_bild2); }
-void ZebKnopf::UserControl_MouseUp() { ShowPicture(m_bild1); }
-void ZebKnopf::UserControl_Click() { emit Click(); }
+void ZebKnopf::UserControl_Show() {
+    ShowPicture(m_bild1);
+}
+void ZebKnopf::UserControl_MouseDown() {
+    ShowPicture(m_bild2);
+}
+void ZebKnopf::UserControl_MouseUp() {
+    ShowPicture(m_bild1);
+}
+void ZebKnopf::UserControl_Click() {
+    emit Click();
+}
 
 void ZebKnopf::UserControl_GotFocus() {
     m_rahmenVisible = true;
@@ -178,9 +205,13 @@ void ZebKnopf::UserControl_LostFocus() {
     update();
 }
 
-void ZebKnopf::UserControl_Resize() { m_rahmen = QRect(QPoint(0, 0), size()); }
+void ZebKnopf::UserControl_Resize() {
+    m_rahmen = QRect(QPoint(0, 0), size());
+}
 
-void ZebKnopf::Press() { UserControl_Click(); }
+void ZebKnopf::Press() {
+    UserControl_Click();
+}
 
 void ZebKnopf::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -198,8 +229,7 @@ void ZebKnopf::paintEvent(QPaintEvent*) {
 }
 
 void ZebKnopf::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
+    if (event->button() == Qt::LeftButton) m_pressed = true;
     UserControl_MouseDown();
 }
 
@@ -207,10 +237,8 @@ void ZebKnopf::mouseReleaseEvent(QMouseEvent* event) {
     UserControl_MouseUp();
     const bool click = m_pressed && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        m_pressed = false;
-    if (click)
-        UserControl_Click();
+    if (event->button() == Qt::LeftButton) m_pressed = false;
+    if (click) UserControl_Click();
 }
 
 // Space works like the mouse (pressed look while held), Enter clicks at once,
@@ -251,6 +279,5 @@ void ZebKnopf::resizeEvent(QResizeEvent* event) {
 
 void ZebKnopf::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
-        UserControl_Show();
+    if (!event->spontaneous()) UserControl_Show();
 }

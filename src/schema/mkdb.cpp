@@ -15,8 +15,9 @@ namespace {
 QByteArray ReadFile(const char* path) {
     QFile file(QString::fromLocal8Bit(path));
     if (!file.open(QIODevice::ReadOnly))
-        throw dao::Error(dao::errFileNotFound,
-                         QStringLiteral("Die Datei '%1' wurde nicht gefunden.").arg(file.fileName()));
+        throw dao::Error(
+            dao::errFileNotFound,
+            QStringLiteral("Die Datei '%1' wurde nicht gefunden.").arg(file.fileName()));
     return file.readAll();
 }
 
@@ -57,10 +58,11 @@ int main(int argc, char** argv) {
     const QString target = QString::fromLocal8Bit(argv[1]);
     const QString partial = target + QStringLiteral(".neu");
     try {
-        const QByteArray script = "BEGIN;\n" + ReadFile(argv[2]) + "\n" + ReadFile(argv[3]) +
-                                  "\nCOMMIT;\n";
+        const QByteArray script =
+            "BEGIN;\n" + ReadFile(argv[2]) + "\n" + ReadFile(argv[3]) + "\nCOMMIT;\n";
         QFile::remove(partial);
-        auto workspace = dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), {});
+        auto workspace =
+            dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), {});
         {
             auto db = workspace->CreateDatabase(
                 partial, QStringLiteral(";pwd=") + QString::fromLatin1(HauptModul::Kennwort));

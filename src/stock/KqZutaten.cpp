@@ -89,28 +89,29 @@ KqZutaten::KqZutaten() {
     SetInnerSize(8085, 5640);
 
     m_lSetup =
-        MakeLabel(this, QStringLiteral("LSetup"), QStringLiteral("Setup"), 120, 120, 1815, 375);
-    m_cSetup = MakeComboBox(this, QStringLiteral("CSetup"), false, 2040, 120, 3855, 360, m_lSetup);
-    m_bNeu = MakeButton(this, QStringLiteral("BNeu"), QStringLiteral("Neu"), 6000, 120, 855, 375);
-    m_lZutaten = MakeListBox(this, QStringLiteral("LZutaten"), 120, 600, 3855, 3420);
+        MakeLabel(this, QStringLiteral("LSetup"), QStringLiteral("Setup"), {120, 120, 1815, 375});
+    m_cSetup =
+        MakeComboBox(this, QStringLiteral("CSetup"), false, {2040, 120, 3855, 360}, m_lSetup);
+    m_bNeu = MakeButton(this, QStringLiteral("BNeu"), QStringLiteral("Neu"), {6000, 120, 855, 375});
+    m_lZutaten = MakeListBox(this, QStringLiteral("LZutaten"), {120, 600, 3855, 3420});
     m_lZutaten->setAccessibleName(QStringLiteral("Zutaten"));
-    m_lCocktails = MakeListBox(this, QStringLiteral("LCocktails"), 4080, 600, 3855, 3420);
+    m_lCocktails = MakeListBox(this, QStringLiteral("LCocktails"), {4080, 600, 3855, 3420});
     m_lCocktails->setAccessibleName(QStringLiteral("Cocktails"));
     m_bHinzufügen = MakeButton(this, QStringLiteral("BHinzufügen"), QStringLiteral("Hinzufügen"),
-                               120, 4080, 1575, 375);
-    m_bEntfernen = MakeButton(this, QStringLiteral("BEntfernen"), QStringLiteral("Entfernen"), 1800,
-                              4080, 1575, 375);
-    m_bDetails = MakeButton(this, QStringLiteral("BDetails"), QStringLiteral("Details"), 4080, 4080,
-                            1575, 375);
+                               {120, 4080, 1575, 375});
+    m_bEntfernen = MakeButton(this, QStringLiteral("BEntfernen"), QStringLiteral("Entfernen"),
+                              {1800, 4080, 1575, 375});
+    m_bDetails = MakeButton(this, QStringLiteral("BDetails"), QStringLiteral("Details"),
+                            {4080, 4080, 1575, 375});
     m_bInfo =
-        MakeButton(this, QStringLiteral("BInfo"), QStringLiteral("Info"), 120, 4560, 1575, 375);
-    m_bIdeal = MakeButton(this, QStringLiteral("BIdeal"), QStringLiteral("Ideale Zutat"), 1800,
-                          4560, 1575, 375);
+        MakeButton(this, QStringLiteral("BInfo"), QStringLiteral("Info"), {120, 4560, 1575, 375});
+    m_bIdeal = MakeButton(this, QStringLiteral("BIdeal"), QStringLiteral("Ideale Zutat"),
+                          {1800, 4560, 1575, 375});
     m_aGetränke = MakeCheckBox(this, QStringLiteral("AGetränke"),
-                               QStringLiteral("nur Getränke beachten"), 120, 5160, 3855, 255);
+                               QStringLiteral("nur Getränke beachten"), {120, 5160, 3855, 255});
     m_aGetränke->setChecked(true);
-    m_bAbbruch = MakeButton(this, QStringLiteral("BAbbruch"), QStringLiteral("Abbruch"), 6360, 5160,
-                            1575, 375);
+    m_bAbbruch = MakeButton(this, QStringLiteral("BAbbruch"), QStringLiteral("Abbruch"),
+                            {6360, 5160, 1575, 375});
 
     SetTabOrder({m_lZutaten, m_lCocktails, m_bHinzufügen, m_bEntfernen, m_bInfo, m_bDetails,
                  m_cSetup, m_bNeu, m_bAbbruch, m_bIdeal, m_aGetränke});

@@ -15,12 +15,13 @@ KqZutatenAuswahl::KqZutatenAuswahl() {
     SetInnerSize(5895, 1095);
 
     m_lZutat =
-        MakeLabel(this, QStringLiteral("LZutat"), QStringLiteral("Zutat"), 120, 120, 1575, 255);
-    m_cZutat = MakeComboBox(this, QStringLiteral("CZutat"), false, 1680, 120, 3015, 360, m_lZutat);
+        MakeLabel(this, QStringLiteral("LZutat"), QStringLiteral("Zutat"), {120, 120, 1575, 255});
+    m_cZutat =
+        MakeComboBox(this, QStringLiteral("CZutat"), false, {1680, 120, 3015, 360}, m_lZutat);
     m_bHinzufügen = MakeButton(this, QStringLiteral("BHinzufügen"), QStringLiteral("Hinzufügen"),
-                               120, 600, 1575, 375);
-    m_bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"), QStringLiteral("Fertig"), 1800,
-                              600, 1575, 375);
+                               {120, 600, 1575, 375});
+    m_bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"), QStringLiteral("Fertig"),
+                              {1800, 600, 1575, 375});
 
     SetTabOrder({m_cZutat, m_bHinzufügen, m_bAbbrechen});
     m_cZutat->setFocus();

@@ -258,21 +258,39 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex&
 // ---------------------------------------------------------------------------------------------
 // LineGrid
 
+namespace {
+
+// Marks the grid's own changes of the current cell for as long as it lives, so they are not
+// taken for the user's.
+class InternalChange {
+public:
+    explicit InternalChange(int& counter) : m_counter(counter) { ++m_counter; }
+    ~InternalChange() { --m_counter; }
+    InternalChange(const InternalChange&) = delete;
+    InternalChange& operator=(const InternalChange&) = delete;
+
+private:
+    int& m_counter;
+};
+
+} // namespace
+
 LineGrid::LineGrid(int cols, QWidget* parent) : QTableWidget(parent) {
-    ++m_internal;
-    setColumnCount(cols < 1 ? 1 : cols);
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(QFontMetrics(WindowFont()).height() + 4);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setTabKeyNavigation(false);
-    setWordWrap(false);
-    setCornerButtonEnabled(false);
-    m_col = columnCount() > 1 ? 1 : 0;
-    --m_internal;
+    {
+        const InternalChange internal(m_internal);
+        setColumnCount(cols < 1 ? 1 : cols);
+        horizontalHeader()->hide();
+        verticalHeader()->hide();
+        verticalHeader()->setMinimumSectionSize(1);
+        verticalHeader()->setDefaultSectionSize(QFontMetrics(WindowFont()).height() + 4);
+        setEditTriggers(QAbstractItemView::NoEditTriggers);
+        setSelectionBehavior(QAbstractItemView::SelectRows);
+        setSelectionMode(QAbstractItemView::SingleSelection);
+        setTabKeyNavigation(false);
+        setWordWrap(false);
+        setCornerButtonEnabled(false);
+        m_col = columnCount() > 1 ? 1 : 0;
+    }
     SetRows(2);
     m_row = 1;
     ShowCurrent();
@@ -311,11 +329,12 @@ void LineGrid::SetRows(int rows) {
     if (rows < 1) rows = 1;
     const int before = rowCount();
     if (rows == before) return;
-    ++m_internal;
-    setRowCount(rows);
-    for (int row = before; row < rows; ++row)
-        FillRow(row);
-    --m_internal;
+    {
+        const InternalChange internal(m_internal);
+        setRowCount(rows);
+        for (int row = before; row < rows; ++row)
+            FillRow(row);
+    }
     if (m_row >= rows) m_row = rows - 1;
     ShowCurrent();
 }
@@ -350,9 +369,10 @@ void LineGrid::SetTextAt(int row, int col, const QString& text) {
 void LineGrid::RemoveItem(int row) {
     if (row < 1 || row >= rowCount())
         throw std::out_of_range("Diese Zeile kann nicht entfernt werden");
-    ++m_internal;
-    removeRow(row);
-    --m_internal;
+    {
+        const InternalChange internal(m_internal);
+        removeRow(row);
+    }
     if (m_row > row) --m_row;
     if (m_row >= rowCount()) m_row = rowCount() - 1;
     ShowCurrent();
@@ -365,11 +385,10 @@ void LineGrid::SetColWidth(int col, int twips) {
 
 void LineGrid::ShowCurrent() {
     if (m_row < 1 || m_row >= rowCount()) return; // the fixed row is never shown as selected
-    ++m_internal;
+    const InternalChange internal(m_internal);
     const int col = m_col >= 1 ? m_col : (columnCount() > 1 ? 1 : 0);
     setCurrentCell(m_row, col, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollToItem(item(m_row, col));
-    --m_internal;
 }
 
 QModelIndex LineGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
@@ -427,11 +446,10 @@ QString CaptionName(const QString& caption) {
 
 namespace {
 
-template <class W>
-W* Put(Form* form, W* control, const QString& name, int left, int top, int width, int height) {
+template <class W> W* Put(Form* form, W* control, const QString& name, Twips at) {
     control->setObjectName(name);
     control->setFont(WindowFont());
-    form->Place(control, left, top, width, height);
+    form->Place(control, at);
     control->show();
     return control;
 }
@@ -444,16 +462,14 @@ void Name(QWidget* control, QLabel* caption) {
 
 } // namespace
 
-QLabel* MakeLabel(Form* form, const QString& name, const QString& caption, int left, int top,
-                  int width, int height) {
-    auto* label = Put(form, new QLabel(caption, form), name, left, top, width, height);
+QLabel* MakeLabel(Form* form, const QString& name, const QString& caption, Twips at) {
+    auto* label = Put(form, new QLabel(caption, form), name, at);
     label->setAccessibleName(CaptionName(caption));
     return label;
 }
 
-QPushButton* MakeButton(Form* form, const QString& name, const QString& caption, int left, int top,
-                        int width, int height) {
-    auto* button = Put(form, new QPushButton(caption, form), name, left, top, width, height);
+QPushButton* MakeButton(Form* form, const QString& name, const QString& caption, Twips at) {
+    auto* button = Put(form, new QPushButton(caption, form), name, at);
     button->setAccessibleName(CaptionName(caption));
     // Enter clicks the focused button, as Space does. Forms are no dialogs, so this makes no
     // button the window's default: Enter in a text box stays with the box.
@@ -461,45 +477,39 @@ QPushButton* MakeButton(Form* form, const QString& name, const QString& caption,
     return button;
 }
 
-QCheckBox* MakeCheckBox(Form* form, const QString& name, const QString& caption, int left, int top,
-                        int width, int height) {
-    auto* box = Put(form, new QCheckBox(caption, form), name, left, top, width, height);
+QCheckBox* MakeCheckBox(Form* form, const QString& name, const QString& caption, Twips at) {
+    auto* box = Put(form, new QCheckBox(caption, form), name, at);
     box->setAccessibleName(CaptionName(caption));
     return box;
 }
 
-QLineEdit* MakeTextBox(Form* form, const QString& name, int left, int top, int width, int height,
-                       QLabel* caption) {
-    auto* edit = Put(form, new QLineEdit(form), name, left, top, width, height);
+QLineEdit* MakeTextBox(Form* form, const QString& name, Twips at, QLabel* caption) {
+    auto* edit = Put(form, new QLineEdit(form), name, at);
     Name(edit, caption);
     return edit;
 }
 
-QPlainTextEdit* MakeMultiLineTextBox(Form* form, const QString& name, int left, int top, int width,
-                                     int height, QLabel* caption) {
-    auto* edit = Put(form, new QPlainTextEdit(form), name, left, top, width, height);
+QPlainTextEdit* MakeMultiLineTextBox(Form* form, const QString& name, Twips at, QLabel* caption) {
+    auto* edit = Put(form, new QPlainTextEdit(form), name, at);
     edit->setTabChangesFocus(true);
     Name(edit, caption);
     return edit;
 }
 
-ComboBox* MakeComboBox(Form* form, const QString& name, bool editable, int left, int top, int width,
-                       int height, QLabel* caption) {
-    auto* combo = Put(form, new ComboBox(editable, form), name, left, top, width, height);
+ComboBox* MakeComboBox(Form* form, const QString& name, bool editable, Twips at, QLabel* caption) {
+    auto* combo = Put(form, new ComboBox(editable, form), name, at);
     Name(combo, caption);
     return combo;
 }
 
-ListBox* MakeListBox(Form* form, const QString& name, int left, int top, int width, int height,
-                     QLabel* caption) {
-    auto* list = Put(form, new ListBox(form), name, left, top, width, height);
+ListBox* MakeListBox(Form* form, const QString& name, Twips at, QLabel* caption) {
+    auto* list = Put(form, new ListBox(form), name, at);
     Name(list, caption);
     return list;
 }
 
-LineGrid* MakeGrid(Form* form, const QString& name, int cols, int left, int top, int width,
-                   int height, QLabel* caption) {
-    auto* grid = Put(form, new LineGrid(cols, form), name, left, top, width, height);
+LineGrid* MakeGrid(Form* form, const QString& name, int cols, Twips at, QLabel* caption) {
+    auto* grid = Put(form, new LineGrid(cols, form), name, at);
     Name(grid, caption);
     return grid;
 }

@@ -5,6 +5,8 @@
 // Events: each control has one handler per event (setting another replaces it). Handlers run
 // through Trapped, so a failure inside one is reported and the program goes on.
 
+#include "toolkit/Form.h"
+
 #include <QComboBox>
 #include <QListWidget>
 #include <QString>
@@ -22,7 +24,7 @@ class QPushButton;
 
 namespace toolkit {
 
-class Form;
+
 
 // keyAscii is the character code of the key (13 for Enter, 8 for Backspace, 27 for Escape);
 // setting it to 0 swallows the key, setting another code types that character instead.
@@ -162,24 +164,18 @@ private:
     int m_internal = 0;
 };
 
-// Factories: create a control on form at (left, top, width, height) in twips, with object name,
+// Factories: create a control on form at its place in twips, with object name,
 // window font and accessible name. A caption label becomes the control's buddy and names it.
-QLabel* MakeLabel(Form* form, const QString& name, const QString& caption, int left, int top,
-                  int width, int height);
-QPushButton* MakeButton(Form* form, const QString& name, const QString& caption, int left, int top,
-                        int width, int height);
-QCheckBox* MakeCheckBox(Form* form, const QString& name, const QString& caption, int left, int top,
-                        int width, int height);
-QLineEdit* MakeTextBox(Form* form, const QString& name, int left, int top, int width, int height,
+QLabel* MakeLabel(Form* form, const QString& name, const QString& caption, Twips at);
+QPushButton* MakeButton(Form* form, const QString& name, const QString& caption, Twips at);
+QCheckBox* MakeCheckBox(Form* form, const QString& name, const QString& caption, Twips at);
+QLineEdit* MakeTextBox(Form* form, const QString& name, Twips at, QLabel* caption = nullptr);
+QPlainTextEdit* MakeMultiLineTextBox(Form* form, const QString& name, Twips at,
+                                     QLabel* caption = nullptr);
+ComboBox* MakeComboBox(Form* form, const QString& name, bool editable, Twips at,
                        QLabel* caption = nullptr);
-QPlainTextEdit* MakeMultiLineTextBox(Form* form, const QString& name, int left, int top, int width,
-                                     int height, QLabel* caption = nullptr);
-ComboBox* MakeComboBox(Form* form, const QString& name, bool editable, int left, int top, int width,
-                       int height, QLabel* caption = nullptr);
-ListBox* MakeListBox(Form* form, const QString& name, int left, int top, int width, int height,
-                     QLabel* caption = nullptr);
-LineGrid* MakeGrid(Form* form, const QString& name, int cols, int left, int top, int width,
-                   int height, QLabel* caption = nullptr);
+ListBox* MakeListBox(Form* form, const QString& name, Twips at, QLabel* caption = nullptr);
+LineGrid* MakeGrid(Form* form, const QString& name, int cols, Twips at, QLabel* caption = nullptr);
 
 // Keyboard focus moves through the widgets in this order (null entries are skipped).
 void SetTabOrder(std::initializer_list<QWidget*> widgets);

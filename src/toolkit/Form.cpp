@@ -48,10 +48,10 @@ void Form::SetInnerSize(int widthTwips, int heightTwips) {
     setFixedSize(px(widthTwips), px(heightTwips));
 }
 
-void Form::Place(QWidget* control, int left, int top, int width, int height) {
+void Form::Place(QWidget* control, Twips at) {
     if (!control) return;
     if (control->parentWidget() != this) control->setParent(this);
-    control->setGeometry(px(left), px(top), px(width), px(height));
+    control->setGeometry(px(at.left), px(at.top), px(at.width), px(at.height));
 }
 
 void Form::SetCaption(const QString& caption) {

@@ -20,6 +20,11 @@ void DiscardAll();
 // Number of forms loaded and not yet unloaded.
 int LoadedFormCount();
 
+// A control's place on its form in twips: left, top, width and height of its rectangle.
+struct Twips {
+    int left, top, width, height;
+};
+
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -32,7 +37,7 @@ public:
     // Fixed inner size in twips; the user cannot resize the window.
     void SetInnerSize(int widthTwips, int heightTwips);
     // Makes control a child of this form at a place given in twips.
-    void Place(QWidget* control, int left, int top, int width, int height);
+    void Place(QWidget* control, Twips at);
     void SetCaption(const QString& caption);
 
     // Shows the form modeless, brings it to the front and activates it.

@@ -16,15 +16,15 @@ KqRezepte::KqRezepte() {
     SetInnerSize(9435, 7200);
 
     m_lCocktail = toolkit::MakeLabel(this, QStringLiteral("LCocktail"), QStringLiteral("Cocktail"),
-                                     120, 120, 1575, 255);
-    m_cCocktail = toolkit::MakeComboBox(this, QStringLiteral("CCocktail"), false, 1680, 120, 3015,
-                                        360, m_lCocktail);
+                                     {120, 120, 1575, 255});
+    m_cCocktail = toolkit::MakeComboBox(this, QStringLiteral("CCocktail"), false,
+                                        {1680, 120, 3015, 360}, m_lCocktail);
     m_bAnzeigen = toolkit::MakeButton(this, QStringLiteral("BAnzeigen"), QStringLiteral("Anzeigen"),
-                                      4800, 120, 1575, 375);
+                                      {4800, 120, 1575, 375});
     m_ausgabe = new Blatt(this);
     m_ausgabe->setObjectName(QStringLiteral("Ausgabe"));
     m_ausgabe->setAccessibleName(QStringLiteral("Rezept"));
-    Place(m_ausgabe, 120, 600, 9255, 6495);
+    Place(m_ausgabe, {120, 600, 9255, 6495});
     m_ausgabe->show();
 
     toolkit::SetTabOrder({m_cCocktail, m_bAnzeigen, m_ausgabe});

@@ -1,8 +1,8 @@
 // Start-up and end of a run: the program's folder, opening the database,
 // showing the menu, and the real program failing on a missing or foreign file.
 
-#include "TempDatabase.h"
 #include "app/HauptModul.h"
+#include "TempDatabase.h"
 #include "menu/KqMenue.h"
 #include "toolkit/Form.h"
 #include "toolkit/MsgBox.h"
@@ -57,11 +57,14 @@ ProgramRun RunProgramIn(const QString& folder) {
 TEST(PfadMitBackslash, AddsOneSeparatorOnlyWhenMissing) {
     EXPECT_EQ(HauptModul::PfadMitBackslash(QStringLiteral("C:\\")), QStringLiteral("C:\\"));
     EXPECT_EQ(HauptModul::PfadMitBackslash(QStringLiteral("C:\\Bar")), QStringLiteral("C:\\Bar\\"));
-    EXPECT_EQ(HauptModul::PfadMitBackslash(QStringLiteral("C:\\Bar")) + QStringLiteral("Cocktails.mdb"),
+    EXPECT_EQ(HauptModul::PfadMitBackslash(QStringLiteral("C:\\Bar")) +
+                  QStringLiteral("Cocktails.mdb"),
               QStringLiteral("C:\\Bar\\Cocktails.mdb"));
     EXPECT_EQ(HauptModul::PfadMitBackslash(QStringLiteral("/")), QStringLiteral("/"));
-    EXPECT_EQ(HauptModul::PfadMitBackslash(QStringLiteral("/opt/velkor")), QStringLiteral("/opt/velkor/"));
-    EXPECT_EQ(HauptModul::PfadMitBackslash(QStringLiteral("/opt/velkor/")), QStringLiteral("/opt/velkor/"));
+    EXPECT_EQ(HauptModul::PfadMitBackslash(QStringLiteral("/opt/velkor")),
+              QStringLiteral("/opt/velkor/"));
+    EXPECT_EQ(HauptModul::PfadMitBackslash(QStringLiteral("/opt/velkor/")),
+              QStringLiteral("/opt/velkor/"));
     EXPECT_EQ(HauptModul::PfadMitBackslash(QString()), QString(QDir::separator()));
 }
 
@@ -74,7 +77,9 @@ TEST_F(HauptModulTest, MainOpensTheDatabaseAndShowsTheMenuClosingItEnds) {
     EXPECT_EQ(HauptModul::Pfad, t.Folder() + QStringLiteral("/"));
     EXPECT_EQ(HauptModul::Datenbankname, QStringLiteral("Cocktails.mdb"));
     EXPECT_EQ(HauptModul::Arbeitsbereich->Name(), QStringLiteral("Cocktail"));
-    EXPECT_GT(HauptModul::Datenbank->OpenRecordset(QStringLiteral("SELECT * FROM cocktails")).RecordCount(), 0);
+    EXPECT_GT(HauptModul::Datenbank->OpenRecordset(QStringLiteral("SELECT * FROM cocktails"))
+                  .RecordCount(),
+              0);
 
     ASSERT_TRUE(KqMenü::IsLoaded());
     KqMenü& menu = KqMenü::Instance();
@@ -130,6 +135,7 @@ TEST(Programm, EndsWithStatusOneOnMissingOrForeignDatabase) {
     file.close();
     ProgramRun truncated = RunProgramIn(dir.path());
     EXPECT_EQ(truncated.exitCode, 1);
-    EXPECT_TRUE(truncated.errors.contains(QStringLiteral("3343"))) << truncated.errors.toStdString();
+    EXPECT_TRUE(truncated.errors.contains(QStringLiteral("3343")))
+        << truncated.errors.toStdString();
     EXPECT_EQ(QFileInfo(file).size(), 700);
 }

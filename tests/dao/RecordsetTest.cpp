@@ -32,7 +32,8 @@ TEST(Recordset, CursorRulesOnEmptyAndFilledSets) {
     EXPECT_EQ(ErrorOf([&] { empty.MovePrevious(); }), 3021);
     EXPECT_EQ(ErrorOf([&] { empty.Fields(0).Get(); }), 3021);
 
-    Recordset three = db.OpenRecordset(QStringLiteral("SELECT nr FROM cocktails WHERE nr <= 3 ORDER BY nr"));
+    Recordset three =
+        db.OpenRecordset(QStringLiteral("SELECT nr FROM cocktails WHERE nr <= 3 ORDER BY nr"));
     ASSERT_EQ(three.RecordCount(), 3);
     EXPECT_EQ(three.Fields(0).ToInt(), 1); // positioned on the first row when opened
     three.MoveNext();
@@ -62,7 +63,8 @@ TEST(Recordset, AddNewGivesTheCounterBeforeUpdate) {
     Recordset last = db.OpenRecordset(QStringLiteral("SELECT nr FROM cocktails ORDER BY nr desc"));
     const int highest = last.Fields(0).ToInt();
 
-    Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = \"NEU\" "));
+    Recordset rs =
+        db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = \"NEU\" "));
     EXPECT_EQ(ErrorOf([&] { rs.Update(); }), 3020);
     EXPECT_EQ(ErrorOf([&] { rs.Fields(1) = QStringLiteral("x"); }), 3020);
     rs.AddNew();
@@ -87,8 +89,8 @@ TEST(Recordset, AddNewGivesTheCounterBeforeUpdate) {
     again.CancelUpdate();
 
     // Join and grouping record sets are read-only.
-    Recordset join = db.OpenRecordset(QStringLiteral(
-        "SELECT * FROM zutaten a INNER JOIN zutatenliste b ON a.nr = b.zutat"));
+    Recordset join = db.OpenRecordset(
+        QStringLiteral("SELECT * FROM zutaten a INNER JOIN zutatenliste b ON a.nr = b.zutat"));
     EXPECT_EQ(ErrorOf([&] { join.AddNew(); }), 3027);
     EXPECT_EQ(ErrorOf([&] { join.Delete(); }), 3027);
 }
@@ -96,10 +98,12 @@ TEST(Recordset, AddNewGivesTheCounterBeforeUpdate) {
 TEST(Recordset, DuplicateStockPairIsRefusedAndOneRowStays) {
     TempDatabase t;
     auto& db = t.Db();
-    const QString stock = QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = 1 AND zutat = 2");
+    const QString stock =
+        QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = 1 AND zutat = 2");
     const int before = t.Count(stock);
     for (int attempt = 0; attempt < 2; ++attempt) {
-        Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = 1 "));
+        Recordset rs =
+            db.OpenRecordset(QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = 1 "));
         rs.AddNew();
         rs.Fields(0) = 1;
         rs.Fields(1) = 2;
@@ -115,7 +119,8 @@ TEST(Recordset, DeleteRemovesTheCurrentRowWhichThenReadsAsDeleted) {
     auto& db = t.Db();
     Recordset setups = db.OpenRecordset(QStringLiteral("SELECT nr FROM zutatensetup ORDER BY nr"));
     const int setup = setups.Fields(0).ToInt();
-    const QString sql = QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = ") + QString::number(setup);
+    const QString sql =
+        QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = ") + QString::number(setup);
     const int before = t.Count(sql);
     ASSERT_GE(before, 3);
 
@@ -140,25 +145,30 @@ TEST(Recordset, DeleteRemovesTheCurrentRowWhichThenReadsAsDeleted) {
 TEST(Recordset, YesNoFieldsStoreAnyNonZeroAsTrue) {
     TempDatabase t;
     auto& db = t.Db();
-    Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE ucase(name) = \"TESTSAFT\" "));
+    Recordset rs =
+        db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE ucase(name) = \"TESTSAFT\" "));
     rs.AddNew();
     rs.Fields(1) = QStringLiteral("Testsaft");
     rs.Fields(3) = 0;
     rs.Fields(4) = 1;
     const int nr = rs.Fields(0).ToInt();
     rs.Update();
-    Recordset other = db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE ucase(name) = \"TESTSIRUP\" "));
+    Recordset other = db.OpenRecordset(
+        QStringLiteral("SELECT * FROM zutaten WHERE ucase(name) = \"TESTSIRUP\" "));
     other.AddNew();
     other.Fields(1) = QStringLiteral("Testsirup");
     other.Fields(4) = -1;
     other.Update();
 
-    Recordset back = db.OpenRecordset(QStringLiteral("SELECT alkohol, getränk FROM zutaten WHERE nr = ") +
-                                      QString::number(nr));
+    Recordset back = db.OpenRecordset(
+        QStringLiteral("SELECT alkohol, getränk FROM zutaten WHERE nr = ") + QString::number(nr));
     EXPECT_EQ(back.Fields(0).Get(), dao::Value(false));
     EXPECT_EQ(back.Fields(1).Get(), dao::Value(true));
-    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM zutaten WHERE getränk = true AND ucase(name) = \"TESTSIRUP\"")), 1);
-    Recordset unset = db.OpenRecordset(QStringLiteral("SELECT alkohol FROM zutaten WHERE ucase(name) = \"TESTSIRUP\""));
+    EXPECT_EQ(t.Count(QStringLiteral(
+                  "SELECT * FROM zutaten WHERE getränk = true AND ucase(name) = \"TESTSIRUP\"")),
+              1);
+    Recordset unset = db.OpenRecordset(
+        QStringLiteral("SELECT alkohol FROM zutaten WHERE ucase(name) = \"TESTSIRUP\""));
     EXPECT_TRUE(unset.Fields(0).IsNull()); // never written: Null, neither true nor false
 }
 
@@ -167,8 +177,12 @@ TEST(Recordset, StatementsAreFailuresWithTheirNumbers) {
     auto& db = t.Db();
     EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT * FROM zutatn")); }), 3078);
     EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT nam FROM zutaten")); }), 3265);
-    EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE")); }), 3075);
-    EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE name = \"offen")); }), 3075);
+    EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE")); }),
+              3075);
+    EXPECT_EQ(ErrorOf([&] {
+                  db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE name = \"offen"));
+              }),
+              3075);
     // The store refuses a second ingredient answering to the same name.
     Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten"));
     rs.AddNew();

@@ -1,10 +1,10 @@
 // The main menu: its buttons, what each opens, the focus frame, and that
 // closing it ends the program.
 
+#include "menu/KqMenue.h"
 #include "MsgBoxExpect.h"
 #include "ProgramTest.h"
 #include "entry/KqCocktailEingabe.h"
-#include "menu/KqMenue.h"
 #include "menu/ZebKnopf.h"
 #include "stock/KqZutaten.h"
 #include "viewer/KqRezepte.h"
@@ -37,7 +37,8 @@ TEST_F(KqMenueTest, StripWithFiveButtonsAtTheirPlacesFirstHasTheFocus) {
     EXPECT_EQ(menu.windowTitle(), QStringLiteral("Velkor-DB Hauptmenü"));
     EXPECT_EQ(menu.size(), QSize(802, 49));
     EXPECT_EQ(menu.pos(), QPoint(0, 0));
-    const QStringList labels = {"Velkor", "Zutatenliste", "Erfassen", "Ändern", "Homepage-erzeugen"};
+    const QStringList labels = {"Velkor", "Zutatenliste", "Erfassen", "Ändern",
+                                "Homepage-erzeugen"};
     for (int i = 0; i < 5; ++i) {
         ZebKnopf* knopf = menu.BMenüKnopf(i);
         EXPECT_EQ(knopf->geometry(), QRect(8 + 104 * i, 8, 99, 42)) << i;
@@ -99,10 +100,10 @@ TEST_F(KqMenueTest, ViewerOpensOnceAndComesToTheFrontWithItsContent) {
 TEST_F(KqMenueTest, UnfinishedEntriesAnswerWithTheNoticeAndOpenNothing) {
     Start();
     MsgBoxExpect boxes;
-    boxes.Expect(QStringLiteral("Keine Panik! Diese Funktion ist noch nicht implementiert!"), toolkit::vbOK,
-                 QStringLiteral("Velkor"));
-    boxes.Expect(QStringLiteral("Keine Panik! Diese Funktion ist noch nicht implementiert!"), toolkit::vbOK,
-                 QStringLiteral("Velkor"));
+    boxes.Expect(QStringLiteral("Keine Panik! Diese Funktion ist noch nicht implementiert!"),
+                 toolkit::vbOK, QStringLiteral("Velkor"));
+    boxes.Expect(QStringLiteral("Keine Panik! Diese Funktion ist noch nicht implementiert!"),
+                 toolkit::vbOK, QStringLiteral("Velkor"));
     Click(3);
     Click(4);
     EXPECT_EQ(toolkit::LoadedFormCount(), 1); // the menu alone

@@ -1,13 +1,13 @@
 // The image button: pictures at rest and pressed, the focus frame, Click, its
 // stored properties and how it presents itself to screen readers.
 
+#include "menu/ZebKnopf.h"
 #include "MsgBoxExpect.h"
 #include "menu/PropertyBag.h"
-#include "menu/ZebKnopf.h"
 
 #include <QAccessible>
-#include <QBuffer>
 #include <QApplication>
+#include <QBuffer>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
@@ -21,7 +21,9 @@ QPixmap Filled(const QColor& colour) {
     return p;
 }
 
-bool Same(const QPixmap& a, const QPixmap& b) { return a.toImage() == b.toImage(); }
+bool Same(const QPixmap& a, const QPixmap& b) {
+    return a.toImage() == b.toImage();
+}
 
 QByteArray Png(const QPixmap& p) {
     QByteArray bytes;
@@ -103,7 +105,7 @@ TEST(ZebKnopf, StoredPropertiesAreReadInOrderMissingOnesSilently) {
     const QPixmap rest = Filled(Qt::yellow);
     const QPixmap pressed = Filled(Qt::red);
 
-    {   // Lower-case keys, no "Bild2": the other three, and no message.
+    { // Lower-case keys, no "Bild2": the other three, and no message.
         MsgBoxExpect boxes;
         PropertyBag bag;
         bag.WriteProperty(QStringLiteral("backcolor"), 0x00DFFFFF);
@@ -119,7 +121,7 @@ TEST(ZebKnopf, StoredPropertiesAreReadInOrderMissingOnesSilently) {
         EXPECT_TRUE(Same(button.Image2(), pressed)); // kept its value
         EXPECT_TRUE(boxes.Shown().isEmpty());
     }
-    {   // A value of the wrong type: one message, the rest still read.
+    { // A value of the wrong type: one message, the rest still read.
         MsgBoxExpect boxes;
         boxes.Expect(QStringLiteral("Unbekannter Fehler in ZebBeschriftung \r13 "), toolkit::vbOK);
         PropertyBag bag;
@@ -134,7 +136,7 @@ TEST(ZebKnopf, StoredPropertiesAreReadInOrderMissingOnesSilently) {
         EXPECT_TRUE(Same(button.Image1(), pressed));
         EXPECT_TRUE(Same(button.Image2(), rest));
     }
-    {   // Writing stores all four keys in order; reading them back gives the same.
+    { // Writing stores all four keys in order; reading them back gives the same.
         PropertyBag bag;
         button.UserControl_WriteProperties(bag);
         EXPECT_EQ(bag.Names(), (QStringList{"BackColor", "FrameColor", "Bild1", "Bild2"}));
@@ -145,7 +147,7 @@ TEST(ZebKnopf, StoredPropertiesAreReadInOrderMissingOnesSilently) {
         EXPECT_TRUE(Same(copy.Image1(), button.Image1()));
         EXPECT_TRUE(Same(copy.Image2(), button.Image2()));
     }
-    {   // A picture that is no image: reported as such.
+    { // A picture that is no image: reported as such.
         MsgBoxExpect boxes;
         boxes.Expect(QStringLiteral("481"), toolkit::vbOK);
         PropertyBag bag;

@@ -3,7 +3,9 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-QString TempDatabase::Connect() { return QStringLiteral(";pwd=TornVX1993"); }
+QString TempDatabase::Connect() {
+    return QStringLiteral(";pwd=TornVX1993");
+}
 
 TempDatabase::TempDatabase() {
     if (!m_dir.isValid() || !QFile::copy(QStringLiteral(VELKOR_STARTER_DB), Path()))
@@ -18,9 +20,9 @@ std::shared_ptr<dao::Database> TempDatabase::Open() const {
 }
 
 void TempDatabase::MakeEmpty() {
-    for (const char* table : {"cocktails", "cocktailgruppen", "gruppenzugehörigkeit", "zutaten",
-                              "zutatenliste", "deko", "dekoliste", "zutatensetup",
-                              "zutatensetupvorrat"})
+    for (const char* table :
+         {"cocktails", "cocktailgruppen", "gruppenzugehörigkeit", "zutaten", "zutatenliste", "deko",
+          "dekoliste", "zutatensetup", "zutatensetupvorrat"})
         m_db->Execute(QStringLiteral("DELETE FROM ") + QString::fromUtf8(table));
 }
 

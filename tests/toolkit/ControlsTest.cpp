@@ -67,8 +67,8 @@ TEST_F(ControlsTest, ComboSelectsOnlyThroughListIndexAndClearIsSilent) {
 }
 
 TEST_F(ControlsTest, ComboUserChoiceRaisesClickAndKeysReachKeyPress) {
-    ComboBox* list = Watched(toolkit::MakeComboBox(form, "cboGlas", false, 0, 0, 2000, 315));
-    ComboBox* free = toolkit::MakeComboBox(form, "cboName", true, 0, 500, 2000, 315);
+    ComboBox* list = Watched(toolkit::MakeComboBox(form, "cboGlas", false, {0, 0, 2000, 315}));
+    ComboBox* free = toolkit::MakeComboBox(form, "cboName", true, {0, 500, 2000, 315});
     ShowAndWait(*form);
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(clicks, 1);
@@ -100,7 +100,7 @@ TEST_F(ControlsTest, ComboUserChoiceRaisesClickAndKeysReachKeyPress) {
 }
 
 TEST_F(ControlsTest, ListBoxSelectsOnlyByCodeOrUser) {
-    ListBox* list = Watched(toolkit::MakeListBox(form, "lstGlas", 0, 0, 3000, 2000));
+    ListBox* list = Watched(toolkit::MakeListBox(form, "lstGlas", {0, 0, 3000, 2000}));
     int doubleClicks = 0;
     list->OnDblClick([&] { ++doubleClicks; });
     EXPECT_EQ(list->ListIndex(), -1);
@@ -131,9 +131,9 @@ TEST_F(ControlsTest, ListBoxSelectsOnlyByCodeOrUser) {
 }
 
 TEST_F(ControlsTest, ControlsAreNamedForAccessibility) {
-    QLabel* label = toolkit::MakeLabel(form, "lblName", "&Name:", 120, 120, 1000, 255);
-    QLineEdit* name = toolkit::MakeTextBox(form, "txtName", 1200, 120, 3000, 315, label);
-    QPushButton* save = toolkit::MakeButton(form, "cmdOK", "&Speichern", 0, 600, 1200, 375);
+    QLabel* label = toolkit::MakeLabel(form, "lblName", "&Name:", {120, 120, 1000, 255});
+    QLineEdit* name = toolkit::MakeTextBox(form, "txtName", {1200, 120, 3000, 315}, label);
+    QPushButton* save = toolkit::MakeButton(form, "cmdOK", "&Speichern", {0, 600, 1200, 375});
     EXPECT_EQ(name->accessibleName(), "Name");
     EXPECT_EQ(label->buddy(), name);
     EXPECT_EQ(save->accessibleName(), "Speichern");
@@ -142,9 +142,9 @@ TEST_F(ControlsTest, ControlsAreNamedForAccessibility) {
 }
 
 TEST_F(ControlsTest, EnterAndSpaceClickTheFocusedButtonButEnterInABoxClicksNothing) {
-    QLineEdit* box = toolkit::MakeTextBox(form, "EName", 120, 120, 3000, 315);
-    QPushButton* first = toolkit::MakeButton(form, "BEins", "Eins", 0, 600, 1200, 375);
-    QPushButton* second = toolkit::MakeButton(form, "BZwei", "Zwei", 1300, 600, 1200, 375);
+    QLineEdit* box = toolkit::MakeTextBox(form, "EName", {120, 120, 3000, 315});
+    QPushButton* first = toolkit::MakeButton(form, "BEins", "Eins", {0, 600, 1200, 375});
+    QPushButton* second = toolkit::MakeButton(form, "BZwei", "Zwei", {1300, 600, 1200, 375});
     int ones = 0, twos = 0;
     QObject::connect(first, &QPushButton::clicked, [&] { ++ones; });
     QObject::connect(second, &QPushButton::clicked, [&] { ++twos; });

@@ -16,8 +16,8 @@ class KqPrüfform : public toolkit::SingleForm<KqPrüfform> {
 public:
     KqPrüfform() {
         SetInnerSize(4500, 3000);
-        name = toolkit::MakeTextBox(this, "txtName", 120, 120, 3000, 315);
-        closeButton = toolkit::MakeButton(this, "cmdEnde", "Schließen", 120, 600, 1500, 375);
+        name = toolkit::MakeTextBox(this, "txtName", {120, 120, 3000, 315});
+        closeButton = toolkit::MakeButton(this, "cmdEnde", "Schließen", {120, 600, 1500, 375});
         toolkit::ConnectClick(closeButton, this, [this] {
             Unload();
             textAfterUnload = name->text(); // still usable until the handler returns

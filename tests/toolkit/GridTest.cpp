@@ -15,8 +15,8 @@ protected:
     void SetUp() override {
         form = new toolkit::Form;
         form->SetInnerSize(9000, 5000);
-        QLabel* caption = toolkit::MakeLabel(form, "lblZutaten", "Zutaten:", 120, 120, 2000, 255);
-        grid = toolkit::MakeGrid(form, "grdZutaten", 3, 120, 400, 8000, 4000, caption);
+        QLabel* caption = toolkit::MakeLabel(form, "lblZutaten", "Zutaten:", {120, 120, 2000, 255});
+        grid = toolkit::MakeGrid(form, "grdZutaten", 3, {120, 400, 8000, 4000}, caption);
     }
 
     // Adds a line the way the program's forms do: grow, then fill the row above the empty one.

@@ -17,8 +17,8 @@ class TrapTest : public ToolkitTest {};
 
 TEST_F(TrapTest, FailuresInHandlersAreShownOnceAndTheFormGoesOn) {
     auto* form = new toolkit::Form;
-    QPushButton* search = toolkit::MakeButton(form, "cmdSuchen", "Suchen", 0, 0, 1500, 375);
-    QLineEdit* edit = toolkit::MakeTextBox(form, "txtSuche", 0, 600, 2000, 315);
+    QPushButton* search = toolkit::MakeButton(form, "cmdSuchen", "Suchen", {0, 0, 1500, 375});
+    QLineEdit* edit = toolkit::MakeTextBox(form, "txtSuche", {0, 600, 2000, 315});
     int runs = 0;
     toolkit::ConnectClick(search, form, [&] {
         ++runs;
@@ -86,7 +86,8 @@ TEST_F(TrapTest, AbortRetryIgnoreRepeatsSkipsOrRollsBackAndEnds) {
         // Abort rolls back what the routine stored, then ends it.
         dao::Transaction transaction(db);
         toolkit::AbortRetryIgnore falle = trap(&transaction);
-        EXPECT_TRUE(falle.Step([&] { db.Execute(insert.arg(QStringLiteral("Zuckerrand aus Glas"))); }));
+        EXPECT_TRUE(
+            falle.Step([&] { db.Execute(insert.arg(QStringLiteral("Zuckerrand aus Glas"))); }));
         boxes.Expect(QStringLiteral("Nummer: 3078"), toolkit::vbAbort, QStringLiteral("Fehler!"));
         EXPECT_FALSE(
             falle.Step([&] { db.Execute(QStringLiteral("INSERT INTO fehlt VALUES (1)")); }));

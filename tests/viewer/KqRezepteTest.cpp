@@ -261,17 +261,19 @@ TEST_F(KqRezepteTest, EverySheetListsItsLinesInTheOrderTheyWereStored) {
         const QString nr = cocktails.Fields(0).ToText();
         const QStringList zutaten = stored(
             QStringLiteral("SELECT a.name, b.menge FROM zutaten a INNER JOIN zutatenliste b ON "
-                           "a.nr = b.zutat WHERE b.cocktail = ") + nr, true);
+                           "a.nr = b.zutat WHERE b.cocktail = ") +
+                nr,
+            true);
         const QStringList deko =
             stored(QStringLiteral("SELECT a.name FROM deko a INNER JOIN dekoliste b ON "
-                                  "a.nr = b.deko WHERE b.cocktail = ") + nr, false);
+                                  "a.nr = b.deko WHERE b.cocktail = ") +
+                       nr,
+                   false);
         Fixed(cocktails.Fields(1).ToText());
         QStringList drawnZutaten, drawnDeko;
         for (const Blatt::Piece& p : Sheet().Pieces()) {
-            if (zutaten.contains(p.text))
-                drawnZutaten << p.text;
-            if (deko.contains(p.text))
-                drawnDeko << p.text;
+            if (zutaten.contains(p.text)) drawnZutaten << p.text;
+            if (deko.contains(p.text)) drawnDeko << p.text;
         }
         EXPECT_EQ(drawnZutaten, zutaten) << nr.toStdString();
         EXPECT_EQ(drawnDeko, deko) << nr.toStdString();
@@ -287,8 +289,7 @@ TEST_F(KqRezepteTest, EverySheetListsItsLinesInTheOrderTheyWereStored) {
     Fixed(QStringLiteral("Old Fashioned"));
     QStringList drawn;
     for (const Blatt::Piece& p : Sheet().Pieces())
-        if (oldFashioned.contains(p.text))
-            drawn << p.text;
+        if (oldFashioned.contains(p.text)) drawn << p.text;
     EXPECT_EQ(drawn, oldFashioned);
     Close();
 }
