@@ -25,38 +25,141 @@ bool IsWordPart(QChar c) {
     return c.isLetterOrNumber() || c == QLatin1Char('_') || c.isMark();
 }
 
-bool IsComparison(const QString& s) {
-    return s == QLatin1String("=") || s == QLatin1String("<") || s == QLatin1String(">") ||
-           s == QLatin1String("<>") || s == QLatin1String("<=") || s == QLatin1String(">=") ||
-           s == QLatin1String("!=");
-}
-
 [[noreturn]] void SyntaxError(const QString& statement) {
     throw Error(errSyntax,
                 QStringLiteral("Syntaxfehler in der Abfrage: %1").arg(statement.trimmed()));
 }
 
-// Reads a quoted piece starting at i (the opening quote), doubled closing
-// quotes standing for one. Returns the content; i ends behind the closing quote.
-QString ReadQuoted(const QString& s, qsizetype& i, QChar close, bool doubledEscape) {
-    QString out;
-    ++i;
-    while (i < s.size()) {
-        const QChar c = s.at(i);
-        if (c == close) {
-            if (doubledEscape && i + 1 < s.size() && s.at(i + 1) == close) {
-                out += close;
-                i += 2;
-                continue;
+// The one reading of a statement. Every literal that becomes a bound parameter
+// is appended to params: text in double (or single) quotes, a doubled quote
+// inside standing for one, and a whole number that follows a comparison (a
+// number elsewhere, as in ORDER BY 1 or nr + 1, stays in the text). With shape,
+// the statement's text is written there with those literals replaced by ?;
+// with tokens, the engine's tokens. Both are made by this one pass, so the
+// shape and the translation always agree on the parameters.
+class Scanner {
+public:
+    Scanner(const QString& s, std::vector<Value>& params, QString* shape,
+            std::vector<Token>* tokens)
+        : m_s(s), m_params(params), m_shape(shape), m_tokens(tokens) {}
+
+    void Run() {
+        const qsizetype n = m_s.size();
+        while (m_i < n) {
+            const QChar c = m_s.at(m_i);
+            const qsizetype start = m_i;
+            if (c.isSpace()) {
+                while (m_i < n && m_s.at(m_i).isSpace())
+                    ++m_i;
+                Keep(start);
+                Emit(Kind::Space, [&] { return m_s.mid(start, m_i - start); });
+            } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+                m_params.emplace_back(ReadQuoted(c, true));
+                Parameter();
+            } else if (c == QLatin1Char('[')) {
+                const QString name = ReadQuoted(QLatin1Char(']'), false);
+                Keep(start);
+                Emit(Kind::Bracket, [&] { return QuoteIdentifier(name.toLower()); });
+                m_afterComparison = false;
+            } else if (IsWordStart(c)) {
+                while (m_i < n && IsWordPart(m_s.at(m_i)))
+                    ++m_i;
+                Keep(start);
+                Word(QStringView(m_s).mid(start, m_i - start));
+                m_afterComparison = false;
+            } else if (c.isDigit()) {
+                while (m_i < n && (m_s.at(m_i).isDigit() || m_s.at(m_i) == QLatin1Char('.')))
+                    ++m_i;
+                const QStringView number = QStringView(m_s).mid(start, m_i - start);
+                bool whole = false;
+                const int value = number.toInt(&whole);
+                if (whole && m_afterComparison) {
+                    m_params.emplace_back(value);
+                    Parameter();
+                } else {
+                    Keep(start);
+                    Emit(Kind::Number, [&] { return number.toString(); });
+                    m_afterComparison = false;
+                }
+            } else {
+                Symbol(c);
             }
-            ++i;
-            return out;
         }
-        out += c;
-        ++i;
     }
-    SyntaxError(s);
-}
+
+private:
+    template <class MakeText> void Emit(Kind kind, MakeText&& text) {
+        if (m_tokens) m_tokens->push_back({kind, text(), m_depth});
+    }
+    void Keep(qsizetype start) {
+        if (m_shape) m_shape->append(QStringView(m_s).mid(start, m_i - start));
+    }
+    void Parameter() {
+        if (m_shape) m_shape->append(QLatin1Char('?'));
+        Emit(Kind::Literal, [] { return QStringLiteral("?"); });
+        m_afterComparison = false;
+    }
+    void Word(QStringView word) {
+        if (!m_tokens) return;
+        const QString lower = word.toString().toLower();
+        // Yes/no constants of the dialect.
+        if (lower == QLatin1String("true"))
+            Emit(Kind::Number, [] { return QStringLiteral("1"); });
+        else if (lower == QLatin1String("false"))
+            Emit(Kind::Number, [] { return QStringLiteral("0"); });
+        else
+            Emit(Kind::Word, [&] { return lower; });
+    }
+    // Operators and punctuation: one character, or <>, <=, >=, !=.
+    void Symbol(QChar c) {
+        const qsizetype start = m_i;
+        ++m_i;
+        if ((c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('!')) &&
+            m_i < m_s.size()) {
+            const QChar next = m_s.at(m_i);
+            if (next == QLatin1Char('=') || (c == QLatin1Char('<') && next == QLatin1Char('>')))
+                ++m_i;
+        }
+        Keep(start);
+        const QStringView symbol = QStringView(m_s).mid(start, m_i - start);
+        if (symbol == QLatin1String("(")) ++m_depth;
+        Emit(Kind::Symbol, [&] {
+            return symbol == QLatin1String("&") ? QStringLiteral("||") : symbol.toString();
+        });
+        if (symbol == QLatin1String(")")) --m_depth;
+        m_afterComparison = c == QLatin1Char('=') || c == QLatin1Char('<') ||
+                            c == QLatin1Char('>') || symbol == QLatin1String("!=");
+    }
+    // A quoted piece from the opening quote at the cursor; the cursor ends behind
+    // the closing quote. Throws 3075 when it is not closed.
+    QString ReadQuoted(QChar close, bool doubledEscape) {
+        QString out;
+        ++m_i;
+        while (m_i < m_s.size()) {
+            const QChar c = m_s.at(m_i);
+            if (c == close) {
+                if (doubledEscape && m_i + 1 < m_s.size() && m_s.at(m_i + 1) == close) {
+                    out += close;
+                    m_i += 2;
+                    continue;
+                }
+                ++m_i;
+                return out;
+            }
+            out += c;
+            ++m_i;
+        }
+        SyntaxError(m_s);
+    }
+
+    const QString& m_s;
+    std::vector<Value>& m_params;
+    QString* m_shape;
+    std::vector<Token>* m_tokens;
+    qsizetype m_i = 0;
+    int m_depth = 0;
+    bool m_afterComparison = false;
+};
 
 const QSet<QString>& AggregateFunctions() {
     static const QSet<QString> set = {QStringLiteral("count"), QStringLiteral("sum"),
@@ -174,86 +277,11 @@ SelectShape ReadSelect(const std::vector<const Token*>& t) {
     return shape;
 }
 
-} // namespace
-
-static Translation TranslateFully(const QString& s, bool withRowId) {
+// The engine SQL of a statement from its tokens: the hidden row id of a record
+// set that adds and deletes, and the order of storage where the statement
+// gives none.
+Translation Build(const std::vector<Token>& tokens, bool withRowId, qsizetype size) {
     Translation result;
-    std::vector<Token> tokens;
-    tokens.reserve(32);
-    int depth = 0;
-    QString lastSignificant; // text of the previous non-space token
-
-    qsizetype i = 0;
-    while (i < s.size()) {
-        const QChar c = s.at(i);
-        if (c.isSpace()) {
-            const qsizetype start = i;
-            while (i < s.size() && s.at(i).isSpace())
-                ++i;
-            tokens.push_back({Kind::Space, s.mid(start, i - start), depth});
-            continue;
-        }
-        if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
-            result.params.emplace_back(ReadQuoted(s, i, c, true));
-            tokens.push_back({Kind::Literal, QStringLiteral("?"), depth});
-            lastSignificant = QStringLiteral("?");
-            continue;
-        }
-        if (c == QLatin1Char('[')) {
-            const QString name = ReadQuoted(s, i, QLatin1Char(']'), false);
-            tokens.push_back({Kind::Bracket, QuoteIdentifier(name.toLower()), depth});
-            lastSignificant = name;
-            continue;
-        }
-        if (IsWordStart(c)) {
-            const qsizetype start = i;
-            while (i < s.size() && IsWordPart(s.at(i)))
-                ++i;
-            QString word = s.mid(start, i - start).toLower();
-            // Yes/no constants of the dialect.
-            if (word == QLatin1String("true"))
-                tokens.push_back({Kind::Number, QStringLiteral("1"), depth});
-            else if (word == QLatin1String("false"))
-                tokens.push_back({Kind::Number, QStringLiteral("0"), depth});
-            else
-                tokens.push_back({Kind::Word, word, depth});
-            lastSignificant = tokens.back().text;
-            continue;
-        }
-        if (c.isDigit()) {
-            const qsizetype start = i;
-            while (i < s.size() && (s.at(i).isDigit() || s.at(i) == QLatin1Char('.')))
-                ++i;
-            const QString number = s.mid(start, i - start);
-            bool ok = false;
-            const int value = number.toInt(&ok);
-            // A whole number compared with a field is a value: bind it. Other
-            // numbers (ORDER BY 1, arithmetic) stay in the text.
-            if (ok && IsComparison(lastSignificant)) {
-                result.params.emplace_back(value);
-                tokens.push_back({Kind::Literal, QStringLiteral("?"), depth});
-            } else {
-                tokens.push_back({Kind::Number, number, depth});
-            }
-            lastSignificant = number;
-            continue;
-        }
-        // Operators and punctuation.
-        QString symbol(c);
-        if ((c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('!')) &&
-            i + 1 < s.size()) {
-            const QChar n = s.at(i + 1);
-            if (n == QLatin1Char('=') || (c == QLatin1Char('<') && n == QLatin1Char('>')))
-                symbol += n;
-        }
-        i += symbol.size();
-        if (symbol == QLatin1String("(")) ++depth;
-        tokens.push_back(
-            {Kind::Symbol, symbol == QLatin1String("&") ? QStringLiteral("||") : symbol, depth});
-        if (symbol == QLatin1String(")")) --depth;
-        lastSignificant = symbol;
-    }
-
     const std::vector<const Token*> significant = Significant(tokens);
     const SelectShape select = ReadSelect(significant);
     if (withRowId && select.plainRows && select.sources.size() == 1)
@@ -281,7 +309,7 @@ static Translation TranslateFully(const QString& s, bool withRowId) {
             : nullptr;
 
     QString out;
-    out.reserve(s.size() + 16 + storedOrder.size());
+    out.reserve(size + 16 + storedOrder.size());
     for (const Token& tok : tokens) {
         if (&tok == hiddenRowIdBefore) out += QLatin1String(", _rowid_ ");
         if (&tok == storedOrderBefore) {
@@ -295,83 +323,6 @@ static Translation TranslateFully(const QString& s, bool withRowId) {
     return result;
 }
 
-namespace {
-
-// The shape of a statement: its text with every literal the translation binds
-// replaced by ?, and those literals' values. Statements of one shape translate
-// alike, so the translation is made once per shape. Returns false for text
-// this quick reading does not handle (an unterminated literal or bracket).
-bool ReadShape(const QString& s, QString& shape, std::vector<Value>& params) {
-    shape.reserve(s.size());
-    bool lastWasComparison = false;
-    qsizetype i = 0;
-    const qsizetype n = s.size();
-    while (i < n) {
-        const QChar c = s.at(i);
-        if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
-            QString value;
-            ++i;
-            bool closed = false;
-            while (i < n) {
-                if (s.at(i) == c) {
-                    if (i + 1 < n && s.at(i + 1) == c) {
-                        value += c;
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    closed = true;
-                    break;
-                }
-                value += s.at(i++);
-            }
-            if (!closed) return false;
-            params.emplace_back(value);
-            shape += QLatin1Char('?');
-            lastWasComparison = false;
-            continue;
-        }
-        if (c == QLatin1Char('[')) {
-            const qsizetype close = s.indexOf(QLatin1Char(']'), i);
-            if (close < 0) return false;
-            shape += QStringView(s).mid(i, close - i + 1);
-            i = close + 1;
-            lastWasComparison = false;
-            continue;
-        }
-        if (IsWordStart(c)) {
-            const qsizetype start = i;
-            while (i < n && IsWordPart(s.at(i)))
-                ++i;
-            shape += QStringView(s).mid(start, i - start);
-            lastWasComparison = false;
-            continue;
-        }
-        if (c.isDigit()) {
-            const qsizetype start = i;
-            while (i < n && (s.at(i).isDigit() || s.at(i) == QLatin1Char('.')))
-                ++i;
-            bool ok = false;
-            const int value = QStringView(s).mid(start, i - start).toInt(&ok);
-            if (ok && lastWasComparison) {
-                params.emplace_back(value);
-                shape += QLatin1Char('?');
-            } else {
-                shape += QStringView(s).mid(start, i - start);
-            }
-            lastWasComparison = false;
-            continue;
-        }
-        shape += c;
-        ++i;
-        if (!c.isSpace()) {
-            lastWasComparison =
-                c == QLatin1Char('=') || c == QLatin1Char('<') || c == QLatin1Char('>');
-        }
-    }
-    return true;
-}
-
 struct CachedTranslation {
     QByteArray sql;
     QString updatableTable;
@@ -379,25 +330,42 @@ struct CachedTranslation {
 
 constexpr qsizetype kShapeCacheLimit = 512;
 
+ShapeCacheCounts& Counts() {
+    thread_local ShapeCacheCounts counts;
+    return counts;
+}
+
 } // namespace
 
+ShapeCacheCounts ShapeCache() {
+    return Counts();
+}
+
 Translation Translate(const QString& statement, bool withRowId) {
+    // Statements of one shape (the same text but for their literal values) translate alike,
+    // so the translation is made once per shape and kept.
     thread_local QHash<QString, CachedTranslation> cache[2];
     QHash<QString, CachedTranslation>& shapes = cache[withRowId ? 1 : 0];
 
     QString shape;
+    shape.reserve(statement.size());
     std::vector<Value> params;
-    if (!ReadShape(statement, shape, params)) return TranslateFully(statement, withRowId);
+    Scanner(statement, params, &shape, nullptr).Run();
     const auto found = shapes.constFind(shape);
-    if (found != shapes.constEnd())
+    if (found != shapes.constEnd()) {
+        ++Counts().hits;
         return Translation{found->sql, std::move(params), found->updatableTable};
-
-    Translation full = TranslateFully(statement, withRowId);
-    // Only a shape whose literals the full translation binds the same way is kept.
-    if (full.params == params) {
-        if (shapes.size() >= kShapeCacheLimit) shapes.clear();
-        shapes.insert(shape, CachedTranslation{full.sql, full.updatableTable});
     }
+    ++Counts().misses;
+
+    std::vector<Token> tokens;
+    tokens.reserve(32);
+    std::vector<Value> same; // the scanner finds the same parameters again
+    Scanner(statement, same, nullptr, &tokens).Run();
+    Translation full = Build(tokens, withRowId, statement.size());
+    full.params = std::move(params);
+    if (shapes.size() >= kShapeCacheLimit) shapes.clear();
+    shapes.insert(shape, CachedTranslation{full.sql, full.updatableTable});
     return full;
 }
 

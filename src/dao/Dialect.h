@@ -31,4 +31,12 @@ struct Translation {
 // Throws dao::Error 3075 on an unterminated literal or bracket.
 Translation Translate(const QString& statement, bool withRowId);
 
+// How often a statement's shape was found among the translations made so far,
+// and how often it had to be translated (on this thread).
+struct ShapeCacheCounts {
+    int hits = 0;
+    int misses = 0;
+};
+ShapeCacheCounts ShapeCache();
+
 } // namespace dao

@@ -3,6 +3,7 @@
 
 #include "MsgBoxExpect.h"
 #include "StockTest.h"
+#include "dao/Dialect.h"
 #include "dialogs/KqNeu.h"
 #include "menu/KqMenue.h"
 #include "menu/ZebKnopf.h"
@@ -31,6 +32,14 @@ TEST_F(KqZutatenTest, FromTheMenuWithTabOrderAndTheButtonsThatOpenOtherWindows) 
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Mit Zutaten mixbare Cocktails"));
     EXPECT_EQ(w.size(), QSize(539, 376));
     EXPECT_TRUE(w.AGetränke()->isChecked());
+    // Choosing other setups and the drinks box reuses the translations of the first choice.
+    w.CSetup()->SetListIndex(1);
+    const dao::ShapeCacheCounts before = dao::ShapeCache();
+    w.CSetup()->SetListIndex(2);
+    w.AGetränke()->setChecked(false);
+    w.CSetup()->SetListIndex(0);
+    EXPECT_EQ(dao::ShapeCache().misses, before.misses);
+    EXPECT_GT(dao::ShapeCache().hits, before.hits);
 
     // Tab walks the controls in their order, starting at the stock list.
     const std::vector<QWidget*> order = {

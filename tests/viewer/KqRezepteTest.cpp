@@ -3,6 +3,7 @@
 #include "viewer/KqRezepte.h"
 #include "ProgramTest.h"
 #include "ViewerTestSupport.h"
+#include "dao/Dialect.h"
 #include "menu/KqMenue.h"
 #include "menu/ZebKnopf.h"
 #include "toolkit/Controls.h"
@@ -286,7 +287,11 @@ TEST_F(KqRezepteTest, EverySheetListsItsLinesInTheOrderTheyWereStored) {
     const QStringList oldFashioned{"6 cl Bourbon Whiskey", "1 Stück Würfelzucker",
                                    "3 Spritzer Angostura Bitter", "1 Barlöffel Sodawasser",
                                    "1 großer Eiswürfel"};
+    // Sheets of other cocktails are drawn with the translations made for the first ones.
+    const dao::ShapeCacheCounts before = dao::ShapeCache();
     Fixed(QStringLiteral("Old Fashioned"));
+    EXPECT_EQ(dao::ShapeCache().misses, before.misses);
+    EXPECT_GT(dao::ShapeCache().hits, before.hits + 5);
     QStringList drawn;
     for (const Blatt::Piece& p : Sheet().Pieces())
         if (oldFashioned.contains(p.text)) drawn << p.text;
