@@ -24,8 +24,6 @@ class QPushButton;
 
 namespace toolkit {
 
-
-
 // keyAscii is the character code of the key (13 for Enter, 8 for Backspace, 27 for Escape);
 // setting it to 0 swallows the key, setting another code types that character instead.
 using KeyPressHandler = std::function<void(int& keyAscii)>;
