@@ -1,7 +1,6 @@
 #include "toolkit/AbortRetryIgnore.h"
 
 #include "dao/Dao.h"
-#include "toolkit/Laufzeitfehler.h"
 #include "toolkit/MsgBox.h"
 
 #include <algorithm>
@@ -17,9 +16,6 @@ bool AbortRetryIgnore::Step(const std::function<void()>& operation) {
             operation();
             return true;
         } catch (const dao::Error& e) {
-            number = e.Number();
-            description = e.Description();
-        } catch (const Laufzeitfehler& e) {
             number = e.Number();
             description = e.Description();
         } catch (const std::exception& e) {

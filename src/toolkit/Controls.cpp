@@ -454,10 +454,15 @@ template <class W> W* Put(Form* form, W* control, const QString& name, Twips at)
     return control;
 }
 
-void Name(QWidget* control, QLabel* caption) {
-    if (!caption) return;
-    caption->setBuddy(control);
-    control->setAccessibleName(CaptionName(caption->text()));
+// Puts a control that is named by the caption label before it (when it has one).
+template <class W>
+W* PutNamed(Form* form, W* control, const QString& name, Twips at, QLabel* caption) {
+    Put(form, control, name, at);
+    if (caption) {
+        caption->setBuddy(control);
+        control->setAccessibleName(CaptionName(caption->text()));
+    }
+    return control;
 }
 
 } // namespace
@@ -484,34 +489,25 @@ QCheckBox* MakeCheckBox(Form* form, const QString& name, const QString& caption,
 }
 
 QLineEdit* MakeTextBox(Form* form, const QString& name, Twips at, QLabel* caption) {
-    auto* edit = Put(form, new QLineEdit(form), name, at);
-    Name(edit, caption);
-    return edit;
+    return PutNamed(form, new QLineEdit(form), name, at, caption);
 }
 
 QPlainTextEdit* MakeMultiLineTextBox(Form* form, const QString& name, Twips at, QLabel* caption) {
-    auto* edit = Put(form, new QPlainTextEdit(form), name, at);
+    auto* edit = PutNamed(form, new QPlainTextEdit(form), name, at, caption);
     edit->setTabChangesFocus(true);
-    Name(edit, caption);
     return edit;
 }
 
 ComboBox* MakeComboBox(Form* form, const QString& name, bool editable, Twips at, QLabel* caption) {
-    auto* combo = Put(form, new ComboBox(editable, form), name, at);
-    Name(combo, caption);
-    return combo;
+    return PutNamed(form, new ComboBox(editable, form), name, at, caption);
 }
 
 ListBox* MakeListBox(Form* form, const QString& name, Twips at, QLabel* caption) {
-    auto* list = Put(form, new ListBox(form), name, at);
-    Name(list, caption);
-    return list;
+    return PutNamed(form, new ListBox(form), name, at, caption);
 }
 
 LineGrid* MakeGrid(Form* form, const QString& name, int cols, Twips at, QLabel* caption) {
-    auto* grid = Put(form, new LineGrid(cols, form), name, at);
-    Name(grid, caption);
-    return grid;
+    return PutNamed(form, new LineGrid(cols, form), name, at, caption);
 }
 
 void SetTabOrder(std::initializer_list<QWidget*> widgets) {

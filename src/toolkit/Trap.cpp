@@ -1,7 +1,5 @@
 #include "toolkit/Trap.h"
 
-#include "toolkit/Laufzeitfehler.h"
-
 #include "dao/Error.h"
 #include "toolkit/MsgBox.h"
 
@@ -25,8 +23,6 @@ void ReportCurrentException() noexcept {
         try {
             throw;
         } catch (const dao::Error& e) {
-            ReportUntrapped(e.Number(), e.Description());
-        } catch (const Laufzeitfehler& e) {
             ReportUntrapped(e.Number(), e.Description());
         } catch (const std::exception& e) {
             ReportUntrapped(0, QString::fromUtf8(e.what()));
