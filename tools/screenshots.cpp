@@ -6,6 +6,7 @@
 #include "app/HauptModul.h"
 #include "dialogs/KqCocktailDeko.h"
 #include "dialogs/KqCocktailZutaten.h"
+#include "dialogs/KqNeu.h"
 #include "entry/KqCocktailEingabe.h"
 #include "menu/KqMenue.h"
 #include "menu/ZebKnopf.h"
@@ -89,6 +90,10 @@ void CocktailErfassen() {
     eingabe.BZutatenEdit_Click();
     eingabe.BDekorationNeu_Click();
     KqCocktailDeko::Instance().CDeko()->SetText(QStringLiteral("Minzzweig"));
+    // The catalogue dialog opened from the ingredient dialog: a new ingredient.
+    KqCocktailZutaten::Instance().BZutatNeu_Click();
+    KqNeu::Instance().EName()->setText(QStringLiteral("Maracujasirup"));
+    KqNeu::Instance().EBeschreibung()->setText(QStringLiteral("Sirup aus Passionsfrüchten"));
 }
 
 } // namespace

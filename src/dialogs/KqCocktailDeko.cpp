@@ -45,6 +45,10 @@ KqCocktailDeko::KqCocktailDeko() {
     ConnectClick(m_bHinzufügen, this, [this] { BHinzufügen_Click(); });
     ConnectClick(m_bAbbrechen, this, [this] { BAbbrechen_Click(); });
     ConnectClick(m_bDekoNeu, this, [this] { BDekoNeu_Click(); });
+
+    // A new decoration from "Neu" is offered in the list (the dialog is loaded again, hidden,
+    // when it was closed meanwhile).
+    KqNeu::SetzeAuffrischen(3, [] { KqCocktailDeko::Instance().InitDeko(); });
 }
 
 void KqCocktailDeko::Form_Load() {

@@ -108,6 +108,10 @@ KqCocktailZutaten::KqCocktailZutaten() {
     ConnectClick(m_bHinzufügen, this, [this] { BHinzufügen_Click(); });
     ConnectClick(m_bAbbrechen, this, [this] { BAbbrechen_Click(); });
     ConnectClick(m_bZutatNeu, this, [this] { BZutatNeu_Click(); });
+
+    // A new ingredient from "Neu" is offered in both lists (the dialog is loaded again, hidden,
+    // when it was closed meanwhile).
+    KqNeu::SetzeAuffrischen(2, [] { KqCocktailZutaten::Instance().InitZutat(); });
 }
 
 void KqCocktailZutaten::Form_Load() {

@@ -1,17 +1,54 @@
 #pragma once
-// The dialog that adds a new group, ingredient, decoration or setup to its catalogue.
+// The dialog that adds a new group, ingredient, decoration or setup to its catalogue. The kind
+// (1 group, 2 ingredient, 3 decoration, 4 setup) is given by the window that opens it; after
+// "Hinzufügen" that window's list is refilled, so the new entry can be chosen at once.
 
 #include "toolkit/Form.h"
+
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 class KqNeu : public toolkit::SingleForm<KqNeu> {
 public:
     KqNeu();
 
-    // Prepares the dialog for a kind (1 group, 2 ingredient, 3 decoration,
-    // 4 setup) and shows it.
+    // Relabels the dialog for a kind (1 group, 2 ingredient, 3 decoration, 4 setup) and shows
+    // it; what is typed stays. Other kinds change nothing but the kind.
     void Start(int callBy);
     int Kind() const { return m_kind; }
 
+    // The refill of the list of the window that opens the dialog for a kind. The windows that
+    // open it are built on this dialog, not the other way round, so each of them hands its
+    // refill in here (from its constructor); the refill loads its window, hidden, when that was
+    // closed meanwhile.
+    static void SetzeAuffrischen(int callBy, std::function<void()> auffrischen);
+
+    // Event handlers.
+    void BHinzufügen_Click();
+    void BAbbrechen_Click();
+
+    // Controls.
+    QLabel* AName() const { return m_aName; }
+    QLineEdit* EName() const { return m_eName; }
+    QLabel* ABeschreibung() const { return m_aBeschreibung; }
+    QLineEdit* EBeschreibung() const { return m_eBeschreibung; }
+    QCheckBox* AAlkohol() const { return m_aAlkohol; }
+    QCheckBox* AGetränk() const { return m_aGetränk; }
+    QPushButton* BHinzufügen() const { return m_bHinzufügen; }
+    QPushButton* BAbbrechen() const { return m_bAbbrechen; }
+
 private:
     int m_kind = 0;
+    QLabel* m_aName = nullptr;
+    QLineEdit* m_eName = nullptr;
+    QLabel* m_aBeschreibung = nullptr;
+    QLineEdit* m_eBeschreibung = nullptr;
+    QCheckBox* m_aAlkohol = nullptr;
+    QCheckBox* m_aGetränk = nullptr;
+    QPushButton* m_bHinzufügen = nullptr;
+    QPushButton* m_bAbbrechen = nullptr;
 };

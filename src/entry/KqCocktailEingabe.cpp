@@ -4,6 +4,7 @@
 #include "dialogs/KqCocktailDeko.h"
 #include "dialogs/KqCocktailZutaten.h"
 #include "dialogs/KqNeu.h"
+#include "entry/CocktailSpeichern.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Trap.h"
 
@@ -103,6 +104,10 @@ KqCocktailEingabe::KqCocktailEingabe() {
     ConnectClick(m_bHinzufügen, this, [this] { BHinzufügen_Click(); });
     ConnectClick(m_bAbbrechen, this, [this] { BAbbrechen_Click(); });
     // "Z. Übern." has no action.
+
+    // A new group from "Neu" is offered in this window's list, also when the window was closed
+    // meanwhile: then it is loaded again, hidden.
+    KqNeu::SetzeAuffrischen(1, [] { KqCocktailEingabe::Instance().InitGruppe(); });
 }
 
 void KqCocktailEingabe::Form_Load() {
@@ -157,7 +162,9 @@ void KqCocktailEingabe::BDekorationDel_Click() {
 }
 
 void KqCocktailEingabe::BHinzufügen_Click() {
-    // Storing the cocktail is not built yet: the button leaves everything as it is.
+    // The window closes once the cocktail is stored. When nothing was stored (its name exists,
+    // for one) everything typed stays, so that the name can be changed.
+    if (CocktailSpeichern(*this)) Unload();
 }
 
 void KqCocktailEingabe::BAbbrechen_Click() {

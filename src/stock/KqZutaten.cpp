@@ -129,6 +129,10 @@ KqZutaten::KqZutaten() {
     ConnectClick(m_bInfo, this, [this] { BInfo_Click(); });
     ConnectClick(m_bIdeal, this, [this] { BIdeal_Click(); });
     ConnectClick(m_bAbbruch, this, [this] { BAbbruch_Click(); });
+
+    // A new setup from "Neu" is offered in the setup list (the window is loaded again, hidden,
+    // when it was closed meanwhile).
+    KqNeu::SetzeAuffrischen(4, [] { KqZutaten::Instance().InitSetup(); });
 }
 
 void KqZutaten::Form_Load() {

@@ -1,0 +1,78 @@
+// The catalogue dialog: relabelling by kind, the refused name, what is stored, and the refill of
+// the window that opened it, also when that window was closed meanwhile.
+
+#include "dialogs/KqNeu.h"
+#include "../entry/EntryTest.h"
+#include "MsgBoxExpect.h"
+#include "dao/Text.h"
+
+#include <QLabel>
+
+using KqNeuTest = EntryTest;
+
+TEST_F(KqNeuTest, RefusesAKnownNameStoresANewOneAsTypedAndRefillsItsCaller) {
+    KqCocktailZutaten& zutaten = KqCocktailZutaten::Instance();
+    zutaten.Show();
+    Click(zutaten.BZutatNeu());
+    KqNeu& d = *KqNeu::Loaded();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    EXPECT_EQ(d.windowTitle() + d.AName()->text(), QStringLiteral("HinzufügenZutat"));
+    EXPECT_EQ(d.size(), QSize(321, 156));
+    EXPECT_TRUE(d.AAlkohol()->isVisible() && !d.AAlkohol()->isChecked());
+    EXPECT_TRUE(d.AGetränk()->isVisible() && d.AGetränk()->isChecked());
+
+    // At most 50 and 128 characters; another kind relabels and keeps what is typed.
+    Keys(d.EName(), QString(60, u'x'));
+    Keys(d.EBeschreibung(), QString(140, u'y'));
+    d.Start(4);
+    EXPECT_EQ(d.AName()->text(), QStringLiteral("Setup-Name"));
+    EXPECT_TRUE(d.AAlkohol()->isHidden() && d.AGetränk()->isHidden());
+    EXPECT_EQ(d.EName()->text() + d.EBeschreibung()->text(),
+              QString(50, u'x') + QString(128, u'y'));
+
+    // A known name in other case is refused, by kind; nothing is stored, the dialog closes.
+    const int setups = db.Count("SELECT * FROM zutatensetup");
+    const int vorher = db.Count("SELECT * FROM zutaten");
+    {
+        MsgBoxExpect boxes;
+        boxes.Expect("Eine Setup-Name unter diesem Namen ist bereits vorhanden!", toolkit::vbOK);
+        boxes.Expect("Eine Zutat unter diesem Namen ist bereits vorhanden!", toolkit::vbOK);
+        Type(d.EName(), QStringLiteral("hAUSBAR"));
+        Click(d.BHinzufügen());
+        Click(zutaten.BZutatNeu());
+        Type(KqNeu::Loaded()->EName(), QStringLiteral("gIN"));
+        Click(KqNeu::Loaded()->BHinzufügen());
+    }
+    EXPECT_FALSE(KqNeu::IsLoaded());
+    EXPECT_EQ(db.Count("SELECT * FROM zutatensetup"), setups);
+    EXPECT_EQ(db.Count("SELECT * FROM zutaten"), vorher);
+
+    // Stored as typed, blanks included, both boxes by their position; the line dialog offers it
+    // in name order and keeps the line typed so far.
+    Type(zutaten.CZutat(), QStringLiteral("Gi"));
+    const QString name = QStringLiteral("  Brombeergeist  ");
+    Click(zutaten.BZutatNeu());
+    Type(KqNeu::Loaded()->EName(), name);
+    for (QCheckBox* box : {KqNeu::Loaded()->AAlkohol(), KqNeu::Loaded()->AGetränk()})
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    Click(KqNeu::Loaded()->BHinzufügen());
+    EXPECT_EQ(HauptModul::ErstesFeld("SELECT alkohol || getränk FROM zutaten WHERE name = " +
+                                     dao::Quoted(name)),
+              QStringList{"10"});
+    const QStringList namen = HauptModul::ErstesFeld("SELECT name FROM zutaten ORDER BY name");
+    EXPECT_EQ(zutaten.CZutat()->findText(name), namen.indexOf(name));
+    EXPECT_EQ(zutaten.CZutat()->ListCount(), namen.size());
+    EXPECT_EQ(zutaten.CZutat()->Text(), QStringLiteral("Gi"));
+
+    // The decoration dialog closed meanwhile: loaded again, hidden, with the new name.
+    Click(Eingabe().BDekorationNeu());
+    Click(KqCocktailDeko::Loaded()->BDekoNeu());
+    EXPECT_EQ(KqNeu::Loaded()->AName()->text(), QStringLiteral("Deko"));
+    Click(KqCocktailDeko::Loaded()->BAbbrechen());
+    ASSERT_FALSE(KqCocktailDeko::IsLoaded());
+    Type(KqNeu::Loaded()->EName(), QStringLiteral("Zimtstange"));
+    Click(KqNeu::Loaded()->BHinzufügen());
+    ASSERT_TRUE(KqCocktailDeko::IsLoaded());
+    EXPECT_FALSE(KqCocktailDeko::Loaded()->isVisible());
+    EXPECT_GE(KqCocktailDeko::Loaded()->CDeko()->findText(QStringLiteral("Zimtstange")), 0);
+}
