@@ -3,6 +3,8 @@
 
 #include "MsgBoxExpect.h"
 #include "StockTest.h"
+
+using namespace records;
 #include "dao/Dialect.h"
 #include "dialogs/KqNeu.h"
 #include "menu/KqMenue.h"
@@ -78,13 +80,13 @@ TEST_F(KqZutatenTest, FromTheMenuWithTabOrderAndTheButtonsThatOpenOtherWindows) 
 
 TEST_F(KqZutatenTest, OpensOnTheFirstSetupByNameWithItsStockInNameOrder) {
     db.MakeEmpty();
-    const int rum = Zutat(QStringLiteral("Rum"), true);
-    const int äpfel = Zutat(QStringLiteral("Äpfelsaft"), true);
-    const int cola = Zutat(QStringLiteral("Cola"), true);
-    Cocktail(QStringLiteral("Rum-Cola"), {rum, cola});
-    Cocktail(QStringLiteral("Apfelrum"), {äpfel, rum});
-    Setup(QStringLiteral("Zeltlager"), {rum});
-    Setup(QStringLiteral("Almhütte"), {rum, cola, äpfel});
+    const int rum = Zutat(d, QStringLiteral("Rum"), true);
+    const int äpfel = Zutat(d, QStringLiteral("Äpfelsaft"), true);
+    const int cola = Zutat(d, QStringLiteral("Cola"), true);
+    Cocktail(d, {QStringLiteral("Rum-Cola")}, {rum, cola});
+    Cocktail(d, {QStringLiteral("Apfelrum")}, {äpfel, rum});
+    Zutatensetup(d, QStringLiteral("Zeltlager"), {rum});
+    Zutatensetup(d, QStringLiteral("Almhütte"), {rum, cola, äpfel});
 
     KqZutaten& w = KqZutaten::Instance();
     EXPECT_FALSE(w.isVisible());
@@ -126,7 +128,7 @@ TEST_F(KqZutatenTest, AddFindsAnyCaseIgnoresDuplicatesAndReportsFailures) {
         EXPECT_TRUE(text.startsWith(QStringLiteral(
             "Es trat ein Fehler während des Abspeicherns des Cocktails auf! \rNummer: 3021\r")))
             << text.toStdString();
-        if (asked == 1) Zutat(QStringLiteral("Quittenbrand"), true);
+        if (asked == 1) Zutat(d, QStringLiteral("Quittenbrand"), true);
         return int(asked < 3 ? toolkit::vbRetry : toolkit::vbIgnore);
     });
     w.Add(QStringLiteral("Quittenbrand"));
@@ -200,11 +202,11 @@ TEST_F(KqZutatenTest, AddAfterClosingLoadsTheWindowHiddenOnTheFirstSetup) {
 
 TEST_F(KqZutatenTest, RemoveSelectedNothingSelectedLastOneAndVanishedSetup) {
     db.MakeEmpty();
-    const int rum = Zutat(QStringLiteral("Rum"), true);
-    const int minze = Zutat(QStringLiteral("Minze"), false);
-    Cocktail(QStringLiteral("Rum pur"), {rum});
-    Cocktail(QStringLiteral("Minzwasser"), {minze});
-    Setup(QStringLiteral("Bar"), {rum, minze});
+    const int rum = Zutat(d, QStringLiteral("Rum"), true);
+    const int minze = Zutat(d, QStringLiteral("Minze"), false);
+    Cocktail(d, {QStringLiteral("Rum pur")}, {rum});
+    Cocktail(d, {QStringLiteral("Minzwasser")}, {minze});
+    Zutatensetup(d, QStringLiteral("Bar"), {rum, minze});
     KqZutaten& w = KqZutaten::Instance();
     w.Show();
     ASSERT_EQ(Entries(w.LZutaten()), (QStringList{"Minze", "Rum"}));
@@ -275,8 +277,8 @@ TEST_F(KqZutatenTest, NamesWithDoubleQuotesWorkInEveryLookUp) {
     const QString sour = QStringLiteral("Dr. \"Doc\" Sour");
     const QString setup = QStringLiteral("Bar \"Nord\"");
     db.MakeEmpty();
-    Cocktail(sour, {Zutat(bitter, true)});
-    Setup(setup, {});
+    Cocktail(d, {sour}, {Zutat(d, bitter, true)});
+    Zutatensetup(d, setup, {});
 
     KqZutaten& w = KqZutaten::Instance();
     w.Show();
