@@ -1,5 +1,6 @@
 // Cursor rules, adding and deleting records, and the failures each raises.
 
+#include "Records.h"
 #include "TempDatabase.h"
 
 #include <gtest/gtest.h>
@@ -101,16 +102,12 @@ TEST(Recordset, DuplicateStockPairIsRefusedAndOneRowStays) {
     const QString stock =
         QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = 1 AND zutat = 2");
     const int before = t.Count(stock);
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        Recordset rs =
-            db.OpenRecordset(QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = 1 "));
-        rs.AddNew();
-        rs.Fields(0) = 1;
-        rs.Fields(1) = 2;
-        const int error = ErrorOf([&] { rs.Update(); });
-        EXPECT_EQ(error, (attempt == 0 && before == 0) ? 0 : 3022) << "attempt " << attempt;
-        rs.Close();
-    }
+    for (int attempt = 0; attempt < 2; ++attempt)
+        EXPECT_EQ(ErrorOf([&] {
+                      records::Insert(db, "zutatensetupvorrat", {{"setup", 1}, {"zutat", 2}});
+                  }),
+                  (attempt == 0 && before == 0) ? 0 : 3022)
+            << "attempt " << attempt;
     EXPECT_EQ(t.Count(stock), 1);
 }
 
@@ -145,31 +142,17 @@ TEST(Recordset, DeleteRemovesTheCurrentRowWhichThenReadsAsDeleted) {
 TEST(Recordset, YesNoFieldsStoreAnyNonZeroAsTrue) {
     TempDatabase t;
     auto& db = t.Db();
-    Recordset rs =
-        db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE ucase(name) = \"TESTSAFT\" "));
-    rs.AddNew();
-    rs.Fields(1) = QStringLiteral("Testsaft");
-    rs.Fields(3) = 0;
-    rs.Fields(4) = 1;
-    const int nr = rs.Fields(0).ToInt();
-    rs.Update();
-    Recordset other = db.OpenRecordset(
-        QStringLiteral("SELECT * FROM zutaten WHERE ucase(name) = \"TESTSIRUP\" "));
-    other.AddNew();
-    other.Fields(1) = QStringLiteral("Testsirup");
-    other.Fields(4) = -1;
-    other.Update();
-
+    const int nr =
+        records::Insert(db, "zutaten", {{"name", "Testsaft"}, {"alkohol", 0}, {"getränk", 1}});
+    records::Insert(db, "zutaten", {{"name", "Testsirup"}, {"getränk", -1}});
     Recordset back = db.OpenRecordset(
         QStringLiteral("SELECT alkohol, getränk FROM zutaten WHERE nr = ") + QString::number(nr));
     EXPECT_EQ(back.Fields(0).Get(), dao::Value(false));
     EXPECT_EQ(back.Fields(1).Get(), dao::Value(true));
-    EXPECT_EQ(t.Count(QStringLiteral(
-                  "SELECT * FROM zutaten WHERE getränk = true AND ucase(name) = \"TESTSIRUP\"")),
-              1);
-    Recordset unset = db.OpenRecordset(
-        QStringLiteral("SELECT alkohol FROM zutaten WHERE ucase(name) = \"TESTSIRUP\""));
-    EXPECT_TRUE(unset.Fields(0).IsNull()); // never written: Null, neither true nor false
+    Recordset sirup = db.OpenRecordset(QStringLiteral(
+        "SELECT alkohol FROM zutaten WHERE getränk = true AND ucase(name) = \"TESTSIRUP\""));
+    ASSERT_FALSE(sirup.Eof());
+    EXPECT_TRUE(sirup.Fields(0).IsNull()); // never written: Null, neither true nor false
 }
 
 TEST(Recordset, StatementsAreFailuresWithTheirNumbers) {
@@ -184,32 +167,27 @@ TEST(Recordset, StatementsAreFailuresWithTheirNumbers) {
               }),
               3075);
     // The store refuses a second ingredient answering to the same name.
-    Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten"));
-    rs.AddNew();
-    rs.Fields(1) = QStringLiteral("WEISSER rum");
-    EXPECT_EQ(ErrorOf([&] { rs.Update(); }), 3022);
+    EXPECT_EQ(ErrorOf([&] { records::Zutat(db, "WEISSER rum"); }), 3022);
 }
 
 TEST(Recordset, TransactionsRollBackUnlessCommitted) {
     TempDatabase t;
     auto& db = t.Db();
-    const int before = t.Count(QStringLiteral("SELECT * FROM deko"));
+    const QString deko = QStringLiteral("SELECT * FROM deko");
+    const int before = t.Count(deko);
     {
         dao::Transaction tx(db);
-        Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM deko"));
-        rs.AddNew();
-        rs.Fields(1) = QStringLiteral("Wunderkerze");
-        rs.Update();
-        EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM deko")), before + 1);
+        records::Insert(db, "deko", {{"name", "Wunderkerze"}});
+        EXPECT_EQ(t.Count(deko), before + 1);
     } // not committed
-    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM deko")), before);
+    EXPECT_EQ(t.Count(deko), before);
     EXPECT_EQ(db.TransactionDepth(), 0);
     {
         dao::Transaction tx(db);
         db.Execute(QStringLiteral("INSERT INTO deko (name) VALUES (\"Wunderkerze\")"));
         tx.Commit();
     }
-    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM deko")), before + 1);
+    EXPECT_EQ(t.Count(deko), before + 1);
 }
 
 TEST(Recordset, RepeatedLookUpsReuseOnePreparedStatement) {

@@ -4,6 +4,8 @@
 #include "MsgBoxExpect.h"
 #include "StockTest.h"
 
+using namespace records;
+
 #include <QCheckBox>
 #include <QPushButton>
 
@@ -14,12 +16,12 @@ protected:
     void SetUp() override {
         StockTest::SetUp();
         db.MakeEmpty();
-        rum = Zutat(QStringLiteral("Rum"), true);
-        cola = Zutat(QStringLiteral("Cola"), true);
-        limette = Zutat(QStringLiteral("Limette"), false);
-        minze = Zutat(QStringLiteral("Minze"), false);
-        würzlikör = Zutat(QStringLiteral("Würzlikör"), std::nullopt);
-        geist = Zutat(QStringLiteral("Geist"), true);
+        rum = Zutat(d, QStringLiteral("Rum"), true);
+        cola = Zutat(d, QStringLiteral("Cola"), true);
+        limette = Zutat(d, QStringLiteral("Limette"), false);
+        minze = Zutat(d, QStringLiteral("Minze"), false);
+        würzlikör = Zutat(d, QStringLiteral("Würzlikör"));
+        geist = Zutat(d, QStringLiteral("Geist"), true);
     }
 
     KqZutaten& Fenster() {
@@ -39,19 +41,19 @@ protected:
 
 TEST_F(MixbarTest, RuleForTickedAndUntickedBoxInCocktailNumberOrder) {
     // Numbers in another order than names; the lines of the first cocktail stored last.
-    const int zombie = Cocktail(QStringLiteral("Zombie"), {});
-    Cocktail(QStringLiteral("Cuba Libre"), {rum, limette, cola});
-    Cocktail(QStringLiteral("Optional Cola"), {rum, cola}, cola);
-    Cocktail(QStringLiteral("Alkoholfreie Minze"), {minze, limette});
-    Cocktail(QStringLiteral("Ohne Zeilen"), {});
-    Cocktail(QStringLiteral("Geisterdrink"), {rum, geist});
-    Cocktail(QStringLiteral("Rum pur"), {rum});
-    Zeile(zombie, rum);
-    Zeile(zombie, würzlikör);
+    const int zombie = Cocktail(d, {QStringLiteral("Zombie")}, {});
+    Cocktail(d, {QStringLiteral("Cuba Libre")}, {rum, limette, cola});
+    Cocktail(d, {QStringLiteral("Optional Cola")}, {rum, cola}, cola);
+    Cocktail(d, {QStringLiteral("Alkoholfreie Minze")}, {minze, limette});
+    Cocktail(d, {QStringLiteral("Ohne Zeilen")}, {});
+    Cocktail(d, {QStringLiteral("Geisterdrink")}, {rum, geist});
+    Cocktail(d, {QStringLiteral("Rum pur")}, {rum});
+    Zeile(d, zombie, rum);
+    Zeile(d, zombie, würzlikör);
     db.Db().Execute(QStringLiteral("DELETE FROM zutaten WHERE name = \"Geist\""));
-    Setup(QStringLiteral("Rumbar"), {rum, limette, minze});
-    Setup(QStringLiteral("Leer"), {});
-    Setup(QStringLiteral("Voll"), {rum, cola, limette, minze, würzlikör});
+    Zutatensetup(d, QStringLiteral("Rumbar"), {rum, limette, minze});
+    Zutatensetup(d, QStringLiteral("Leer"), {});
+    Zutatensetup(d, QStringLiteral("Voll"), {rum, cola, limette, minze, würzlikör});
 
     KqZutaten& w = Fenster();
     ASSERT_EQ(w.CSetup()->Text(), QStringLiteral("Leer"));
@@ -86,10 +88,10 @@ TEST_F(MixbarTest, RuleForTickedAndUntickedBoxInCocktailNumberOrder) {
 }
 
 TEST_F(MixbarTest, MissingLastLineEmptyCatalogueAndVanishedSetup) {
-    const int sour = Cocktail(QStringLiteral("Sour"), {limette, rum});
-    Cocktail(QStringLiteral("Danach"), {rum});
-    Zeile(sour, cola); // the last line of the first cocktail lacks its ingredient
-    Setup(QStringLiteral("Bar"), {rum, limette});
+    const int sour = Cocktail(d, {QStringLiteral("Sour")}, {limette, rum});
+    Cocktail(d, {QStringLiteral("Danach")}, {rum});
+    Zeile(d, sour, cola); // the last line of the first cocktail lacks its ingredient
+    Zutatensetup(d, QStringLiteral("Bar"), {rum, limette});
 
     KqZutaten& w = Fenster();
     EXPECT_EQ(Entries(w.LCocktails()), QStringList{QStringLiteral("Danach")});
@@ -98,14 +100,14 @@ TEST_F(MixbarTest, MissingLastLineEmptyCatalogueAndVanishedSetup) {
     db.Db().Execute(QStringLiteral("DELETE FROM zutatensetup"));
     w.InitCocktails();
     EXPECT_EQ(w.LCocktails()->ListCount(), 0);
-    Cocktail(QStringLiteral("Nur Minze"), {minze});
+    Cocktail(d, {QStringLiteral("Nur Minze")}, {minze});
     w.InitCocktails();
     EXPECT_EQ(Entries(w.LCocktails()), QStringList{QStringLiteral("Nur Minze")});
 
     // No cocktails at all, a stock that holds something: an empty list, no blank entry.
     for (const char* table : {"zutatenliste", "cocktails"})
         db.Db().Execute(QStringLiteral("DELETE FROM ") + QString::fromUtf8(table));
-    Setup(QStringLiteral("Bar"), {rum});
+    Zutatensetup(d, QStringLiteral("Bar"), {rum});
     w.InitZutaten();
     EXPECT_EQ(Entries(w.LZutaten()), QStringList{QStringLiteral("Rum")});
     EXPECT_EQ(w.LCocktails()->ListCount(), 0);
@@ -117,13 +119,13 @@ TEST_F(MixbarTest, MissingLastLineEmptyCatalogueAndVanishedSetup) {
 TEST_F(MixbarTest, IdealIngredientIsTheMostUsedOneNotInStock) {
     // Lines: Zitrone once in each of three cocktails, Bitter three times in one, Rum five
     // times, Cola twice, Minze once.
-    const int zitrone = Zutat(QStringLiteral("Zitrone"), true);
-    const int bitter = Zutat(QStringLiteral("Bitter"), false);
-    Cocktail(QStringLiteral("A"), {zitrone, rum, cola, minze});
-    Cocktail(QStringLiteral("B"), {zitrone, rum, rum});
-    Cocktail(QStringLiteral("C"), {zitrone, rum, cola});
-    Cocktail(QStringLiteral("D"), {bitter, bitter, bitter, rum});
-    Setup(QStringLiteral("Bar"), {rum});
+    const int zitrone = Zutat(d, QStringLiteral("Zitrone"), true);
+    const int bitter = Zutat(d, QStringLiteral("Bitter"), false);
+    Cocktail(d, {QStringLiteral("A")}, {zitrone, rum, cola, minze});
+    Cocktail(d, {QStringLiteral("B")}, {zitrone, rum, rum});
+    Cocktail(d, {QStringLiteral("C")}, {zitrone, rum, cola});
+    Cocktail(d, {QStringLiteral("D")}, {bitter, bitter, bitter, rum});
+    Zutatensetup(d, QStringLiteral("Bar"), {rum});
     KqZutaten& w = Fenster();
     ASSERT_EQ(Entries(w.LZutaten()), QStringList{QStringLiteral("Rum")});
 

@@ -3,6 +3,7 @@
 // database as the program's folder, the ending observed instead of ending the
 // process, and at the end no window left over.
 
+#include "NoWindowLeft.h"
 #include "TempDatabase.h"
 #include "app/HauptModul.h"
 #include "toolkit/Form.h"
@@ -25,12 +26,7 @@ protected:
     void TearDown() override {
         toolkit::SetMsgBoxResponder({});
         toolkit::DiscardAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(toolkit::LoadedFormCount(), 0);
-        int visible = 0;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            visible += window->isVisible() ? 1 : 0;
-        EXPECT_EQ(visible, 0) << "a window was left open";
+        ExpectNoWindowLeft();
         HauptModul::Datenbank.reset();
         HauptModul::Arbeitsbereich.reset();
         HauptModul::Ende = m_ende;

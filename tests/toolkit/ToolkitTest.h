@@ -1,6 +1,7 @@
 #pragma once
-// Shared fixture: every test ends with no form loaded and no window left over.
+// Shared fixture: every test ends with the forms it left unloaded and no window left over.
 
+#include "NoWindowLeft.h"
 #include "toolkit/Form.h"
 #include "toolkit/MsgBox.h"
 
@@ -13,15 +14,7 @@ protected:
     void TearDown() override {
         toolkit::SetMsgBoxResponder({});
         toolkit::UnloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(toolkit::LoadedFormCount(), 0);
-        int visible = 0, forms = 0;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            visible += window->isVisible() ? 1 : 0;
-            forms += qobject_cast<toolkit::Form*>(window) ? 1 : 0;
-        }
-        EXPECT_EQ(visible, 0);
-        EXPECT_EQ(forms, 0) << "unloaded forms must be destroyed";
+        ExpectNoWindowLeft();
     }
 
     // Shows a form and waits until it is on screen and active.
