@@ -3,6 +3,7 @@
 // program's, and helpers that click and type the way the user does.
 
 #include "ProgramTest.h"
+#include "Records.h"
 #include "dialogs/KqCocktailDeko.h"
 #include "dialogs/KqCocktailZutaten.h"
 #include "entry/KqCocktailEingabe.h"
@@ -13,11 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 // One ingredient line as typed into the dialog.
 struct Zutatenzeile {
