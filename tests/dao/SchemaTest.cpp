@@ -18,15 +18,9 @@ QByteArray Contents(const QString& path) {
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-QByteArray Source(const char* relative) {
-    QFile f(QStringLiteral(VELKOR_SOURCE_DIR "/") + QString::fromUtf8(relative));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << relative;
-    return f.readAll();
-}
-
 std::shared_ptr<dao::Database> Open(const QString& path) {
-    return dao::CreateWorkspace({}, {}, {})
-        ->OpenDatabase(path, false, false, TempDatabase::Connect());
+    return dao::CreateWorkspace({}, {}, {})->OpenDatabase(path, false, false,
+                                                          TempDatabase::Connect());
 }
 
 // Every record of every table, in stored order, as text.
@@ -44,21 +38,6 @@ QStringList Everything(dao::Database& db) {
             rows << fields.join(u'|');
         }
     return rows;
-}
-
-// A file as the first version of the program wrote it: the starter catalogue, names that
-// need German order and full upper-casing, and a counter that went beyond the highest number.
-QString WriteVersion0(const QTemporaryDir& dir) {
-    const QString path = dir.filePath(QStringLiteral("Alt.mdb"));
-    auto db = dao::CreateWorkspace({}, {}, {})->CreateDatabase(path, TempDatabase::Connect());
-    db->ExecuteScript("BEGIN;\n" + Source("tests/dao/data/schema_v0.sql") + "\n" +
-                      Source("src/schema/starter.sql") + "\nCOMMIT;\n");
-    for (const char* name : {"Äpfelsaft", "Weiße Schokolade", "Zuckerwürfel", "apfelmus"})
-        records::Insert(*db, QStringLiteral("zutaten"), {{"name", QString::fromUtf8(name)}});
-    records::Insert(*db, QStringLiteral("deko"), {{"name", QStringLiteral("äpfelsaft")}});
-    const int gone = records::Insert(*db, QStringLiteral("deko"), {{"name", QStringLiteral("x")}});
-    db->Execute(QStringLiteral("DELETE FROM deko WHERE nr = %1").arg(gone));
-    return path;
 }
 
 // Runs engine SQL on the file directly, as another program would; returns the first value.
@@ -93,7 +72,7 @@ int OpenError(const QString& path, QString* text = nullptr) {
 
 TEST(Schema, AnOldFileIsUpgradedOnOpeningWithEveryRecordNumberAndOrderKept) {
     QTemporaryDir dir;
-    const QString path = WriteVersion0(dir);
+    const QString path = TempDatabase::WriteVersion0(dir.filePath(QStringLiteral("Alt.mdb")));
     const QString names = QStringLiteral("SELECT name FROM zutaten ORDER BY name");
     QStringList before, list;
     {
@@ -159,11 +138,11 @@ TEST(Schema, ANewerFileAndAFailedUpgradeLeaveTheFileAsItWas) {
     // An upgrade that cannot be done (a table of the new form's temporary name is in the way)
     // is taken back as a whole.
     QTemporaryDir dir;
-    const QString path = WriteVersion0(dir);
+    const QString path = TempDatabase::WriteVersion0(dir.filePath(QStringLiteral("Alt.mdb")));
     EXPECT_EQ(Raw(path, "CREATE TABLE deko_v0 (x)"), QString());
     const auto readOnly = [&path] {
-        return Everything(*dao::CreateWorkspace({}, {}, {})->OpenDatabase(
-            path, false, true, TempDatabase::Connect()));
+        return Everything(*dao::CreateWorkspace({}, {}, {})
+                               ->OpenDatabase(path, false, true, TempDatabase::Connect()));
     };
     const QStringList old = readOnly();
     const QString schema = Raw(path, "SELECT group_concat(sql) FROM sqlite_master");
