@@ -341,43 +341,84 @@ const QSet<QString>& NamedTables() {
     return set;
 }
 
+// The pattern of the second index, exactly as the file's schema writes it: the engine uses the
+// index only for this very text. It names the special letters, except that it has U+0390 and
+// U+03B0 twice and lacks U+1FD3 and U+1FE3 (the same Greek letters in another coding).
+const char kSpecialPattern[] = "*["
+                               "ßıŉſǰΐΰևẖẗẘẙẚὐὒὔὖᾀᾁᾂᾃᾄᾅᾆᾇᾈᾉᾊᾋᾌᾍᾎᾏᾐᾑᾒᾓᾔᾕᾖᾗᾘᾙᾚᾛᾜᾝᾞᾟᾠᾡᾢᾣᾤᾥᾦᾧᾨᾩᾪᾫᾬᾭᾮᾯᾲᾳ"
+                               "ᾴᾶᾷᾼῂῃῄῆῇῌῒΐῖῗῢΰῤῦῧῲῳῴῶῷῼﬀﬁﬂﬃﬄﬅﬆﬓﬔﬕﬖﬗ]*";
+
+// A text's code points, and back; unlike the UCS-4 conversions of QString these keep a
+// byte order mark like any other letter.
+std::vector<char32_t> Letters(const QString& text) {
+    std::vector<char32_t> out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            out.push_back(QChar::surrogateToUcs4(c, text.at(++i)));
+        else
+            out.push_back(c.unicode());
+    }
+    return out;
+}
+QString Text(const std::vector<char32_t>& letters) {
+    QString out;
+    for (char32_t cp : letters) {
+        if (QChar::requiresSurrogates(cp)) {
+            out += QChar(QChar::highSurrogate(cp));
+            out += QChar(QChar::lowSurrogate(cp));
+        } else {
+            out += QChar(static_cast<char16_t>(cp));
+        }
+    }
+    return out;
+}
+
 // The upper-casing of the program letter by letter, built once over all code points.
 struct CaseTable {
     // For a letter, every other letter that upper-cases to it alone.
     QHash<char32_t, std::vector<char32_t>> sources;
-    // The special letters, in code point order: the letters of the second index's pattern.
-    QString special;
+    // The upper case of each special letter the pattern lacks: a name with such a letter
+    // is in neither index, so a value containing one is answered by reading every name.
+    QStringList unindexed;
 };
 
 const CaseTable& Cases() {
     static const CaseTable table = [] {
         CaseTable t;
+        const std::vector<char32_t> pattern = Letters(QString::fromUtf8(kSpecialPattern));
         for (char32_t cp = 0x80; cp <= 0x10FFFF; ++cp) {
             if (QChar::isSurrogate(cp) || QChar::category(cp) == QChar::Other_NotAssigned) continue;
-            const QString letter = QString::fromUcs4(&cp, 1);
-            const QList<uint> upper = UCase(letter).toUcs4();
-            if (upper.size() != 1 || upper.at(0) < 0x80)
-                t.special += letter;
-            else if (upper.at(0) != cp)
-                t.sources[upper.at(0)].push_back(cp);
+            const QString upperText = UCase(Text({cp}));
+            const std::vector<char32_t> upper = Letters(upperText);
+            if (upper.size() != 1 || upper[0] < 0x80) {
+                if (std::find(pattern.begin(), pattern.end(), cp) == pattern.end())
+                    t.unindexed << upperText;
+            } else if (upper[0] != cp) {
+                t.sources[upper[0]].push_back(cp);
+            }
         }
         return t;
     }();
     return table;
 }
 
-// The names without a special letter that can upper-case to value, each up to ASCII case;
-// empty when there are more than kCandidateSlots (or value is not proper text).
+// The names without a special letter that can upper-case to value, each up to ASCII case, as
+// the first index finds them; empty when there are more than kCandidateSlots, or when a name
+// outside both indexes could upper-case to value (then every name is read).
 QStringList Candidates(const QString& value) {
     if (!value.isValidUtf16()) return {};
-    const QList<uint> letters = value.toUcs4();
-    std::vector<std::vector<char32_t>> choices(static_cast<std::size_t>(letters.size()));
+    for (const QString& upper : Cases().unindexed)
+        if (value.contains(upper)) return {};
+    const std::vector<char32_t> letters = Letters(value);
+    std::vector<std::vector<char32_t>> choices(letters.size());
     int count = 1;
-    for (qsizetype i = 0; i < letters.size(); ++i) {
-        std::vector<char32_t>& options = choices[static_cast<std::size_t>(i)];
-        options.push_back(letters.at(i));
-        if (letters.at(i) < 0x80) continue;
-        const auto found = Cases().sources.constFind(letters.at(i));
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        std::vector<char32_t>& options = choices[i];
+        options.push_back(letters[i]);
+        if (letters[i] < 0x80) continue;
+        const auto found = Cases().sources.constFind(letters[i]);
         if (found == Cases().sources.constEnd()) continue;
         options.insert(options.end(), found->begin(), found->end());
         count *= static_cast<int>(options.size());
@@ -389,7 +430,7 @@ QStringList Candidates(const QString& value) {
     for (;;) {
         for (std::size_t i = 0; i < choices.size(); ++i)
             text[i] = choices[i][pick[i]];
-        out << QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
+        out << Text(text);
         std::size_t i = 0;
         while (i < choices.size() && ++pick[i] == choices[i].size())
             pick[i++] = 0;
@@ -485,8 +526,8 @@ QString LookUpRows(const QString& table) {
         marks += QStringLiteral(", ?");
     return QStringLiteral(" and _rowid_ in (select _rowid_ from ") + QuoteIdentifier(table) +
            QStringLiteral(" where name collate nocase in (") + marks + QStringLiteral(")") + from +
-           QStringLiteral(" where name glob '*[") + Cases().special + QStringLiteral("]*'") + from +
-           QStringLiteral(" where ?))");
+           QStringLiteral(" where name glob '") + QString::fromUtf8(kSpecialPattern) +
+           QStringLiteral("'") + from + QStringLiteral(" where ?))");
 }
 
 // The engine SQL of a statement from its tokens: the hidden row id of a record set that adds
