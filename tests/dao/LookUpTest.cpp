@@ -1,6 +1,7 @@
 // Look-ups by name, ucase(name) = "VALUE": exactly the names whose upper case is the value,
 // found through the file's name indexes without reading every row.
 
+#include "Records.h"
 #include "TempDatabase.h"
 
 #include "dao/Dialect.h"
@@ -9,9 +10,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-
-#include <algorithm>
-#include <set>
 
 namespace {
 
@@ -36,9 +34,9 @@ public:
     }
     ~Engine() { sqlite3_close(m_db); }
 
-    // The first column of every row the dialect's statement yields, as text.
-    std::multiset<QString> Run(const QString& statement, int* steps = nullptr,
-                               const std::vector<QString>& binds = {}) {
+    // The first column of every row the dialect's statement yields, as text, sorted.
+    QStringList Run(const QString& statement, int* steps = nullptr,
+                    const std::vector<QString>& binds = {}) {
         const dao::Translation t = dao::Translate(statement, false);
         sqlite3_stmt* stmt = nullptr;
         EXPECT_EQ(sqlite3_prepare_v2(m_db, t.sql.constData(), -1, &stmt, nullptr), SQLITE_OK)
@@ -58,13 +56,14 @@ public:
             sqlite3_bind_text(stmt, static_cast<int>(i) + 1, text.constData(),
                               static_cast<int>(text.size()), SQLITE_TRANSIENT);
         }
-        std::multiset<QString> rows;
+        QStringList rows;
         while (sqlite3_step(stmt) == SQLITE_ROW) {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-            rows.insert(text ? QString::fromUtf8(text) : QString());
+            rows << (text ? QString::fromUtf8(text) : QString());
         }
         if (steps) *steps = sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_VM_STEP, 0);
         sqlite3_finalize(stmt);
+        rows.sort();
         return rows;
     }
     void Exec(const char* sql) { sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr); }
@@ -137,9 +136,9 @@ TEST(LookUp, FindsExactlyTheNamesOfThatUpperCaseThroughTheIndexes) {
     for (const char* table : kTables) {
         const QString select = QStringLiteral("SELECT name FROM %1 WHERE ").arg(table);
         const auto matching = [&](auto test) {
-            std::multiset<QString> out;
+            QStringList out;
             for (const QString& row : engine.Run(QStringLiteral("SELECT name FROM %1").arg(table)))
-                if (test(row)) out.insert(row);
+                if (test(row)) out << row;
             return out;
         };
         for (const Name& probe : probes) {
@@ -165,6 +164,6 @@ TEST(LookUp, FindsExactlyTheNamesOfThatUpperCaseThroughTheIndexes) {
                 return dao::UCase(n) == apfel || n == QLatin1String("Apfel") ||
                        n == QLatin1String("5");
             }));
-        EXPECT_TRUE(engine.Run(select + "ucase(name) = 5").empty());
+        EXPECT_TRUE(engine.Run(select + "ucase(name) = 5").isEmpty());
     }
 }
