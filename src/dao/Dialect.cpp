@@ -342,11 +342,15 @@ const QSet<QString>& NamedTables() {
 }
 
 // The pattern of the second index, exactly as the file's schema writes it: the engine uses the
-// index only for this very text. It names the special letters, except that it has U+0390 and
-// U+03B0 twice and lacks U+1FD3 and U+1FE3 (the same Greek letters in another coding).
+// index only for this very text. Two of its Greek letters are written as escapes, since they
+// are equal under normalisation to two others in the list and an editor may merge them.
 const char kSpecialPattern[] = "*["
                                "ßıŉſǰΐΰևẖẗẘẙẚὐὒὔὖᾀᾁᾂᾃᾄᾅᾆᾇᾈᾉᾊᾋᾌᾍᾎᾏᾐᾑᾒᾓᾔᾕᾖᾗᾘᾙᾚᾛᾜᾝᾞᾟᾠᾡᾢᾣᾤᾥᾦᾧᾨᾩᾪᾫᾬᾭᾮᾯᾲᾳ"
-                               "ᾴᾶᾷᾼῂῃῄῆῇῌῒΐῖῗῢΰῤῦῧῲῳῴῶῷῼﬀﬁﬂﬃﬄﬅﬆﬓﬔﬕﬖﬗ]*";
+                               "ᾴᾶᾷᾼῂῃῄῆῇῌῒ"
+                               "\u1FD3"
+                               "ῖῗῢ"
+                               "\u1FE3"
+                               "ῤῦῧῲῳῴῶῷῼﬀﬁﬂﬃﬄﬅﬆﬓﬔﬕﬖﬗ]*";
 
 // A text's code points, and back; unlike the UCS-4 conversions of QString these keep a
 // byte order mark like any other letter.
