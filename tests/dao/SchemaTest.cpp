@@ -19,8 +19,8 @@ QByteArray Contents(const QString& path) {
 }
 
 std::shared_ptr<dao::Database> Open(const QString& path) {
-    return dao::CreateWorkspace({}, {}, {})->OpenDatabase(path, false, false,
-                                                          TempDatabase::Connect());
+    return dao::CreateWorkspace({}, {}, {})
+        ->OpenDatabase(path, false, false, TempDatabase::Connect());
 }
 
 // Every record of every table, in stored order, as text.
