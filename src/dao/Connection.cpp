@@ -1,5 +1,6 @@
 #include "dao/Connection.h"
 
+#include "dao/Schema.h"
 #include "dao/Text.h"
 
 #include <QFileInfo>
@@ -164,6 +165,7 @@ Connection::Connection(const QString& path, const QString& password, bool readOn
             errCannotOpenFile,
             QStringLiteral("Die Datei '%1' ist von einem anderen Programm gesperrt.").arg(path));
     if (check != SQLITE_OK) Fail(check);
+    if (!create) UpgradeSchema(*this, path, readOnly);
     if (exclusive) Exec("PRAGMA locking_mode = EXCLUSIVE");
 }
 

@@ -9,7 +9,12 @@
 //
 // A SELECT of records (no grouping, DISTINCT or aggregate) without an ORDER BY
 // of its own returns them in the order they were stored; over a join, in the
-// stored order of the table joined last, then of the tables before it.
+// stored order of the table joined last, then of the tables before it. An
+// ORDER BY of the statement sorts text in German dictionary order.
+//
+// A name look-up ucase(name) = "VALUE" in the WHERE clause of a SELECT over one
+// named table finds its records through the file's name indexes; it finds the
+// same records as comparing the upper case of every name.
 
 #include "dao/Value.h"
 
@@ -21,7 +26,7 @@ namespace dao {
 
 struct Translation {
     QByteArray sql;            // engine SQL (UTF-8), literals replaced by ?
-    std::vector<Value> params; // the literals, in order
+    std::vector<Value> params; // the literals, in order (a name look-up adds its own)
     // The table of a plain SELECT over exactly one table (lower case), or
     // empty: only such a record set can add and delete records. With withRowId
     // its SQL then ends its column list with the hidden row id.

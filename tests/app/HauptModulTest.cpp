@@ -71,7 +71,7 @@ TEST_F(HauptModulTest, MainReportsAnUnopenableDatabaseAndNeverShowsTheMenu) {
     EXPECT_FALSE(HauptModul::Datenbank);
 }
 
-TEST(Programm, EndsWithStatusOneOnMissingOrForeignDatabase) {
+TEST(Programm, EndsWithStatusOneOnMissingForeignDamagedOrNewerDatabase) {
     QTemporaryDir dir;
     ProgramRun missing = RunProgramIn(dir.path());
     EXPECT_EQ(missing.exitCode, 1);
@@ -99,4 +99,78 @@ TEST(Programm, EndsWithStatusOneOnMissingOrForeignDatabase) {
     EXPECT_TRUE(truncated.errors.contains(QStringLiteral("3343")))
         << truncated.errors.toStdString();
     EXPECT_EQ(QFileInfo(file).size(), 700);
+
+    // A file of a newer version of the program is refused, and left as it was.
+    QFile::remove(file.fileName());
+    {
+        TempDatabase t;
+        t.Db().ExecuteScript("PRAGMA user_version = 7");
+        t.Db().Close();
+        ASSERT_TRUE(QFile::copy(t.Path(), file.fileName()));
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray newer = file.readAll();
+    file.close();
+    ProgramRun refused = RunProgramIn(dir.path());
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.errors.contains(QStringLiteral("neueren Version")))
+        << refused.errors.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), newer);
+}
+
+TEST(Programm, KilledWhileUpgradingAnOldFileKeepsItWholeAndUpgradesOnTheNextStart) {
+    QTemporaryDir dir;
+    const QString path =
+        TempDatabase::WriteVersion0(dir.filePath(QStringLiteral("Cocktails.mdb")), 20000);
+    const auto count = [](const QString& file, bool readOnly) {
+        auto db = dao::CreateWorkspace({}, {}, {})
+                      ->OpenDatabase(file, false, readOnly, TempDatabase::Connect());
+        return db->OpenRecordset(QStringLiteral("SELECT count(*) FROM cocktails"))
+                   .Fields(0)
+                   .ToInt() +
+               db->OpenRecordset(QStringLiteral("SELECT count(*) FROM zutatenliste"))
+                   .Fields(0)
+                   .ToInt();
+    };
+    const int records = count(path, true);
+    const QString binary = dir.filePath(QStringLiteral("velkor"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELKOR_BINARY), binary));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    int journals = 0;
+    // Killed later each time, until a start got through the upgrade.
+    bool upgraded = false;
+    for (int ms = 30; ms < 8000 && !upgraded; ms = ms * 3 / 2) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(binary, {});
+        ASSERT_TRUE(p.waitForStarted());
+        QTest::qWait(ms);
+        p.kill(); // SIGKILL
+        p.waitForFinished();
+        // What the next start finds: the file with whatever the engine left beside it. It is
+        // taken back or finished whole, and upgraded.
+        QTemporaryDir next;
+        const bool hot = QFile::exists(dir.filePath(QStringLiteral("Cocktails.mdb-journal")));
+        journals += hot ? 1 : 0;
+        for (const QString& name : QDir(dir.path()).entryList({QStringLiteral("Cocktails.mdb*")}))
+            ASSERT_TRUE(QFile::copy(dir.filePath(name), next.filePath(name)));
+        EXPECT_EQ(count(next.filePath(QStringLiteral("Cocktails.mdb")), false), records)
+            << "killed after " << ms << " ms";
+        upgraded = !hot && count(path, true) == records &&
+                   dao::CreateWorkspace({}, {}, {})
+                           ->OpenDatabase(path, false, true, TempDatabase::Connect())
+                           ->OpenRecordset(QStringLiteral("PRAGMA user_version"))
+                           .Fields(0)
+                           .ToInt() == 1;
+    }
+    EXPECT_TRUE(upgraded);
+    EXPECT_GT(journals, 0) << "no start was killed in the middle of the upgrade";
+    EXPECT_EQ(count(path, false), records); // upgrades now, if no start got through
+    auto db =
+        dao::CreateWorkspace({}, {}, {})->OpenDatabase(path, false, false, TempDatabase::Connect());
+    EXPECT_EQ(db->OpenRecordset(QStringLiteral("PRAGMA integrity_check")).Fields(0).ToText(),
+              QStringLiteral("ok"));
+    EXPECT_EQ(db->OpenRecordset(QStringLiteral("PRAGMA user_version")).Fields(0).ToInt(), 1);
 }

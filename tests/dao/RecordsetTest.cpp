@@ -166,8 +166,6 @@ TEST(Recordset, StatementsAreFailuresWithTheirNumbers) {
                   db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE name = \"offen"));
               }),
               3075);
-    // The store refuses a second ingredient answering to the same name.
-    EXPECT_EQ(ErrorOf([&] { records::Zutat(db, "WEISSER rum"); }), 3022);
 }
 
 TEST(Recordset, TransactionsRollBackUnlessCommitted) {

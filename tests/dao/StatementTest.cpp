@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using dao::Recordset;
 
 namespace {
@@ -75,6 +77,14 @@ TEST(Statements, TextSortsInGermanDictionaryOrder) {
                                   "ölig", "Orange", "Strasse", "Straße", "Strauch",
                                   "Uhu",  "Ürzig",  "zitrone"};
     EXPECT_EQ(sorted, expected);
+    // By position and descending; in a sub-select, whose first three are kept in stored order.
+    QStringList reversed = expected;
+    std::reverse(reversed.begin(), reversed.end());
+    EXPECT_EQ(Column(db, QStringLiteral("SELECT beschreibung FROM deko ORDER BY 1 DESC")),
+              reversed);
+    EXPECT_EQ(Column(db, QStringLiteral("SELECT beschreibung FROM deko WHERE nr IN (SELECT nr "
+                                        "FROM deko ORDER BY beschreibung LIMIT 3)")),
+              (QStringList{"Apfel", "apfel", "Ähre"}));
 }
 
 TEST(Statements, StatementsOfOneShapeKeepTheirOwnValues) {

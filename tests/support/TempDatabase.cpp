@@ -1,5 +1,7 @@
 #include "TempDatabase.h"
 
+#include "Records.h"
+
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -29,4 +31,34 @@ void TempDatabase::MakeEmpty() {
 int TempDatabase::Count(const QString& statement) {
     dao::Recordset rs = m_db->OpenRecordset(statement);
     return rs.RecordCount();
+}
+
+namespace {
+QByteArray Source(const char* relative) {
+    QFile f(QStringLiteral(VELKOR_SOURCE_DIR "/") + QString::fromUtf8(relative));
+    if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error(relative);
+    return f.readAll();
+}
+} // namespace
+
+QString TempDatabase::WriteVersion0(const QString& path, int extraCocktails) {
+    auto db = dao::CreateWorkspace({}, {}, {})->CreateDatabase(path, Connect());
+    db->ExecuteScript("BEGIN;\n" + Source("tests/dao/data/schema_v0.sql") + "\n" +
+                      Source("src/schema/starter.sql") + "\nCOMMIT;\n");
+    dao::Transaction tx(*db);
+    for (const char* name : {"Äpfelsaft", "Weiße Schokolade", "Zuckerwürfel", "apfelmus"})
+        records::Insert(*db, QStringLiteral("zutaten"), {{"name", QString::fromUtf8(name)}});
+    records::Insert(*db, QStringLiteral("deko"), {{"name", QStringLiteral("äpfelsaft")}});
+    const int gone = records::Insert(*db, QStringLiteral("deko"), {{"name", QStringLiteral("x")}});
+    db->Execute(QStringLiteral("DELETE FROM deko WHERE nr = %1").arg(gone));
+    for (int i = 1; i <= extraCocktails; ++i) {
+        const int nr = records::Insert(*db, QStringLiteral("cocktails"),
+                                       {{"name", QStringLiteral("Mischung Nr. %1 Ä").arg(i)},
+                                        {"zubereitung", QStringLiteral("Alles kalt schütteln.")}});
+        records::Insert(
+            *db, QStringLiteral("zutatenliste"),
+            {{"cocktail", nr}, {"zutat", 1 + i % 50}, {"menge", QStringLiteral("2 cl")}});
+    }
+    tx.Commit();
+    return path;
 }

@@ -1,0 +1,154 @@
+// The file's schema version: a file written by the first version of the tables (with the
+// program's own collation and upper-casing in its columns and indexes) is upgraded when it is
+// opened, keeping every record and number; a newer file and a failed upgrade leave it untouched.
+
+#include "Records.h"
+#include "TempDatabase.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace {
+
+QByteArray Contents(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+std::shared_ptr<dao::Database> Open(const QString& path) {
+    return dao::CreateWorkspace({}, {}, {})
+        ->OpenDatabase(path, false, false, TempDatabase::Connect());
+}
+
+// Every record of every table, in stored order, as text.
+QStringList Everything(dao::Database& db) {
+    QStringList rows;
+    for (const char* table :
+         {"cocktails", "cocktailgruppen", "gruppenzugehörigkeit", "zutaten", "zutatenliste", "deko",
+          "dekoliste", "zutatensetup", "zutatensetupvorrat"})
+        for (dao::Recordset rs =
+                 db.OpenRecordset(QStringLiteral("SELECT * FROM ") + QString::fromUtf8(table));
+             !rs.Eof(); rs.MoveNext()) {
+            QStringList fields{QString::fromUtf8(table)};
+            for (int i = 0; i < rs.FieldCount(); ++i)
+                fields << rs.Fields(i).ToText();
+            rows << fields.join(u'|');
+        }
+    return rows;
+}
+
+// Runs engine SQL on the file directly, as another program would; returns the first value.
+QString Raw(const QString& path, const char* sql) {
+    sqlite3* raw = nullptr;
+    sqlite3_open(QFile::encodeName(path).constData(), &raw);
+    sqlite3_key(raw, "TornVX1993", 10);
+    QString value;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(raw, sql, -1, &st, nullptr) == SQLITE_OK) {
+        if (sqlite3_step(st) == SQLITE_ROW)
+            value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    } else {
+        value = QString::fromUtf8(sqlite3_errmsg(raw));
+    }
+    sqlite3_finalize(st);
+    sqlite3_close(raw);
+    return value;
+}
+
+int OpenError(const QString& path, QString* text = nullptr) {
+    try {
+        Open(path);
+    } catch (const dao::Error& e) {
+        if (text) *text = e.Description();
+        return e.Number();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(Schema, AnOldFileIsUpgradedOnOpeningWithEveryRecordNumberAndOrderKept) {
+    QTemporaryDir dir;
+    const QString path = TempDatabase::WriteVersion0(dir.filePath(QStringLiteral("Alt.mdb")));
+    const QString names = QStringLiteral("SELECT name FROM zutaten ORDER BY name");
+    QStringList before, list;
+    {
+        // Opened read-only, the old file is read as it is.
+        auto old = dao::CreateWorkspace({}, {}, {})
+                       ->OpenDatabase(path, false, true, TempDatabase::Connect());
+        before = Everything(*old);
+        for (dao::Recordset rs = old->OpenRecordset(names); !rs.Eof(); rs.MoveNext())
+            list << rs.Fields(0).ToText();
+    }
+    ASSERT_EQ(Raw(path, "PRAGMA user_version"), QStringLiteral("0"));
+    ASSERT_GT(before.size(), 500);
+
+    auto db = Open(path);
+    EXPECT_EQ(Raw(path, "PRAGMA user_version"), QStringLiteral("1"));
+    EXPECT_EQ(Raw(path, "SELECT count(*) FROM sqlite_master WHERE sql LIKE '%deutsch%' OR sql "
+                        "LIKE '%ucase%'"),
+              QStringLiteral("0"));
+    EXPECT_EQ(Raw(path, "PRAGMA integrity_check"), QStringLiteral("ok"));
+    EXPECT_EQ(Everything(*db), before);
+    QStringList now;
+    for (dao::Recordset rs = db->OpenRecordset(names); !rs.Eof(); rs.MoveNext())
+        now << rs.Fields(0).ToText();
+    EXPECT_EQ(now, list);
+
+    // Names are found without regard to case, ä/Ä and ß/SS included, in every table.
+    const auto found = [&db](const char* table, const char* name) {
+        return db
+            ->OpenRecordset(QStringLiteral("SELECT * FROM ") + QString::fromUtf8(table) +
+                            QStringLiteral(" WHERE ucase(name) = ") +
+                            dao::Quoted(dao::UCase(QString::fromUtf8(name))))
+            .RecordCount();
+    };
+    EXPECT_EQ(found("zutaten", "ÄPFELSAFT"), 1);
+    EXPECT_EQ(found("deko", "ÄPFELSAFT"), 1);
+    EXPECT_EQ(found("zutaten", "weisse schokolade"), 1);
+    EXPECT_EQ(found("zutaten", "APFELMUS"), 1);
+
+    // The counter goes on after the highest number ever given, not the highest kept.
+    const int highest = Raw(path, "SELECT max(nr) FROM deko").toInt();
+    dao::Recordset deko = db->OpenRecordset(QStringLiteral("SELECT * FROM deko"));
+    deko.AddNew();
+    EXPECT_EQ(deko.Fields(0).ToInt(), highest + 2);
+    deko.CancelUpdate();
+
+    // Opening again changes nothing.
+    db.reset();
+    const QByteArray upgraded = Contents(path);
+    Open(path);
+    EXPECT_EQ(Contents(path), upgraded);
+}
+
+TEST(Schema, ANewerFileAndAFailedUpgradeLeaveTheFileAsItWas) {
+    TempDatabase t;
+    t.Db().Close();
+    EXPECT_EQ(Raw(t.Path(), "PRAGMA user_version = 2"), QString());
+    const QByteArray newer = Contents(t.Path());
+    QString text;
+    EXPECT_EQ(OpenError(t.Path(), &text), 3343);
+    EXPECT_TRUE(text.contains(QStringLiteral("neueren Version"))) << text.toStdString();
+    EXPECT_EQ(Contents(t.Path()), newer);
+
+    // An upgrade that cannot be done (a table of the new form's temporary name is in the way)
+    // is taken back as a whole.
+    QTemporaryDir dir;
+    const QString path = TempDatabase::WriteVersion0(dir.filePath(QStringLiteral("Alt.mdb")));
+    EXPECT_EQ(Raw(path, "CREATE TABLE deko_v0 (x)"), QString());
+    const auto readOnly = [&path] {
+        return Everything(*dao::CreateWorkspace({}, {}, {})
+                               ->OpenDatabase(path, false, true, TempDatabase::Connect()));
+    };
+    const QStringList old = readOnly();
+    const QString schema = Raw(path, "SELECT group_concat(sql) FROM sqlite_master");
+    EXPECT_NE(OpenError(path, &text), 0);
+    EXPECT_TRUE(text.contains(QStringLiteral("unverändert"))) << text.toStdString();
+    EXPECT_EQ(readOnly(), old);
+    EXPECT_EQ(Raw(path, "SELECT group_concat(sql) FROM sqlite_master"), schema);
+    EXPECT_EQ(Raw(path, "PRAGMA user_version"), QStringLiteral("0"));
+}
