@@ -15,13 +15,9 @@ namespace {
 
 using HauptModulTest = ProgramTest;
 
-struct ProgramRun {
-    int exitCode;
-    QString errors;
-};
-
-// Starts the real program, copied into folder, headless.
-ProgramRun RunProgramIn(const QString& folder) {
+// Starts the real program, copied into folder, headless; it must end with status 1 and name
+// `reason` among its errors.
+void ExpectRefusedIn(const QString& folder, const QString& reason) {
     const QString binary = folder + QStringLiteral("/velkor");
     QFile::remove(binary);
     EXPECT_TRUE(QFile::copy(QStringLiteral(VELKOR_BINARY), binary));
@@ -30,8 +26,10 @@ ProgramRun RunProgramIn(const QString& folder) {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     p.setProcessEnvironment(env);
     p.start(binary, {});
-    EXPECT_TRUE(p.waitForFinished(20000));
-    return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError())};
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_EQ(p.exitCode(), 1) << reason.toStdString();
+    const QString errors = QString::fromLocal8Bit(p.readAllStandardError());
+    EXPECT_TRUE(errors.contains(reason)) << errors.toStdString();
 }
 
 } // namespace
@@ -73,9 +71,7 @@ TEST_F(HauptModulTest, MainReportsAnUnopenableDatabaseAndNeverShowsTheMenu) {
 
 TEST(Programm, EndsWithStatusOneOnMissingForeignDamagedOrNewerDatabase) {
     QTemporaryDir dir;
-    ProgramRun missing = RunProgramIn(dir.path());
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(missing.errors.contains(QStringLiteral("3024"))) << missing.errors.toStdString();
+    ExpectRefusedIn(dir.path(), QStringLiteral("3024"));
 
     // The starter catalogue under another password is not the program's file.
     {
@@ -85,19 +81,14 @@ TEST(Programm, EndsWithStatusOneOnMissingForeignDamagedOrNewerDatabase) {
         db->Close();
         ASSERT_TRUE(QFile::copy(t.Path(), dir.filePath(QStringLiteral("Cocktails.mdb"))));
     }
-    ProgramRun foreign = RunProgramIn(dir.path());
-    EXPECT_EQ(foreign.exitCode, 1);
-    EXPECT_TRUE(foreign.errors.contains(QStringLiteral("3031"))) << foreign.errors.toStdString();
+    ExpectRefusedIn(dir.path(), QStringLiteral("3031"));
 
     // A truncated file is reported as damaged, and left as it was.
     QFile file(dir.filePath(QStringLiteral("Cocktails.mdb")));
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.resize(700));
     file.close();
-    ProgramRun truncated = RunProgramIn(dir.path());
-    EXPECT_EQ(truncated.exitCode, 1);
-    EXPECT_TRUE(truncated.errors.contains(QStringLiteral("3343")))
-        << truncated.errors.toStdString();
+    ExpectRefusedIn(dir.path(), QStringLiteral("3343"));
     EXPECT_EQ(QFileInfo(file).size(), 700);
 
     // A file of a newer version of the program is refused, and left as it was.
@@ -111,10 +102,7 @@ TEST(Programm, EndsWithStatusOneOnMissingForeignDamagedOrNewerDatabase) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray newer = file.readAll();
     file.close();
-    ProgramRun refused = RunProgramIn(dir.path());
-    EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.errors.contains(QStringLiteral("neueren Version")))
-        << refused.errors.toStdString();
+    ExpectRefusedIn(dir.path(), QStringLiteral("neueren Version"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), newer);
 }

@@ -40,19 +40,16 @@ TEST(Statements, LiteralsStayLiteralsAndNamesIgnoreCase) {
     // A name with a double quote is stored and found through the quoting helper.
     const QString odd = QStringLiteral("Dr. \"Doc\" Sour");
     records::Cocktail(db, {odd});
-    Recordset found =
-        db.OpenRecordset(QStringLiteral("SELECT name FROM cocktails WHERE ucase(name) = ") +
-                         dao::Quoted(dao::UCase(odd)));
-    ASSERT_FALSE(found.Eof());
-    EXPECT_EQ(found.Fields(0).ToText(), odd);
+    EXPECT_EQ(Column(db, "SELECT name FROM cocktails WHERE ucase(name) = " +
+                             dao::Quoted(dao::UCase(odd))),
+              QStringList{odd});
 
     // Umlauts: upper-cased by the program, matched through ucase/Ucase.
-    Recordset umlaut =
-        db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE ucase(name) = ") +
-                         dao::Quoted(dao::UCase(QStringLiteral("orangenlikör"))));
-    ASSERT_FALSE(umlaut.Eof());
-    EXPECT_EQ(umlaut.Fields(1).ToText(), QStringLiteral("Orangenlikör"));
-    EXPECT_EQ(dao::UCase(QStringLiteral("weißer rum")), QStringLiteral("WEISSER RUM"));
+    EXPECT_EQ(Column(db,
+                     "SELECT * FROM zutaten WHERE ucase(name) = " +
+                         dao::Quoted(dao::UCase(QStringLiteral("orangenlikör"))),
+                     1),
+              QStringList{"Orangenlikör"});
     EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM zutaten WHERE Ucase(name) = \"WEISSER RUM\"")),
               1);
 
@@ -100,9 +97,8 @@ TEST(Statements, StatementsOfOneShapeKeepTheirOwnValues) {
         ASSERT_FALSE(rs.Eof()) << name.toStdString();
         EXPECT_EQ(rs.Fields(QStringLiteral("x")).ToText(), name);
         const int nr = rs.Fields(0).ToInt();
-        Recordset byNumber = db.OpenRecordset(
-            QStringLiteral("SELECT name FROM cocktails WHERE nr = ") + QString::number(nr));
-        EXPECT_EQ(byNumber.Fields(0).ToText(), name);
+        EXPECT_EQ(Column(db, "SELECT name FROM cocktails WHERE nr = " + QString::number(nr)),
+                  QStringList{name});
     }
     // A number that is not compared stays part of the statement.
     Recordset two = db.OpenRecordset(

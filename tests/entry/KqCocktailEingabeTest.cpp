@@ -73,10 +73,12 @@ TEST_F(KqCocktailEingabeTest, OpensFromTheMenuWithEveryControlInPlaceAndInTabOrd
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Cocktail"));
     EXPECT_EQ(w.size(), QSize(663, 535));
 
+    // The table lists the controls in tab order; labels (A…, L…) take no focus.
+    std::vector<QWidget*> order;
     for (const Steuerelement& s : kSteuerelemente) {
-        const QString name = QString::fromUtf8(s.name);
-        const QWidget* c = w.findChild<QWidget*>(name);
+        QWidget* c = w.findChild<QWidget*>(QString::fromUtf8(s.name));
         ASSERT_NE(c, nullptr) << s.name;
+        if (s.name[0] != 'A' && s.name[0] != 'L') order.push_back(c);
         EXPECT_EQ(c->geometry(), QRect(toolkit::px(s.left), toolkit::px(s.top),
                                        toolkit::px(s.width), toolkit::px(s.height)))
             << s.name;
@@ -93,28 +95,7 @@ TEST_F(KqCocktailEingabeTest, OpensFromTheMenuWithEveryControlInPlaceAndInTabOrd
         EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
         EXPECT_EQ(Cells(*grid, 0).join(QString()), QString());
     }
-    EXPECT_EQ(w.TZutaten()->Cols(), 7);
-    EXPECT_EQ(w.TDekoration()->Cols(), 3);
 
-    const std::vector<QWidget*> order = {w.ECocktail(),
-                                         w.CGruppe(),
-                                         w.BGruppeNeu(),
-                                         w.EBeschreibung(),
-                                         w.TZutaten(),
-                                         w.BZutatenNeu(),
-                                         w.BZutatenEdit(),
-                                         w.BZutatenDel(),
-                                         w.TDekoration(),
-                                         w.BDekorationNeu(),
-                                         w.BDekorationEdit(),
-                                         w.BDekorationDel(),
-                                         w.EZubereitung(),
-                                         w.EBewertung(),
-                                         w.EErfunden(),
-                                         w.EAdresse(),
-                                         w.BHinzufügen(),
-                                         w.BAbbrechen(),
-                                         w.BZubereitungÜbernehmen()};
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.ECocktail()->hasFocus(); }));
     for (std::size_t i = 1; i <= order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -145,14 +126,12 @@ TEST_F(KqCocktailEingabeTest, OpensFromTheMenuWithEveryControlInPlaceAndInTabOrd
 
 TEST_F(KqCocktailEingabeTest, GroupsAreListedByNumberWithTheFirstChosen) {
     // The starter catalogue's groups by number are not in name order.
-    const QStringList starter = HauptModul::ErstesFeld("SELECT name FROM cocktailgruppen");
     const QStringList byNumber =
         HauptModul::ErstesFeld("SELECT name FROM cocktailgruppen ORDER BY nr");
     ASSERT_GE(byNumber.size(), 3);
     EXPECT_EQ(byNumber.mid(0, 3), (QStringList{"Klassiker", "Sours", "Longdrinks"}));
     KqCocktailEingabe& w = Eingabe();
     EXPECT_EQ(Entries(w.CGruppe()), byNumber);
-    EXPECT_EQ(w.CGruppe()->ListIndex(), 0);
     EXPECT_EQ(w.CGruppe()->Text(), QStringLiteral("Klassiker"));
 
     // A refill after a new group: the new one at the place of its number, the first chosen
@@ -169,13 +148,12 @@ TEST_F(KqCocktailEingabeTest, GroupsAreListedByNumberWithTheFirstChosen) {
     // Without groups the list is empty and nothing is chosen.
     db.Db().Execute("DELETE FROM cocktailgruppen");
     w.InitGruppe();
-    EXPECT_EQ(w.CGruppe()->ListCount(), 0);
-    EXPECT_EQ(w.CGruppe()->ListIndex(), -1);
+    EXPECT_EQ(std::pair(w.CGruppe()->ListCount(), w.CGruppe()->ListIndex()), std::pair(0, -1));
     EXPECT_TRUE(w.CGruppe()->Text().isEmpty());
     w.Unload();
-    KqCocktailEingabe& again = Eingabe();
-    EXPECT_EQ(again.CGruppe()->ListCount(), 0);
-    EXPECT_EQ(again.CGruppe()->ListIndex(), -1);
+    KqCocktailEingabe& again = Eingabe(); // also on loading
+    EXPECT_EQ(std::pair(again.CGruppe()->ListCount(), again.CGruppe()->ListIndex()),
+              std::pair(0, -1));
 }
 
 TEST_F(KqCocktailEingabeTest, LinesGrowAboveTheEmptyRowAndDelRemovesOnlyLines) {
