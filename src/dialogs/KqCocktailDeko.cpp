@@ -88,23 +88,9 @@ void KqCocktailDeko::Start(int row) {
 // Event handlers
 
 void KqCocktailDeko::BHinzufügen_Click() {
-    toolkit::LineGrid& grid = *KqCocktailEingabe::Instance().TDekoration();
-    // A line to change whose row holds no line any more (lines were deleted meanwhile) is added
-    // instead of being written into the empty last row.
-    if (m_bHinzufügen->text() == kHinzufügen || m_row < 1 || m_row > grid.Rows() - 2) {
-        grid.SetRows(grid.Rows() + 1);
-        m_row = grid.Rows() - 2;
-    }
-    grid.SetRow(m_row);
-    grid.SetCol(0);
-    grid.SetText(QString::number(m_row));
-    grid.SetCol(1);
-    grid.SetText(m_cDeko->Text());
-    grid.SetCol(2);
-    grid.SetText(m_eBeschreibung->text());
-    // The grid shows the line from its start again, not scrolled to the last column written.
-    grid.SetCol(1);
-    grid.scrollTo(grid.model()->index(m_row, 0));
+    m_row = KqCocktailEingabe::ZeileSchreiben(*KqCocktailEingabe::Instance().TDekoration(),
+                                              m_bHinzufügen->text() == kHinzufügen ? 0 : m_row,
+                                              {m_cDeko->Text(), m_eBeschreibung->text()});
     Unload();
 }
 

@@ -190,29 +190,12 @@ void KqCocktailZutaten::MengeTeilen(const QString& zelle, QString& menge, QStrin
 // Event handlers
 
 void KqCocktailZutaten::BHinzufügen_Click() {
-    toolkit::LineGrid& grid = *KqCocktailEingabe::Instance().TZutaten();
-    // A line to change whose row holds no line any more (lines were deleted meanwhile) is added
-    // instead of being written into the empty last row.
-    if (m_bHinzufügen->text() == kHinzufügen || m_row < 1 || m_row > grid.Rows() - 2) {
-        grid.SetRows(grid.Rows() + 1);
-        m_row = grid.Rows() - 2;
-    }
-    grid.SetRow(m_row);
-    const QStringList zellen = {
-        QString::number(m_row),
-        m_cZutat->Text(),
-        MengeMitEinheit(m_eZutatMenge->text(), m_cZutatEinheit->Text()),
-        m_cVariation->Text(),
-        MengeMitEinheit(m_eVariationMenge->text(), m_eVariationEinheit->Text()),
-        m_aPflicht->isChecked() ? kPflicht : QString(),
-        m_eBeschreibung->text()};
-    for (int col = 0; col < zellen.size(); ++col) {
-        grid.SetCol(col);
-        grid.SetText(zellen.at(col));
-    }
-    // The grid shows the line from its start again, not scrolled to the last column written.
-    grid.SetCol(1);
-    grid.scrollTo(grid.model()->index(m_row, 0));
+    m_row = KqCocktailEingabe::ZeileSchreiben(
+        *KqCocktailEingabe::Instance().TZutaten(), m_bHinzufügen->text() == kHinzufügen ? 0 : m_row,
+        {m_cZutat->Text(), MengeMitEinheit(m_eZutatMenge->text(), m_cZutatEinheit->Text()),
+         m_cVariation->Text(),
+         MengeMitEinheit(m_eVariationMenge->text(), m_eVariationEinheit->Text()),
+         m_aPflicht->isChecked() ? kPflicht : QString(), m_eBeschreibung->text()});
     Unload();
 }
 

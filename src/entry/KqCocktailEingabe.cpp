@@ -24,6 +24,24 @@ void ZeileLöschen(toolkit::LineGrid& grid) {
 
 } // namespace
 
+int KqCocktailEingabe::ZeileSchreiben(toolkit::LineGrid& grid, int row, const QStringList& zellen) {
+    if (row < 1 || row > grid.Rows() - 2) {
+        grid.SetRows(grid.Rows() + 1);
+        row = grid.Rows() - 2;
+    }
+    grid.SetRow(row);
+    grid.SetCol(0);
+    grid.SetText(QString::number(row));
+    for (int col = 1; col <= zellen.size(); ++col) {
+        grid.SetCol(col);
+        grid.SetText(zellen.at(col - 1));
+    }
+    // Not left scrolled to the last column written.
+    grid.SetCol(1);
+    grid.scrollTo(grid.model()->index(row, 0));
+    return row;
+}
+
 KqCocktailEingabe::KqCocktailEingabe() {
     using namespace toolkit;
     setObjectName(QStringLiteral("KqCocktailEingabe"));

@@ -8,6 +8,8 @@
 
 #include "toolkit/Form.h"
 
+#include <QStringList>
+
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -47,6 +49,12 @@ public:
     QPushButton* BZutatenEdit() const { return m_bZutatenEdit; }
     QPushButton* BZutatenDel() const { return m_bZutatenDel; }
     toolkit::LineGrid* TDekoration() const { return m_tDekoration; }
+
+    // Writes a line into one of the two grids by their protocol and returns its row. Row 0,
+    // or a row that holds no line any more (lines were deleted meanwhile), adds the line above
+    // the empty last row instead of writing into that row. Column 0 gets the line's number,
+    // the cells follow from column 1; the grid then shows the line from its start.
+    static int ZeileSchreiben(toolkit::LineGrid& grid, int row, const QStringList& zellen);
     QPushButton* BDekorationNeu() const { return m_bDekorationNeu; }
     QPushButton* BDekorationEdit() const { return m_bDekorationEdit; }
     QPushButton* BDekorationDel() const { return m_bDekorationDel; }
