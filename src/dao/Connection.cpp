@@ -145,6 +145,7 @@ Connection::Connection(const QString& path, const QString& password, bool readOn
     }
     sqlite3_busy_timeout(db, kBusyWaitMs);
     sqlite3_extended_result_codes(db, 1);
+    sqlite3_update_hook(db, &Connection::RowChanged, this);
     sqlite3_create_function(db, "ucase", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                             &UCaseFunction, nullptr, nullptr);
     sqlite3_create_collation(db, "deutsch", SQLITE_UTF8, nullptr, &GermanCollation);
@@ -305,6 +306,21 @@ bool Statement::Step() {
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
     m_connection->Fail(rc, m_sql); // read before the statement is reset
+}
+
+void Connection::RowChanged(void* self, int, const char*, const char* table, sqlite3_int64) {
+    auto* connection = static_cast<Connection*>(self);
+    ++connection->m_rowsSeen;
+    ++connection->m_rowsByTable[table];
+}
+
+qint64 Connection::Changes(const std::vector<std::string>& tables) const {
+    qint64 changes = 0;
+    for (const std::string& table : tables)
+        if (const auto it = m_rowsByTable.find(table); it != m_rowsByTable.end())
+            changes += it->second;
+    // Rows the engine changed without telling each one (emptying a whole table) may be in any.
+    return changes + (sqlite3_total_changes(m_db.get()) - m_rowsSeen);
 }
 
 void Connection::Exec(const QByteArray& sql) {

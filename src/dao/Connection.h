@@ -77,12 +77,18 @@ public:
 
     [[noreturn]] void Fail(int rc, const QByteArray& sql = {}) const;
 
+    // Records of these tables (their names in lower case) that this connection has inserted,
+    // changed or deleted since it was opened, as far as it can tell them apart; may count more.
+    qint64 Changes(const std::vector<std::string>& tables) const;
+
     int Prepared() const { return m_prepared; }
     int Reused() const { return m_reused; }
 
 private:
     friend class Statement;
     void Release(sqlite3_stmt* stmt);
+    static void RowChanged(void* self, int operation, const char* database, const char* table,
+                           long long rowid);
 
     struct Close {
         void operator()(sqlite3* db) const;
@@ -98,6 +104,8 @@ private:
     std::unordered_map<std::string, std::unique_ptr<TableInfo>> m_tables;
     int m_prepared = 0;
     int m_reused = 0;
+    qint64 m_rowsSeen = 0;
+    std::unordered_map<std::string, qint64> m_rowsByTable;
 };
 
 // Whether a declared column type is the yes/no type.

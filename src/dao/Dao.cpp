@@ -356,6 +356,43 @@ void Database::ExecuteScript(const QByteArray& engineSql) {
     Live(m_connection).Exec(engineSql);
 }
 
+void Database::ReadEngineRows(const QByteArray& engineSql,
+                              const std::function<void(const EngineRow&)>& each) {
+    const auto run = Live(m_connection).Prepare(engineSql, {});
+    const EngineRow row(run->Get());
+    while (run->Step())
+        each(row);
+}
+
+FileState Database::State(const std::vector<std::string>& tables) {
+    Connection& connection = Live(m_connection);
+    FileState state;
+    {
+        const auto run = connection.Prepare("PRAGMA data_version", {});
+        if (run->Step()) state.others = sqlite3_column_int64(run->Get(), 0);
+    }
+    {
+        const auto run = connection.Prepare("PRAGMA schema_version", {});
+        if (run->Step()) state.tables = sqlite3_column_int64(run->Get(), 0);
+    }
+    state.own = connection.Changes(tables);
+    return state;
+}
+
+dao::Value EngineRow::Get(int column) const {
+    return ReadColumn(m_stmt, column,
+                      IsYesNoType(sqlite3_column_decltype(m_stmt, column)) ? ColumnRead::YesNo
+                                                                           : ColumnRead::Plain);
+}
+
+qint64 EngineRow::Int(int column) const {
+    return sqlite3_column_int64(m_stmt, column);
+}
+
+bool EngineRow::IsNull(int column) const {
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+
 int Database::PreparedStatementCount() const {
     return Live(m_connection).Prepared();
 }

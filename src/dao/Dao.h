@@ -9,7 +9,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
+
+struct sqlite3_stmt;
 
 namespace dao {
 
@@ -72,6 +77,32 @@ private:
     std::shared_ptr<RecordsetState> m_state;
 };
 
+// One row of Database::ReadEngineRows; valid only inside the call that receives it.
+class EngineRow {
+public:
+    // As a record set reads the column (yes/no columns as true or false).
+    dao::Value Get(int column) const;
+    // A whole number; Null reads 0.
+    qint64 Int(int column) const;
+    bool IsNull(int column) const;
+
+private:
+    friend class Database;
+    explicit EngineRow(sqlite3_stmt* stmt) : m_stmt(stmt) {}
+    sqlite3_stmt* m_stmt;
+};
+
+// Where the file stands as far as some tables are concerned. Two readings differ when the file
+// was changed in between: those tables by this database (statements rolled back later included)
+// or anything through any other connection, another run of the program included, or the
+// definition of any table.
+struct FileState {
+    qint64 others = 0;
+    qint64 own = 0;
+    qint64 tables = 0; // the tables' definitions, changed by anyone
+    bool operator==(const FileState&) const = default;
+};
+
 class Database {
 public:
     ~Database();
@@ -94,6 +125,14 @@ public:
     // Runs engine SQL (several statements) untranslated. Only for the tool
     // that writes a new database file; the program never alters tables.
     void ExecuteScript(const QByteArray& engineSql);
+
+    // Runs one engine SQL query untranslated and hands its rows to `each`, one after another,
+    // without keeping them: for data the program keeps in memory and for measurements.
+    void ReadEngineRows(const QByteArray& engineSql,
+                        const std::function<void(const EngineRow&)>& each);
+
+    // Cheap: one engine call and a few counters. Tables by their names in lower case.
+    FileState State(const std::vector<std::string>& tables);
 
     // Statements prepared so far and reused (for tests and measurements).
     int PreparedStatementCount() const;

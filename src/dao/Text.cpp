@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QChar>
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace dao {
@@ -74,6 +75,20 @@ private:
             m_pending = 's';
             return 's';
         }
+        // The Latin letters of European names come from a table built once.
+        static const std::array<long, kTabelliert> table = [] {
+            std::array<long, kTabelliert> t{};
+            for (char32_t c = 0; c < kTabelliert; ++c)
+                t[c] = FoldLetter(c);
+            return t;
+        }();
+        return cp < kTabelliert ? table[cp] : FoldLetter(cp);
+    }
+
+    static constexpr char32_t kTabelliert = 0x0250;
+
+    // Lower case of the letter without its accent.
+    static long FoldLetter(char32_t cp) {
         if (QChar::decompositionTag(cp) == QChar::Canonical) {
             const QString d = QChar::decomposition(cp);
             if (!d.isEmpty()) {

@@ -4,6 +4,7 @@
 #include "dao/Text.h"
 #include "dialogs/KqNeu.h"
 #include "stock/KqZutatenAuswahl.h"
+#include "stock/Rezeptbestand.h"
 #include "toolkit/AbortRetryIgnore.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MsgBox.h"
@@ -173,48 +174,11 @@ void KqZutaten::Add(const QString& zutat) {
 void KqZutaten::InitCocktails() {
     // Runs for an empty stock too: then only cocktails none of whose lines count are mixable.
     m_lCocktails->Clear();
-    dao::Database& db = HauptModul::OffeneDatenbank();
+    HauptModul::OffeneDatenbank();
     // A setup that is no longer stored has an empty stock (no setup has the number 0).
     const int setup = SetupNummer(m_cSetup->Text()).value_or(0);
-    const bool nurGetränke = m_aGetränke->isChecked();
-
-    // Every ingredient line of every cocktail, ordered by cocktail number so that the lines of
-    // one cocktail come one after another, each with its ingredient's number and drink flag
-    // (Null when the ingredient is no longer in the catalogue) and, when the setup holds the
-    // ingredient, its stock entry. One statement instead of two look-ups per line.
-    dao::Recordset zeilen = db.OpenRecordset(
-        QStringLiteral("SELECT c.nr, c.name, z.nr, z.getränk, v.zutat FROM cocktails c "
-                       "INNER JOIN zutatenliste d ON c.nr = d.cocktail "
-                       "LEFT JOIN zutaten z ON z.nr = d.zutat "
-                       "LEFT JOIN zutatensetupvorrat v ON v.setup = ") +
-        Zahl(setup) + QStringLiteral(" AND v.zutat = z.nr ORDER BY c.nr"));
-    int letzterCocktail = 0;
-    bool fehlt = false;
-    QString cocktail;
-    if (!zeilen.Eof()) {
-        zeilen.MoveFirst();
-        while (!zeilen.Eof()) {
-            if (zeilen.Fields(0).ToInt() == letzterCocktail) {
-                // A line of the current cocktail. It counts when every line counts or its
-                // ingredient is a drink (an empty flag is not); a counting line needs its
-                // ingredient in stock. An ingredient missing from the catalogue is in no stock.
-                const bool bekannt = !zeilen.Fields(2).IsNull();
-                const dao::Value getränk = zeilen.Fields(3).Get();
-                const bool zählt = !nurGetränke || (!getränk.IsNull() && getränk.ToBool());
-                const bool vorrätig = !zeilen.Fields(4).IsNull();
-                if (!bekannt || (zählt && !vorrätig)) fehlt = true;
-                cocktail = zeilen.Fields(1).ToText();
-                zeilen.MoveNext();
-            } else {
-                // A new cocktail begins: the one before is judged; this row is examined again.
-                if (!fehlt && !cocktail.isEmpty()) m_lCocktails->AddItem(cocktail);
-                fehlt = false;
-                letzterCocktail = zeilen.Fields(0).ToInt();
-            }
-        }
-    }
-    if (!fehlt && !cocktail.isEmpty()) m_lCocktails->AddItem(cocktail);
-    zeilen.Close();
+    m_lCocktails->AddItems(
+        Rezeptbestand::Instance().Mixbar(HauptModul::Datenbank, setup, m_aGetränke->isChecked()));
 }
 
 void KqZutaten::InitSetup() {
@@ -310,35 +274,22 @@ void KqZutaten::BInfo_Click() {
 }
 
 void KqZutaten::BIdeal_Click() {
-    // The ingredients by the number of recipe lines that use them, most used first; equal
-    // numbers in name order.
-    dao::Recordset rs = HauptModul::OffeneDatenbank().OpenRecordset(
-        QStringLiteral("SELECT count(b.name), b.name FROM zutatenliste a INNER JOIN zutaten b ON "
-                       "a.zutat = b.nr GROUP BY b.name ORDER BY count(b.name) desc, b.name "));
-    if (!rs.Eof()) {
-        bool gefunden = false;
-        rs.MoveFirst();
-        while (!rs.Eof() && !gefunden) {
-            const QString kandidat = rs.Fields(1).ToText();
-            gefunden = true;
-            for (int i = 0; i < m_lZutaten->ListCount(); ++i) {
-                if (m_lZutaten->List(i) == kandidat) {
-                    gefunden = false;
-                    break;
-                }
-            }
-            rs.MoveNext();
-        }
-        if (gefunden) {
-            // The loop has moved past the candidate's row.
-            rs.MovePrevious();
-            toolkit::MsgBox(QStringLiteral("Sie können bis zu ") + Zahl(rs.Fields(0).ToInt()) +
+    // The first ingredient, by the number of recipe lines that use it, that the stock list does
+    // not show.
+    HauptModul::OffeneDatenbank();
+    for (const Rezeptbestand::Gebrauch& kandidat :
+         Rezeptbestand::Instance().NachGebrauch(HauptModul::Datenbank)) {
+        bool vorrätig = false;
+        for (int i = 0; i < m_lZutaten->ListCount() && !vorrätig; ++i)
+            vorrätig = m_lZutaten->List(i) == kandidat.name;
+        if (!vorrätig) {
+            toolkit::MsgBox(QStringLiteral("Sie können bis zu ") + Zahl(kandidat.zeilen) +
                                 QStringLiteral(" weitere Cocktails mixen, wenn Sie ") +
-                                rs.Fields(1).ToText() + QStringLiteral(" einkaufen!"),
+                                kandidat.name + QStringLiteral(" einkaufen!"),
                             toolkit::vbOKOnly);
+            return;
         }
     }
-    rs.Close();
 }
 
 void KqZutaten::BAbbruch_Click() {

@@ -179,6 +179,10 @@ void ListBox::AddItem(const QString& item) {
     Silently([&] { addItem(item); });
 }
 
+void ListBox::AddItems(const QStringList& items) {
+    Silently([&] { addItems(items); });
+}
+
 void ListBox::RemoveItem(int index) {
     if (index < 0 || index >= count()) throw std::out_of_range("Unzulässiger Index für RemoveItem");
     Silently([&] {

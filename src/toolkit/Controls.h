@@ -74,6 +74,8 @@ public:
 
     // Appends an entry; never changes the selection, raises nothing.
     void AddItem(const QString& item);
+    // Adds the entries in their order, as AddItem one after another would.
+    void AddItems(const QStringList& items);
     // Removes an entry; entries below move up. Removing the selected entry leaves nothing
     // selected. Raises nothing. Throws std::out_of_range for an invalid index.
     void RemoveItem(int index);

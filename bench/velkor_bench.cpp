@@ -1,0 +1,398 @@
+// Measures every action of the windows through the real windows (offscreen) on made-up
+// catalogues of 100, 1,000, 10,000 and 50,000 cocktails, and prints one table of medians with
+// the targets. Beside the search for mixable cocktails it measures the same list computed by the
+// best single SQL statement on the same file (the store's floor) and by a plain pass over the
+// rows held in memory (the machine's floor).
+//
+//   velkor_bench [Größe ...]        all sizes, each in a process of its own
+//   velkor_bench --messen <Datei>   one catalogue; prints "Schlüssel<TAB>Wert" lines
+
+#include "Katalog.h"
+#include "app/HauptModul.h"
+#include "app/Kennwort.h"
+#include "dao/Text.h"
+#include "entry/CocktailSpeichern.h"
+#include "entry/KqCocktailEingabe.h"
+#include "stock/KqZutaten.h"
+#include "stock/Rezeptbestand.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Form.h"
+#include "toolkit/MsgBox.h"
+#include "viewer/KqRezepte.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+const QString kPasswort = QStringLiteral(";pwd=") + QString::fromLatin1(HauptModul::Kennwort);
+
+double Median(std::vector<double> werte) {
+    std::sort(werte.begin(), werte.end());
+    const std::size_t n = werte.size();
+    return n % 2 ? werte[n / 2] : (werte[n / 2 - 1] + werte[n / 2]) / 2;
+}
+
+// Milliseconds one run of the action takes.
+double Zeit(const std::function<void()>& aktion) {
+    QElapsedTimer uhr;
+    uhr.start();
+    aktion();
+    return static_cast<double>(uhr.nsecsElapsed()) / 1e6;
+}
+
+// The median of n runs; vorher runs before each, untimed.
+double Median(int n, const std::function<void()>& aktion,
+              const std::function<void()>& vorher = {}) {
+    std::vector<double> werte;
+    for (int i = 0; i < n; ++i) {
+        if (vorher) vorher();
+        werte.push_back(Zeit(aktion));
+    }
+    return Median(werte);
+}
+
+void Melden(const char* schlüssel, double wert) {
+    std::printf("%s\t%.3f\n", schlüssel, wert);
+    std::fflush(stdout);
+}
+
+void Verwerfen() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The same list as the window's search, by one statement: cocktails with at least one line and
+// without a counting line whose ingredient is missing from stock.
+QStringList SqlBoden(dao::Database& db, int setup, bool nurGetränke) {
+    const QByteArray zählt = nurGetränke ? "z.getränk" : "1";
+    QStringList liste;
+    db.ReadEngineRows(
+        "SELECT c.name FROM cocktails c WHERE c.name <> '' AND EXISTS (SELECT 1 FROM "
+        "zutatenliste d WHERE d.cocktail = c.nr) AND NOT EXISTS (SELECT 1 FROM zutatenliste d "
+        "LEFT JOIN zutaten z ON z.nr = d.zutat WHERE d.cocktail = c.nr AND (z.nr IS NULL OR (" +
+            zählt + " AND NOT EXISTS (SELECT 1 FROM zutatensetupvorrat v WHERE v.setup = " +
+            QByteArray::number(setup) + " AND v.zutat = z.nr)))) ORDER BY c.nr",
+        [&liste](const dao::EngineRow& row) { liste << row.Get(0).ToText(); });
+    return liste;
+}
+
+// Every line with its cocktail, ingredient and drink flag, in plain memory.
+struct Zeilen {
+    struct Zeile {
+        int cocktail;
+        int zutat;
+        bool bekannt;
+        bool getränk;
+    };
+    std::vector<Zeile> zeilen;
+    std::map<int, QString> namen;
+    std::vector<int> vorrat;
+
+    Zeilen(dao::Database& db, int setup) {
+        db.ReadEngineRows("SELECT d.cocktail, d.zutat, z.nr, z.getränk FROM zutatenliste d LEFT "
+                          "JOIN zutaten z ON z.nr = d.zutat ORDER BY d.cocktail",
+                          [this](const dao::EngineRow& row) {
+                              zeilen.push_back({int(row.Int(0)), int(row.Int(1)), !row.IsNull(2),
+                                                row.Int(3) != 0});
+                          });
+        db.ReadEngineRows("SELECT nr, name FROM cocktails", [this](const dao::EngineRow& row) {
+            namen.emplace(int(row.Int(0)), row.Get(1).ToText());
+        });
+        db.ReadEngineRows("SELECT zutat FROM zutatensetupvorrat WHERE setup = " +
+                              QByteArray::number(setup),
+                          [this](const dao::EngineRow& row) { vorrat.push_back(int(row.Int(0))); });
+    }
+
+    QStringList Mixbar(bool nurGetränke) const {
+        int grösste = 0;
+        for (int z : vorrat)
+            grösste = std::max(grösste, z);
+        std::vector<char> drin(static_cast<std::size_t>(grösste) + 1);
+        for (int z : vorrat)
+            drin[static_cast<std::size_t>(z)] = 1;
+        QStringList liste;
+        for (std::size_t i = 0; i < zeilen.size();) {
+            const int cocktail = zeilen[i].cocktail;
+            bool fehlt = false;
+            for (; i < zeilen.size() && zeilen[i].cocktail == cocktail; ++i) {
+                const Zeile& z = zeilen[i];
+                const bool zählt = !nurGetränke || z.getränk;
+                const bool vorrätig =
+                    z.zutat >= 0 && z.zutat <= grösste && drin[static_cast<std::size_t>(z.zutat)];
+                fehlt = fehlt || !z.bekannt || (zählt && !vorrätig);
+            }
+            const auto name = namen.find(cocktail);
+            if (!fehlt && name != namen.end() && !name->second.isEmpty()) liste << name->second;
+        }
+        return liste;
+    }
+};
+
+int SetupNummer(dao::Database& db, const QString& name) {
+    dao::Recordset rs =
+        db.OpenRecordset("SELECT nr FROM zutatensetup WHERE name = " + dao::Quoted(name));
+    return rs.Fields(0).ToInt();
+}
+
+// Measures one catalogue (a copy of it, as saving changes it).
+int Messen(const QString& datei) {
+    QTemporaryDir ordner;
+    const QString kopie = ordner.filePath(QStringLiteral("Cocktails.mdb"));
+    QFile::copy(datei, kopie);
+    toolkit::SetMsgBoxResponder([](const QString&, int, const QString&) { return 1; });
+
+    auto ws = dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), {});
+    Melden("OpenDatabase", Median(5, [&] { ws->OpenDatabase(kopie, false, false, kPasswort); }));
+    HauptModul::Datenbank = ws->OpenDatabase(kopie, false, false, kPasswort);
+    dao::Database& db = *HauptModul::Datenbank;
+
+    // The bar stock window: the first opening reads the catalogue into memory.
+    const auto öffnen = [] {
+        KqZutaten::Instance().Show();
+        QCoreApplication::processEvents();
+    };
+    const auto schliessen = [] {
+        KqZutaten::Instance().Unload();
+        Verwerfen();
+    };
+    Melden("KqZutaten erstmals", Zeit(öffnen));
+    schliessen();
+    Melden("KqZutaten", Median(7, öffnen, [&] {
+               if (KqZutaten::IsLoaded()) schliessen();
+           }));
+
+    KqZutaten& w = KqZutaten::Instance();
+    int wahl = 0;
+    const auto wählen = [&] {
+        w.CSetup()->SetListIndex(
+            w.CSetup()->findText(wahl++ % 2 ? katalog::kSetupKlein : katalog::kSetupGross));
+    };
+    Melden("Setup gewählt (nur Getränke)", Median(9, wählen));
+    w.AGetränke()->setChecked(false);
+    Melden("Setup gewählt (alle Zeilen)", Median(9, wählen));
+    w.AGetränke()->setChecked(true);
+    w.CSetup()->SetListIndex(w.CSetup()->findText(katalog::kSetupGross));
+
+    // The search alone, against its two floors, on the well-stocked setup.
+    const int setup = SetupNummer(db, katalog::kSetupGross);
+    Melden("Suche", Median(9, [&] { w.InitCocktails(); }));
+    const QStringList fenster = [&] {
+        QStringList l;
+        for (int i = 0; i < w.LCocktails()->ListCount(); ++i)
+            l << w.LCocktails()->List(i);
+        return l;
+    }();
+    QStringList sql;
+    Melden("Suche: SQL-Boden", Median(5, [&] { sql = SqlBoden(db, setup, true); }));
+    const Zeilen zeilen(db, setup);
+    QStringList speicher;
+    Melden("Suche: Maschinen-Boden", Median(9, [&] { speicher = zeilen.Mixbar(true); }));
+    Melden("Suche: mixbare Cocktails", fenster.size());
+    if (sql != fenster || speicher != fenster) {
+        std::fprintf(stderr, "Die Suche und ihre Böden liefern verschiedene Listen (%d/%d/%d).\n",
+                     int(fenster.size()), int(sql.size()), int(speicher.size()));
+        return 1;
+    }
+
+    Melden("Ideale Zutat", Median(9, [&] { w.BIdeal_Click(); }));
+
+    // The recipe viewer.
+    Melden("KqRezepte", Median(
+                            7,
+                            [] {
+                                KqRezepte::Instance().Show();
+                                QCoreApplication::processEvents();
+                            },
+                            [] {
+                                if (KqRezepte::IsLoaded()) KqRezepte::Instance().Unload();
+                                Verwerfen();
+                            }));
+    Melden("Anzeigen (12 Zeilen)", Median(9, [] {
+               KqRezepte::Instance().Anzeigen(katalog::kZwölfZeilen);
+               QCoreApplication::processEvents();
+           }));
+
+    // Saving a new cocktail with eight lines, then the first search after it, which reads the
+    // changed catalogue again.
+    QStringList zutaten;
+    db.ReadEngineRows("SELECT name FROM zutaten ORDER BY nr LIMIT 8",
+                      [&zutaten](const dao::EngineRow& row) { zutaten << row.Get(0).ToText(); });
+    int neu = 0;
+    Melden("CocktailSpeichern (8 Zeilen)",
+           Median(
+               9, [] { CocktailSpeichern(KqCocktailEingabe::Instance()); },
+               [&] {
+                   if (KqCocktailEingabe::IsLoaded()) KqCocktailEingabe::Instance().Unload();
+                   Verwerfen();
+                   KqCocktailEingabe& e = KqCocktailEingabe::Instance();
+                   e.ECocktail()->setText(QStringLiteral("Messcocktail %1").arg(++neu));
+                   for (const QString& zutat : zutaten)
+                       KqCocktailEingabe::ZeileSchreiben(
+                           *e.TZutaten(), 0,
+                           {zutat, QStringLiteral("2 cl"), {}, {}, QStringLiteral("Pflicht"), {}});
+               }));
+    Melden("Setup gewählt nach Katalogänderung", Median(5, wählen, [&] {
+               db.Execute(QStringLiteral("UPDATE cocktails SET bewertung = \"5\" WHERE nr = 1"));
+           }));
+
+    toolkit::DiscardAll();
+    Verwerfen();
+    HauptModul::Datenbank.reset();
+    struct rusage nutzung {};
+    getrusage(RUSAGE_SELF, &nutzung);
+    Melden("Spitzenspeicher (MB)", static_cast<double>(nutzung.ru_maxrss) / 1024.0);
+    return 0;
+}
+
+// Program start until the menu is shown: the measuring build of the program, which ends once
+// its menu is up, started on the starter file beside it.
+double Programmstart(const QString& programm) {
+    std::vector<double> werte;
+    for (int i = 0; i < 11; ++i) {
+        QProcess p;
+        QElapsedTimer uhr;
+        uhr.start();
+        p.start(programm, {});
+        p.waitForReadyRead(10000);
+        const double ms = static_cast<double>(uhr.nsecsElapsed()) / 1e6;
+        p.waitForFinished(10000);
+        if (!p.readAll().startsWith("Menü gezeigt")) {
+            std::fprintf(stderr, "%s zeigt sein Menü nicht.\n", qPrintable(programm));
+            return -1;
+        }
+        werte.push_back(ms);
+    }
+    return Median(werte);
+}
+
+struct Zeile {
+    QString schlüssel;
+    // Target in ms (or MB) at 10,000 and at 50,000 cocktails; 0 means none.
+    double ziel10 = 0, ziel50 = 0;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args.at(1) == QLatin1String("--messen")) return Messen(args.at(2));
+
+    QList<int> grössen;
+    for (int i = 1; i < args.size(); ++i)
+        grössen << args.at(i).toInt();
+    if (grössen.isEmpty()) grössen = {100, 1000, 10000, 50000};
+
+    const QString hier = QCoreApplication::applicationDirPath();
+    QDir().mkpath(hier + QStringLiteral("/kataloge"));
+    std::map<QString, std::map<int, double>> werte;
+    QStringList reihenfolge;
+    for (int n : grössen) {
+        const QString datei = hier + QStringLiteral("/kataloge/katalog-%1.mdb").arg(n);
+        if (!QFile::exists(datei)) {
+            std::fprintf(stderr, "Schreibe %s ...\n", qPrintable(datei));
+            katalog::Umfang umfang;
+            umfang.cocktails = n;
+            const QString teil = datei + QStringLiteral(".neu");
+            QFile::remove(teil);
+            katalog::Schreiben(teil, umfang);
+            QFile::rename(teil, datei);
+        }
+        std::fprintf(stderr, "Messe %d Cocktails ...\n", n);
+        QProcess kind;
+        kind.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        kind.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--messen"), datei});
+        kind.waitForFinished(-1);
+        if (kind.exitCode() != 0) return 1;
+        for (const QByteArray& zeile : kind.readAllStandardOutput().split('\n')) {
+            const QList<QByteArray> teile = zeile.split('\t');
+            if (teile.size() != 2) continue;
+            const QString schlüssel = QString::fromUtf8(teile.at(0));
+            if (!reihenfolge.contains(schlüssel)) reihenfolge << schlüssel;
+            werte[schlüssel][n] = teile.at(1).toDouble();
+        }
+    }
+    const double start = Programmstart(hier + QStringLiteral("/start/velkor"));
+
+    // The table, with the targets.
+    bool erfüllt = true;
+    QString kopf = QStringLiteral("| Messung (Median, ms) |");
+    QString linie = QStringLiteral("|---|");
+    for (int n : grössen) {
+        kopf += QStringLiteral(" %1 |").arg(QLocale(QLocale::German).toString(n));
+        linie += QStringLiteral("---:|");
+    }
+    kopf += QStringLiteral(" Ziel |");
+    linie += QStringLiteral("---|");
+    std::printf("%s\n%s\n", qPrintable(kopf), qPrintable(linie));
+    const auto zeile = [&](const QString& name, const std::map<int, double>& reihe,
+                           const QString& ziel, const std::function<bool(int, double)>& gut,
+                           int stellen) {
+        QString text = QStringLiteral("| ") + name + QStringLiteral(" |");
+        bool ok = true;
+        for (int n : grössen) {
+            const auto it = reihe.find(n);
+            if (it == reihe.end()) {
+                text += QStringLiteral(" |");
+                continue;
+            }
+            const bool hier = !gut || gut(n, it->second);
+            ok = ok && hier;
+            text += QStringLiteral(" %1%2 |")
+                        .arg(it->second, 0, 'f', stellen)
+                        .arg(hier ? QString() : QStringLiteral(" ✗"));
+        }
+        text += QStringLiteral(" ") + ziel + (ok ? QString() : QStringLiteral(" (verfehlt)")) +
+                QStringLiteral(" |");
+        erfüllt = erfüllt && ok;
+        std::printf("%s\n", qPrintable(text));
+    };
+    const auto klick = [](double bei50) {
+        return [bei50](int n, double ms) {
+            return n >= 50000 ? ms < bei50 : n >= 10000 ? ms < 50 : true;
+        };
+    };
+    for (const QString& schlüssel : reihenfolge) {
+        if (schlüssel == QLatin1String("Suche: mixbare Cocktails")) {
+            zeile(schlüssel + QStringLiteral(" (Anzahl)"), werte[schlüssel], QString(), {}, 0);
+        } else if (schlüssel == QLatin1String("Spitzenspeicher (MB)")) {
+            zeile(
+                schlüssel, werte[schlüssel], QStringLiteral("< 80 MB bei 50.000"),
+                [](int n, double mb) { return n < 50000 || mb < 80; }, 1);
+        } else if (schlüssel.startsWith(QLatin1String("KqZutaten"))) {
+            zeile(schlüssel, werte[schlüssel], QStringLiteral("< 50 / < 150"), klick(150), 2);
+        } else if (schlüssel.startsWith(QLatin1String("Suche: "))) {
+            zeile(schlüssel, werte[schlüssel], QString(), {}, 2);
+        } else {
+            zeile(schlüssel, werte[schlüssel], QStringLiteral("< 50 / < 100"), klick(100), 2);
+        }
+    }
+    std::map<int, double> sqlRatio, maschinenRatio;
+    for (int n : grössen) {
+        sqlRatio[n] = werte["Suche"][n] / werte["Suche: SQL-Boden"][n];
+        maschinenRatio[n] = werte["Suche"][n] / werte["Suche: Maschinen-Boden"][n];
+    }
+    zeile(
+        QStringLiteral("Suche ÷ SQL-Boden"), sqlRatio, QStringLiteral("≤ 1,5"),
+        [](int, double r) { return r <= 1.5; }, 2);
+    zeile(QStringLiteral("Suche ÷ Maschinen-Boden"), maschinenRatio, QString(), {}, 1);
+    std::printf("\nProgrammstart bis zum Menü (Startdatei, Median aus 11): %.1f ms (Ziel < 150 ms)"
+                "%s\n",
+                start, start > 0 && start < 150 ? "" : " (verfehlt)");
+    erfüllt = erfüllt && start > 0 && start < 150;
+    std::printf("%s\n", erfüllt ? "Alle Ziele erfüllt." : "Nicht alle Ziele erfüllt.");
+    return erfüllt ? 0 : 1;
+}

@@ -1,0 +1,62 @@
+#pragma once
+// What the bar stock window needs of the whole catalogue, kept in memory: which ingredients each
+// cocktail's lines name, and each ingredient's name and drink flag. It is read from the file on
+// first use and read again whenever the file has changed since (this run stored a cocktail or
+// changed the catalogue, or another run of the program wrote the file), so every answer is the
+// one the file gives at the moment it is asked. A change of a setup's stock alone costs nothing:
+// the stock is read afresh for every search.
+
+#include "dao/Dao.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class Rezeptbestand {
+public:
+    // The program's one copy.
+    static Rezeptbestand& Instance();
+
+    // The cocktails the setup's stock can mix, in the order of their numbers. With nurGetränke a
+    // line counts only when its ingredient is flagged as a drink (an empty flag is not),
+    // otherwise every line counts; a counting line needs its ingredient in the setup's stock. A
+    // line whose ingredient is no longer in the catalogue is never satisfied. Cocktails without
+    // lines or without a name are not listed. A setup number that is not stored (0) has an empty
+    // stock.
+    QStringList Mixbar(const std::shared_ptr<dao::Database>& db, int setup, bool nurGetränke);
+
+    struct Gebrauch {
+        int zeilen; // ingredient lines, over all cocktails, naming an ingredient of this name
+        QString name;
+    };
+    // Every ingredient name used on at least one line, most used first, equal numbers in German
+    // order. Ingredients without a name are left out.
+    std::vector<Gebrauch> NachGebrauch(const std::shared_ptr<dao::Database>& db);
+
+    // Times the catalogue was read so far (for tests and measurements).
+    int Einlesungen() const { return m_einlesungen; }
+
+private:
+    void Aktualisieren(const std::shared_ptr<dao::Database>& db);
+    void Einlesen(dao::Database& db);
+
+    std::weak_ptr<dao::Database> m_db;
+    dao::FileState m_stand;
+    int m_einlesungen = 0;
+
+    // Ingredients by position; lines name them by position, -1 for a vanished ingredient.
+    std::vector<int> m_zutatNr;
+    std::vector<char> m_getränk;
+    std::vector<QString> m_zutatName;
+    std::vector<char> m_benannt; // false for an ingredient whose name is empty (Null)
+    std::unordered_map<qint64, int> m_position; // by number
+    // Cocktails with at least one line and a name, by number: their lines are
+    // m_zeilen[m_ersteZeile[i] .. m_ersteZeile[i + 1]).
+    QStringList m_cocktailName;
+    std::vector<int> m_ersteZeile;
+    std::vector<int> m_zeilen;
+    // Lines of all cocktails (stored or not) per ingredient position.
+    std::vector<int> m_zeilenJeZutat;
+};
