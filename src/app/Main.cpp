@@ -4,6 +4,7 @@
 
 #include "app/Kennwort.h"
 #include "menu/KqMenue.h"
+#include "stock/Rezeptbestand.h"
 #include "toolkit/MsgBox.h"
 
 #include <cstdio>
@@ -32,6 +33,15 @@ void Main() {
         Ende(1);
         return;
     }
+    // The catalogue for the bar stock window is read in the background meanwhile.
+    const QString datei = Pfad + Datenbankname;
+    Rezeptbestand::Instance().Vorlesen(Datenbank, [datei, passwort] {
+        auto db = dao::CreateWorkspace({}, {}, {})
+                      ->OpenDatabase(datei, false, true, QStringLiteral(";pwd=") + passwort);
+        // It reads every page once: keeping them would only cost memory.
+        db->ExecuteScript("PRAGMA cache_size = -256");
+        return db;
+    });
     KqMenü::Instance().Show();
 }
 

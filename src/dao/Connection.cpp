@@ -13,7 +13,10 @@ namespace dao {
 
 namespace {
 
-constexpr int kBusyWaitMs = 3000;        // wait this long on another process's lock
+constexpr int kBusyWaitMs = 3000; // wait this long on another process's lock
+// Pages kept decrypted in memory, in KiB: the indexes a large catalogue is read through (its
+// lines and names) stay read between one look and the next.
+constexpr int kPageCacheKiB = 8192;
 constexpr std::size_t kCacheLimit = 256; // prepared statements kept for reuse
 
 // ucase(text): the program's own upper-casing. Plain ASCII is done in place;
@@ -167,6 +170,7 @@ Connection::Connection(const QString& path, const QString& password, bool readOn
             QStringLiteral("Die Datei '%1' ist von einem anderen Programm gesperrt.").arg(path));
     if (check != SQLITE_OK) Fail(check);
     if (!create) UpgradeSchema(*this, path, readOnly);
+    Exec("PRAGMA cache_size = -" + QByteArray::number(kPageCacheKiB));
     if (exclusive) Exec("PRAGMA locking_mode = EXCLUSIVE");
 }
 
@@ -320,7 +324,7 @@ qint64 Connection::Changes(const std::vector<std::string>& tables) const {
         if (const auto it = m_rowsByTable.find(table); it != m_rowsByTable.end())
             changes += it->second;
     // Rows the engine changed without telling each one (emptying a whole table) may be in any.
-    return changes + (sqlite3_total_changes(m_db.get()) - m_rowsSeen);
+    return changes + (sqlite3_total_changes(m_db.get()) - m_rowsSeen) + m_rollbacks;
 }
 
 void Connection::Exec(const QByteArray& sql) {

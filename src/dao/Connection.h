@@ -79,7 +79,9 @@ public:
 
     // Records of these tables (their names in lower case) that this connection has inserted,
     // changed or deleted since it was opened, as far as it can tell them apart; may count more.
+    // A transaction taken back counts as a change of every table.
     qint64 Changes(const std::vector<std::string>& tables) const;
+    void RolledBack() { ++m_rollbacks; }
 
     int Prepared() const { return m_prepared; }
     int Reused() const { return m_reused; }
@@ -105,6 +107,7 @@ private:
     int m_prepared = 0;
     int m_reused = 0;
     qint64 m_rowsSeen = 0;
+    qint64 m_rollbacks = 0;
     std::unordered_map<std::string, qint64> m_rowsByTable;
 };
 

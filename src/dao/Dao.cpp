@@ -341,6 +341,7 @@ void Database::Rollback() {
     Connection& connection = Live(m_connection);
     --m_depth;
     connection.Exec("ROLLBACK TO SAVEPOINT velkor");
+    connection.RolledBack();
     connection.Exec("RELEASE SAVEPOINT velkor");
 }
 
@@ -387,6 +388,11 @@ dao::Value EngineRow::Get(int column) const {
 
 qint64 EngineRow::Int(int column) const {
     return sqlite3_column_int64(m_stmt, column);
+}
+
+QByteArrayView EngineRow::Utf8(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    return QByteArrayView(text, sqlite3_column_bytes(m_stmt, column));
 }
 
 bool EngineRow::IsNull(int column) const {

@@ -7,6 +7,7 @@
 #include "dao/Error.h"
 #include "dao/Value.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -84,6 +85,8 @@ public:
     dao::Value Get(int column) const;
     // A whole number; Null reads 0.
     qint64 Int(int column) const;
+    // The value as text in UTF-8, valid until the next row; Null reads as an empty text.
+    QByteArrayView Utf8(int column) const;
     bool IsNull(int column) const;
 
 private:
@@ -93,7 +96,7 @@ private:
 };
 
 // Where the file stands as far as some tables are concerned. Two readings differ when the file
-// was changed in between: those tables by this database (statements rolled back later included)
+// was changed in between: those tables by this database (a transaction taken back counts)
 // or anything through any other connection, another run of the program included, or the
 // definition of any table.
 struct FileState {
@@ -122,8 +125,9 @@ public:
     void Close();
     QString Name() const { return m_name; }
 
-    // Runs engine SQL (several statements) untranslated. Only for the tool
-    // that writes a new database file; the program never alters tables.
+    // Runs engine SQL (several statements) untranslated: for the tool that
+    // writes a new database file, and for settings of one connection. The
+    // program never alters tables.
     void ExecuteScript(const QByteArray& engineSql);
 
     // Runs one engine SQL query untranslated and hands its rows to `each`, one after another,

@@ -522,7 +522,8 @@ std::vector<int> NameLookUps(const std::vector<const Token*>& t, const SelectSha
 }
 
 // What a look-up by name adds behind its literal: the rows to test, from the candidates
-// (?), the special names and, when there are too many candidates, every row.
+// (?), the special names that upper-case to the value (?) and, when there are too many
+// candidates, every row.
 QString LookUpRows(const QString& table) {
     const QString from = QStringLiteral(" union all select _rowid_ from ") + QuoteIdentifier(table);
     QString marks = QStringLiteral("?");
@@ -531,7 +532,7 @@ QString LookUpRows(const QString& table) {
     return QStringLiteral(" and _rowid_ in (select _rowid_ from ") + QuoteIdentifier(table) +
            QStringLiteral(" where name collate nocase in (") + marks + QStringLiteral(")") + from +
            QStringLiteral(" where name glob '") + QString::fromUtf8(kSpecialPattern) +
-           QStringLiteral("'") + from + QStringLiteral(" where ?))");
+           QStringLiteral("' and ucase(name) = ?") + from + QStringLiteral(" where ?))");
 }
 
 // The engine SQL of a statement from its tokens: the hidden row id of a record set that adds
@@ -555,6 +556,25 @@ Built Build(const std::vector<Token>& tokens, bool withRowId, qsizetype size) {
     const auto at = [&](const Token* tok) { return static_cast<std::size_t>(tok - tokens.data()); };
     std::vector<QString> before(tokens.size());
     std::vector<QString> after(tokens.size());
+
+    // The list of every name of a named table in German order. Read from the index on the
+    // name, which holds all names in nearly that order, instead of from the whole table: the
+    // engine would otherwise read every record and sort from scratch.
+    if (significant.size() == 7 && IsWord(significant[1], "name") &&
+        NamedTables().contains(select.firstTable) && select.fromIndex == 2 &&
+        select.sources.size() == 1 && select.sources.first() == select.firstTable &&
+        IsWord(significant[4], "order") && IsWord(significant[5], "by") &&
+        IsWord(significant[6], "name")) {
+        const QString rowId =
+            result.updatableTable.isEmpty() ? QString() : QStringLiteral(", velkor_zeile");
+        result.sql =
+            (QStringLiteral("select name") + rowId + QStringLiteral(" from (select name") +
+             (rowId.isEmpty() ? QString() : QStringLiteral(", _rowid_ as velkor_zeile")) +
+             QStringLiteral(" from ") + QuoteIdentifier(select.firstTable) +
+             QStringLiteral(" order by name collate nocase) order by name collate deutsch"))
+                .toUtf8();
+        return built;
+    }
 
     // A record set that adds and deletes carries each row's id as a hidden last column, so
     // the positions of the columns written stay as they are (ORDER BY 1 keeps meaning the
@@ -600,8 +620,11 @@ Built Build(const std::vector<Token>& tokens, bool withRowId, qsizetype size) {
         built.plan.push_back({literal, ParamSource::kLiteral});
         if (lookUpLiteral[i]) {
             anyLookUp = true;
-            for (int slot = 0; slot <= ParamSource::kScan; ++slot)
+            for (int slot = 0; slot < kCandidateSlots; ++slot)
                 built.plan.push_back({literal, slot});
+            // The special names are tested in their index, without reading their records.
+            built.plan.push_back({literal, ParamSource::kLiteral});
+            built.plan.push_back({literal, ParamSource::kScan});
         }
         ++literal;
     }

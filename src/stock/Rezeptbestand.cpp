@@ -3,6 +3,7 @@
 #include "dao/Text.h"
 
 #include <algorithm>
+#include <exception>
 #include <string>
 
 namespace {
@@ -17,90 +18,147 @@ Rezeptbestand& Rezeptbestand::Instance() {
     return bestand;
 }
 
+Rezeptbestand::~Rezeptbestand() {
+    if (m_vorlesen.valid()) m_vorlesen.wait();
+}
+
+void Rezeptbestand::Vorlesen(const std::shared_ptr<dao::Database>& db,
+                             std::function<std::shared_ptr<dao::Database>()> eigeneVerbindung) {
+    if (m_vorlesen.valid()) m_vorlesen.wait();
+    // Whatever changes from now on is seen by the next look at the file's state: the data read
+    // is then read again.
+    m_vorgelesenFür = db;
+    m_vorgelesenStand = db->State(kTabellen);
+    m_vorlesen = std::async(std::launch::async, [verbinden = std::move(eigeneVerbindung)] {
+        const std::shared_ptr<dao::Database> eigene = verbinden();
+        return Lesen(*eigene);
+    });
+}
+
 void Rezeptbestand::Aktualisieren(const std::shared_ptr<dao::Database>& db) {
+    if (m_vorlesen.valid()) {
+        try {
+            Daten gelesen = m_vorlesen.get();
+            if (m_vorgelesenFür.lock() == db) {
+                m_daten = std::move(gelesen);
+                m_db = db;
+                m_stand = m_vorgelesenStand;
+                ++m_einlesungen;
+            }
+        } catch (const std::exception&) {
+            // Read here and now instead.
+        }
+    }
     const dao::FileState stand = db->State(kTabellen);
     if (m_db.lock() == db && stand == m_stand) return;
-    Einlesen(*db);
+    m_daten = Lesen(*db);
+    ++m_einlesungen;
     m_db = db;
     m_stand = stand;
 }
 
-void Rezeptbestand::Einlesen(dao::Database& db) {
-    ++m_einlesungen;
-    m_zutatNr.clear();
-    m_getränk.clear();
-    m_zutatName.clear();
-    m_benannt.clear();
-    m_position.clear();
-    m_cocktailName.clear();
-    m_ersteZeile.clear();
-    m_zeilen.clear();
+Rezeptbestand::Daten Rezeptbestand::Lesen(dao::Database& db) {
+    Daten d;
 
-    db.ReadEngineRows("SELECT nr, name, getränk FROM zutaten", [this](const dao::EngineRow& row) {
-        m_position.emplace(row.Int(0), static_cast<int>(m_zutatNr.size()));
-        m_zutatNr.push_back(static_cast<int>(row.Int(0)));
-        m_benannt.push_back(!row.IsNull(1));
-        m_zutatName.push_back(row.Get(1).ToText());
+    qint64 grössteNr = 0;
+    db.ReadEngineRows("SELECT nr, name, getränk FROM zutaten", [&](const dao::EngineRow& row) {
+        grössteNr = std::max(grössteNr, row.Int(0));
+        d.position.emplace(row.Int(0), static_cast<int>(d.zutatNr.size()));
+        d.zutatNr.push_back(static_cast<int>(row.Int(0)));
+        d.benannt.push_back(!row.IsNull(1));
+        d.zutatName.push_back(row.Get(1).ToText());
         // Read as a record set reads it: any value other than 0 is true, an empty one false.
-        m_getränk.push_back(row.Get(2).ToBool());
+        d.getränk.push_back(row.Get(2).ToBool());
     });
-    m_zeilenJeZutat.assign(m_zutatNr.size(), 0);
+    d.zeilenJeZutat.assign(d.zutatNr.size(), 0);
+    // Numbers as the store gives them are dense: a table by number is faster than the map.
+    std::vector<int> dicht;
+    if (grössteNr < 4 * static_cast<qint64>(d.zutatNr.size()) + 1024) {
+        dicht.assign(static_cast<std::size_t>(grössteNr) + 1, -1);
+        for (std::size_t i = 0; i < d.zutatNr.size(); ++i)
+            dicht[static_cast<std::size_t>(d.zutatNr[i])] = static_cast<int>(i);
+    }
+    const auto position = [&](qint64 nr) {
+        if (!dicht.empty())
+            return nr >= 0 && nr < static_cast<qint64>(dicht.size())
+                       ? dicht[static_cast<std::size_t>(nr)]
+                       : -1;
+        const auto gefunden = d.position.find(nr);
+        return gefunden == d.position.end() ? -1 : gefunden->second;
+    };
 
-    // Cocktails only count with a name.
-    std::unordered_map<qint64, QString> namen;
-    db.ReadEngineRows("SELECT nr, name FROM cocktails", [&namen](const dao::EngineRow& row) {
-        QString name = row.Get(1).ToText();
-        if (!name.isEmpty()) namen.emplace(row.Int(0), std::move(name));
+    // Cocktails only count with a name; by number, to be met with their lines. The names stay
+    // in the store's UTF-8, one after another, until a cocktail is listed.
+    struct Name {
+        qint64 nr;
+        int anfang;
+        int länge;
+    };
+    std::vector<Name> namen;
+    QByteArray text;
+    db.ReadEngineRows("SELECT nr, name FROM cocktails", [&](const dao::EngineRow& row) {
+        const QByteArrayView name = row.Utf8(1);
+        if (name.isEmpty()) return;
+        namen.push_back({row.Int(0), static_cast<int>(text.size()), static_cast<int>(name.size())});
+        text += name;
     });
+    std::sort(namen.begin(), namen.end(), [](const Name& a, const Name& b) { return a.nr < b.nr; });
 
-    // The lines, those of one cocktail one after another (the index on cocktail and ingredient
-    // delivers them so). Lines of a cocktail that is not stored count for the ingredients' use.
+    // The lines, those of one cocktail one after another and the cocktails by number (the
+    // index on cocktail and ingredient delivers them so). Lines of a cocktail that is not
+    // stored count for the ingredients' use.
+    auto name = namen.begin();
     qint64 cocktail = 0;
     bool ersteZeile = true;
     bool behalten = false;
     db.ReadEngineRows("SELECT cocktail, zutat FROM zutatenliste ORDER BY cocktail",
                       [&](const dao::EngineRow& row) {
-                          const auto gefunden = m_position.find(row.Int(1));
-                          const int zutat = gefunden == m_position.end() ? -1 : gefunden->second;
-                          if (zutat >= 0) ++m_zeilenJeZutat[static_cast<std::size_t>(zutat)];
+                          const int zutat = position(row.Int(1));
+                          if (zutat >= 0) ++d.zeilenJeZutat[static_cast<std::size_t>(zutat)];
                           if (ersteZeile || row.Int(0) != cocktail) {
                               ersteZeile = false;
                               cocktail = row.Int(0);
-                              const auto name = namen.find(cocktail);
-                              behalten = name != namen.end();
+                              while (name != namen.end() && name->nr < cocktail)
+                                  ++name;
+                              behalten = name != namen.end() && name->nr == cocktail;
                               if (behalten) {
-                                  m_cocktailName.append(name->second);
-                                  m_ersteZeile.push_back(static_cast<int>(m_zeilen.size()));
+                                  d.nameAnfang.push_back(static_cast<int>(d.namen.size()));
+                                  d.namen += QByteArrayView(text).sliced(name->anfang, name->länge);
+                                  d.ersteZeile.push_back(static_cast<int>(d.zeilen.size()));
                               }
                           }
-                          if (behalten) m_zeilen.push_back(zutat);
+                          if (behalten) d.zeilen.push_back(zutat);
                       });
-    m_ersteZeile.push_back(static_cast<int>(m_zeilen.size()));
+    d.nameAnfang.push_back(static_cast<int>(d.namen.size()));
+    d.ersteZeile.push_back(static_cast<int>(d.zeilen.size()));
+    return d;
 }
 
 QStringList Rezeptbestand::Mixbar(const std::shared_ptr<dao::Database>& db, int setup,
                                   bool nurGetränke) {
     Aktualisieren(db);
+    const Daten& d = m_daten;
     // Whether a line naming the ingredient is satisfied: it does not count, or it is in stock.
-    std::vector<char> gut(m_zutatNr.size());
+    std::vector<char> gut(d.zutatNr.size());
     for (std::size_t i = 0; i < gut.size(); ++i)
-        gut[i] = nurGetränke && !m_getränk[i];
+        gut[i] = nurGetränke && !d.getränk[i];
     db->ReadEngineRows("SELECT zutat FROM zutatensetupvorrat WHERE setup = " +
                            QByteArray::number(setup),
-                       [this, &gut](const dao::EngineRow& row) {
-                           const auto zutat = m_position.find(row.Int(0));
-                           if (zutat != m_position.end())
+                       [&d, &gut](const dao::EngineRow& row) {
+                           const auto zutat = d.position.find(row.Int(0));
+                           if (zutat != d.position.end())
                                gut[static_cast<std::size_t>(zutat->second)] = 1;
                        });
 
     QStringList mixbar;
-    for (qsizetype c = 0; c < m_cocktailName.size(); ++c) {
-        const auto anfang = m_zeilen.begin() + m_ersteZeile[static_cast<std::size_t>(c)];
-        const auto ende = m_zeilen.begin() + m_ersteZeile[static_cast<std::size_t>(c) + 1];
+    for (std::size_t c = 0; c + 1 < d.ersteZeile.size(); ++c) {
+        const auto anfang = d.zeilen.begin() + d.ersteZeile[c];
+        const auto ende = d.zeilen.begin() + d.ersteZeile[c + 1];
         if (std::all_of(anfang, ende, [&gut](int zutat) {
                 return zutat >= 0 && gut[static_cast<std::size_t>(zutat)];
             }))
-            mixbar.append(m_cocktailName.at(c));
+            mixbar.append(QString::fromUtf8(QByteArrayView(d.namen).sliced(
+                d.nameAnfang[c], d.nameAnfang[c + 1] - d.nameAnfang[c])));
     }
     return mixbar;
 }
@@ -108,16 +166,17 @@ QStringList Rezeptbestand::Mixbar(const std::shared_ptr<dao::Database>& db, int 
 std::vector<Rezeptbestand::Gebrauch>
 Rezeptbestand::NachGebrauch(const std::shared_ptr<dao::Database>& db) {
     Aktualisieren(db);
+    const Daten& d = m_daten;
     // Ingredients of the same name count together.
     std::unordered_map<QString, std::size_t> stelle;
     std::vector<Gebrauch> gebrauch;
-    for (std::size_t i = 0; i < m_zutatNr.size(); ++i) {
-        if (!m_benannt[i] || m_zeilenJeZutat[i] == 0) continue;
-        const auto [it, neu] = stelle.emplace(m_zutatName[i], gebrauch.size());
+    for (std::size_t i = 0; i < d.zutatNr.size(); ++i) {
+        if (!d.benannt[i] || d.zeilenJeZutat[i] == 0) continue;
+        const auto [it, neu] = stelle.emplace(d.zutatName[i], gebrauch.size());
         if (neu)
-            gebrauch.push_back({m_zeilenJeZutat[i], m_zutatName[i]});
+            gebrauch.push_back({d.zeilenJeZutat[i], d.zutatName[i]});
         else
-            gebrauch[it->second].zeilen += m_zeilenJeZutat[i];
+            gebrauch[it->second].zeilen += d.zeilenJeZutat[i];
     }
     std::sort(gebrauch.begin(), gebrauch.end(), [](const Gebrauch& a, const Gebrauch& b) {
         if (a.zeilen != b.zeilen) return a.zeilen > b.zeilen;

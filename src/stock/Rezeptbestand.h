@@ -10,6 +10,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <future>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -38,25 +40,44 @@ public:
     // Times the catalogue was read so far (for tests and measurements).
     int Einlesungen() const { return m_einlesungen; }
 
+    // Begins reading the catalogue in the background, on a connection of its own to the same
+    // file, so that the first search finds it read: the program does so at start, while the
+    // user looks at the menu. The first search waits for the reading if it is not done yet and
+    // reads itself if it failed.
+    void Vorlesen(const std::shared_ptr<dao::Database>& db,
+                  std::function<std::shared_ptr<dao::Database>()> eigeneVerbindung);
+
+    ~Rezeptbestand();
+
 private:
+    struct Daten {
+        // Ingredients by position; lines name them by position, -1 for a vanished ingredient.
+        std::vector<int> zutatNr;
+        std::vector<char> getränk;
+        std::vector<QString> zutatName;
+        std::vector<char> benannt; // false for an ingredient whose name is empty (Null)
+        std::unordered_map<qint64, int> position; // by number
+        // Cocktails with at least one line and a name, by number: their names are
+        // namen[nameAnfang[i] .. nameAnfang[i + 1]) in UTF-8, their lines
+        // zeilen[ersteZeile[i] .. ersteZeile[i + 1]).
+        QByteArray namen;
+        std::vector<int> nameAnfang;
+        std::vector<int> ersteZeile;
+        std::vector<int> zeilen;
+        // Lines of all cocktails (stored or not) per ingredient position.
+        std::vector<int> zeilenJeZutat;
+    };
+
+    Rezeptbestand() = default;
     void Aktualisieren(const std::shared_ptr<dao::Database>& db);
-    void Einlesen(dao::Database& db);
+    static Daten Lesen(dao::Database& db);
 
     std::weak_ptr<dao::Database> m_db;
     dao::FileState m_stand;
     int m_einlesungen = 0;
+    Daten m_daten;
 
-    // Ingredients by position; lines name them by position, -1 for a vanished ingredient.
-    std::vector<int> m_zutatNr;
-    std::vector<char> m_getränk;
-    std::vector<QString> m_zutatName;
-    std::vector<char> m_benannt; // false for an ingredient whose name is empty (Null)
-    std::unordered_map<qint64, int> m_position; // by number
-    // Cocktails with at least one line and a name, by number: their lines are
-    // m_zeilen[m_ersteZeile[i] .. m_ersteZeile[i + 1]).
-    QStringList m_cocktailName;
-    std::vector<int> m_ersteZeile;
-    std::vector<int> m_zeilen;
-    // Lines of all cocktails (stored or not) per ingredient position.
-    std::vector<int> m_zeilenJeZutat;
+    std::future<Daten> m_vorlesen;
+    std::weak_ptr<dao::Database> m_vorgelesenFür;
+    dao::FileState m_vorgelesenStand;
 };

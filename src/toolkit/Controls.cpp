@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringListModel>
 #include <stdexcept>
 
 namespace toolkit {
@@ -82,6 +83,8 @@ void DeliverKey(QKeyEvent* event, const KeyPressHandler& handler,
 // ComboBox
 
 ComboBox::ComboBox(bool editable, QWidget* parent) : QComboBox(parent) {
+    // Plain texts: a list of tens of thousands of names stays small in memory.
+    setModel(new QStringListModel(this));
     setEditable(editable);
     if (editable) {
         // Free text stays what the user typed: no completion, no entries added by Enter.
@@ -96,9 +99,13 @@ ComboBox::ComboBox(bool editable, QWidget* parent) : QComboBox(parent) {
 }
 
 void ComboBox::AddItem(const QString& item) {
+    AddItems(QStringList{item});
+}
+
+void ComboBox::AddItems(const QStringList& items) {
     const int index = currentIndex();
     const QString text = currentText();
-    addItem(item);
+    addItems(items);
     // QComboBox selects the first entry put into an empty box; undo that.
     if (currentIndex() != index) {
         setCurrentIndex(index);

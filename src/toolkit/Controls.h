@@ -36,6 +36,8 @@ public:
 
     // Appends an entry; never changes the selection or the text, raises nothing.
     void AddItem(const QString& item);
+    // Adds the entries in their order, as AddItem one after another would.
+    void AddItems(const QStringList& items);
     // Empties list and text; raises nothing.
     void Clear();
     int ListCount() const { return count(); }

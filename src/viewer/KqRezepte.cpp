@@ -37,9 +37,8 @@ void KqRezepte::Form_Load() {
 
 void KqRezepte::InitCocktail() {
     m_cCocktail->Clear();
-    for (const QString& name :
-         HauptModul::ErstesFeld(QStringLiteral("SELECT name FROM cocktails ORDER BY name")))
-        m_cCocktail->AddItem(name);
+    m_cCocktail->AddItems(
+        HauptModul::ErstesFeld(QStringLiteral("SELECT name FROM cocktails ORDER BY name")));
     if (m_cCocktail->ListCount() > 0) m_cCocktail->SetListIndex(0);
 }
 

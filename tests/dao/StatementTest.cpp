@@ -63,7 +63,6 @@ TEST(Statements, TextSortsInGermanDictionaryOrder) {
     TempDatabase t;
     auto& db = t.Db();
     t.MakeEmpty();
-    // Descriptions, since names that differ only in case may not both exist.
     int n = 0;
     for (const char* text : {"zitrone", "Äpfel", "Apfel", "Orange", "ölig", "Ob", "apfel", "Ähre",
                              "Straße", "Strasse", "Strauch", "Ürzig", "Uhu"})
@@ -82,6 +81,22 @@ TEST(Statements, TextSortsInGermanDictionaryOrder) {
     EXPECT_EQ(Column(db, QStringLiteral("SELECT beschreibung FROM deko WHERE nr IN (SELECT nr "
                                         "FROM deko ORDER BY beschreibung LIMIT 3)")),
               (QStringList{"Apfel", "apfel", "Ähre"}));
+
+    // The list of all names of a catalogue, read through the name index: the same order, a
+    // missing name first; its records can still be deleted one by one.
+    db.Execute(QStringLiteral("UPDATE deko SET name = beschreibung"));
+    records::Insert(db, "deko", {{"beschreibung", "ohne Namen"}});
+    EXPECT_EQ(Column(db, QStringLiteral("SELECT name FROM deko ORDER BY name")),
+              QStringList{QString()} + expected);
+    Recordset names = db.OpenRecordset(QStringLiteral("SELECT name FROM deko ORDER BY name"));
+    names.MoveNext();
+    names.MoveNext();
+    ASSERT_EQ(names.Fields(0).ToText(), QStringLiteral("Apfel"));
+    names.Delete();
+    names.Close();
+    EXPECT_EQ(Column(db, QStringLiteral("SELECT beschreibung FROM deko WHERE name = \"Apfel\"")),
+              QStringList{});
+    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM deko WHERE ucase(name) = \"APFEL\"")), 1);
 }
 
 TEST(Statements, StatementsOfOneShapeKeepTheirOwnValues) {
