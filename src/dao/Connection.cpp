@@ -170,8 +170,42 @@ Connection::Connection(const QString& path, const QString& password, bool readOn
             QStringLiteral("Die Datei '%1' ist von einem anderen Programm gesperrt.").arg(path));
     if (check != SQLITE_OK) Fail(check);
     if (!create) UpgradeSchema(*this, path, readOnly);
+    if (!readOnly && !create) CheckWritable(path);
     Exec("PRAGMA cache_size = -" + QByteArray::number(kPageCacheKiB));
     if (exclusive) Exec("PRAGMA locking_mode = EXCLUSIVE");
+}
+
+// A file opened for writing must take writes: the engine opens a write-protected file for
+// reading without a word, and a write-protected folder fails only at the first write, which
+// needs the journal beside the file. A transaction that changes one page and is taken back
+// tries both; a lock held by another program is waited for as long as for any write.
+void Connection::CheckWritable(const QString& path) {
+    if (sqlite3_db_readonly(m_db.get(), "main") == 1)
+        throw Error(errCannotOpenFile,
+                    QStringLiteral("Die Datei '%1' ist schreibgeschützt und kann nicht zum "
+                                   "Schreiben geöffnet werden.")
+                        .arg(path));
+    qint64 version = 0;
+    {
+        const auto run = Prepare("PRAGMA user_version", {});
+        if (run->Step()) version = sqlite3_column_int64(run->Get(), 0);
+    }
+    int rc = sqlite3_exec(m_db.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_exec(m_db.get(),
+                          ("PRAGMA user_version = " + QByteArray::number(version)).constData(),
+                          nullptr, nullptr, nullptr);
+        sqlite3_exec(m_db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED)
+        throw Error(
+            errCannotOpenFile,
+            QStringLiteral("Die Datei '%1' ist von einem anderen Programm gesperrt.").arg(path));
+    if (rc != SQLITE_OK)
+        throw Error(errCannotOpenFile,
+                    QStringLiteral("In die Datei '%1' kann nicht geschrieben werden: Sie oder ihr "
+                                   "Ordner ist schreibgeschützt (%2).")
+                        .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
 }
 
 Connection::~Connection() = default;
@@ -183,8 +217,17 @@ void Connection::Finalize::operator()(sqlite3_stmt* stmt) const {
     sqlite3_finalize(stmt);
 }
 
-void Connection::Fail(int rc, const QByteArray& sql) const {
+void Connection::RefuseWhenLost() const {
+    if (m_lost)
+        throw Error(errNoTransaction,
+                    QStringLiteral("Nach einem Fehler der Datei wurde alles zurückgenommen, was "
+                                   "seit dem Beginn des Speicherns geschrieben wurde; es wurde "
+                                   "nichts davon gespeichert."));
+}
+
+void Connection::Fail(int rc, const QByteArray& sql) {
     sqlite3* db = m_db.get();
+    if (db && m_depth > 0 && sqlite3_get_autocommit(db)) m_lost = true;
     const int extended = db ? sqlite3_extended_errcode(db) : rc;
     const QString engine = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
     switch (rc & 0xff) {
@@ -268,6 +311,7 @@ void BindValue(sqlite3_stmt* stmt, int index, const Value& value) {
 
 std::unique_ptr<Statement> Connection::Prepare(const QByteArray& sql,
                                                const std::vector<Value>& params) {
+    RefuseWhenLost();
     StatementHandle stmt;
     const std::string key(sql.constData(), static_cast<std::size_t>(sql.size()));
     auto found = m_cache.find(key);
@@ -328,6 +372,7 @@ qint64 Connection::Changes(const std::vector<std::string>& tables) const {
 }
 
 void Connection::Exec(const QByteArray& sql) {
+    RefuseWhenLost();
     char* message = nullptr;
     const int rc = sqlite3_exec(m_db.get(), sql.constData(), nullptr, nullptr, &message);
     sqlite3_free(message);

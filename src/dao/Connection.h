@@ -75,7 +75,7 @@ public:
 
     const TableInfo& Table(const QString& name);
 
-    [[noreturn]] void Fail(int rc, const QByteArray& sql = {}) const;
+    [[noreturn]] void Fail(int rc, const QByteArray& sql = {});
 
     // Records of these tables (their names in lower case) that this connection has inserted,
     // changed or deleted since it was opened, as far as it can tell them apart; may count more.
@@ -83,12 +83,24 @@ public:
     qint64 Changes(const std::vector<std::string>& tables) const;
     void RolledBack() { ++m_rollbacks; }
 
+    // The transactions the database has begun and not ended. When a failure makes the engine
+    // take back the open transaction (a full disk, a file that takes no writes, a lock), the
+    // transaction is lost: every further statement is refused until it is rolled back, so that
+    // nothing meant for it is written on its own.
+    void SetTransactionDepth(int depth) { m_depth = depth; }
+    bool TransactionLost() const { return m_lost; }
+    void ForgetLostTransaction() { m_lost = false; }
+
     int Prepared() const { return m_prepared; }
     int Reused() const { return m_reused; }
 
 private:
     friend class Statement;
+    void RefuseWhenLost() const;
     void Release(sqlite3_stmt* stmt);
+    // Throws 3051 when the file or its folder takes no writes, or another program holds a lock
+    // on it for longer than a write waits.
+    void CheckWritable(const QString& path);
     static void RowChanged(void* self, int operation, const char* database, const char* table,
                            long long rowid);
 
@@ -106,6 +118,8 @@ private:
     std::unordered_map<std::string, std::unique_ptr<TableInfo>> m_tables;
     int m_prepared = 0;
     int m_reused = 0;
+    int m_depth = 0;
+    bool m_lost = false;
     qint64 m_rowsSeen = 0;
     qint64 m_rollbacks = 0;
     std::unordered_map<std::string, qint64> m_rowsByTable;

@@ -324,25 +324,38 @@ void Database::Execute(const QString& statement) {
 }
 
 void Database::BeginTrans() {
-    Live(m_connection).Exec("SAVEPOINT velkor");
-    ++m_depth;
+    Connection& connection = Live(m_connection);
+    connection.Exec("SAVEPOINT velkor");
+    connection.SetTransactionDepth(++m_depth);
 }
 
 void Database::CommitTrans() {
     if (m_depth == 0)
         throw Error(errNoTransaction, QStringLiteral("Commit ohne vorheriges BeginTrans."));
-    Live(m_connection).Exec("RELEASE SAVEPOINT velkor");
-    --m_depth;
+    Connection& connection = Live(m_connection);
+    connection.Exec("RELEASE SAVEPOINT velkor");
+    connection.SetTransactionDepth(--m_depth);
 }
 
 void Database::Rollback() {
     if (m_depth == 0)
         throw Error(errNoTransaction, QStringLiteral("Rollback ohne vorheriges BeginTrans."));
     Connection& connection = Live(m_connection);
-    --m_depth;
-    connection.Exec("ROLLBACK TO SAVEPOINT velkor");
     connection.RolledBack();
+    if (connection.TransactionLost()) {
+        // The engine has taken back every open transaction already.
+        m_depth = 0;
+        connection.SetTransactionDepth(0);
+        connection.ForgetLostTransaction();
+        return;
+    }
+    connection.SetTransactionDepth(--m_depth);
+    connection.Exec("ROLLBACK TO SAVEPOINT velkor");
     connection.Exec("RELEASE SAVEPOINT velkor");
+}
+
+bool Database::TransactionLost() const {
+    return Live(m_connection).TransactionLost();
 }
 
 int Database::TransactionDepth() const {

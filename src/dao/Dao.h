@@ -121,6 +121,9 @@ public:
     void CommitTrans();
     void Rollback();
     int TransactionDepth() const;
+    // True when a failure made the engine take back the open transactions: everything written
+    // in them is gone, and every statement fails until Rollback.
+    bool TransactionLost() const;
 
     void Close();
     QString Name() const { return m_name; }
@@ -178,6 +181,8 @@ public:
         db->Rollback();
     }
     bool Active() const { return m_db != nullptr; }
+    // A failure has taken it back already: nothing of it can be stored any more.
+    bool Lost() const { return m_db && m_db->TransactionLost(); }
 
 private:
     Database* m_db;

@@ -61,6 +61,7 @@ public:
                    &m_transaktion}) {}
 
     bool Lauf();
+    bool Neustart() const { return m_falle.Restart(); }
 
 private:
     // The number in the first row a statement finds. Retry runs the whole look-up again, so a
@@ -232,6 +233,10 @@ void Speicherlauf::Dekozeilen(int c) {
 bool CocktailSpeichern(KqCocktailEingabe& eingabe) {
     // The transaction begins with the run; a run that ends without committing takes back all
     // it wrote.
-    Speicherlauf lauf(eingabe, HauptModul::OffeneDatenbank());
-    return lauf.Lauf();
+    // A run whose transaction a failure took back starts afresh when the user chose Retry.
+    for (;;) {
+        Speicherlauf lauf(eingabe, HauptModul::OffeneDatenbank());
+        const bool gespeichert = lauf.Lauf();
+        if (!lauf.Neustart()) return gespeichert;
+    }
 }

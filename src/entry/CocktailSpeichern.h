@@ -6,7 +6,9 @@
 // All of it is one transaction. A failure shows "Fehler!" with the position reached, the
 // failure's number and text: Retry runs the failed operation again, Ignore goes on without it
 // (a record whose number could not be looked up is left out), Abort takes back everything of
-// this save and ends the program.
+// this save and ends the program. When the failure has taken back the transaction itself (the
+// file took no writes, the disk is full), Retry runs the whole save again from its beginning
+// and Ignore leaves it unstored.
 
 class KqCocktailEingabe;
 

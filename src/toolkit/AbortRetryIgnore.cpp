@@ -28,11 +28,13 @@ bool AbortRetryIgnore::Step(const std::function<void()>& operation) {
         }
         const int answer = MsgBox(m_options.text(number, description), vbAbortRetryIgnore,
                                   QStringLiteral("Fehler!"));
-        if (answer == vbRetry) continue;
-        if (answer == vbIgnore) return false;
+        const bool lost = m_options.transaction && m_options.transaction->Lost();
+        if (!lost && answer == vbRetry) continue;
+        if (!lost && answer == vbIgnore) return false;
         m_ended = true;
+        m_restart = lost && answer == vbRetry;
         if (m_options.transaction) m_options.transaction->Rollback();
-        if (m_options.abort) m_options.abort();
+        if (answer == vbAbort && m_options.abort) m_options.abort();
     }
     return false;
 }

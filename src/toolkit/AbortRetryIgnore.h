@@ -7,6 +7,11 @@
 //
 // Once the routine has ended (silently or by Abort), every later step runs nothing and reports
 // that it did not run, so the routine runs to its end without touching anything more.
+//
+// A failure that made the store take back the routine's transaction (a full disk, a file that
+// takes no writes) cannot be retried on its own: nothing written before it is left. Retry then
+// ends the routine and asks for it to be run again from its beginning (Restart); Ignore ends it
+// with nothing stored.
 
 #include <QString>
 #include <functional>
@@ -37,10 +42,13 @@ public:
     // when the routine has ended.
     bool Step(const std::function<void()>& operation);
     bool Ended() const { return m_ended; }
+    // The routine's transaction was lost and the user chose Retry: run the routine again.
+    bool Restart() const { return m_restart; }
 
 private:
     Options m_options;
     bool m_ended = false;
+    bool m_restart = false;
 };
 
 } // namespace toolkit

@@ -1,0 +1,185 @@
+// Killed at any moment, the program leaves a sound file: the test-only build that stores
+// cocktails and changes the bar stock without end is killed with SIGKILL again and again on the
+// same file. After each kill the file passes the engine's integrity check, every cocktail has all
+// its records or none, and nothing stored before is lost.
+//
+// The number of kills is VELKOR_KILLS (the test command runs a short version; the README's
+// crash command runs 200 and more).
+
+#include "TempDatabase.h"
+#include "dao/Dao.h"
+#include "dao/Text.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QThread>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+struct Schritte {
+    QStringList fertig; // in order
+    QString offen;      // begun, not finished: may or may not be stored
+};
+
+Schritte Lesen(const QString& pfad) {
+    QFile f(pfad);
+    Schritte s;
+    if (!f.open(QIODevice::ReadOnly)) return s;
+    for (const QByteArray& zeile : f.readAll().split('\n')) {
+        const QString z = QString::fromUtf8(zeile);
+        if (z.startsWith(QLatin1String("beginne "))) {
+            s.offen = z.mid(8);
+        } else if (z.startsWith(QLatin1String("fertig "))) {
+            s.fertig << z.mid(7);
+            s.offen.clear();
+        }
+    }
+    return s;
+}
+
+QStringList Spalte(dao::Database& db, const QString& sql) {
+    QStringList out;
+    for (dao::Recordset rs = db.OpenRecordset(sql); !rs.Eof(); rs.MoveNext())
+        out << rs.Fields(0).ToText();
+    return out;
+}
+
+// What must never change: every cocktail not made by the runs, with its lines, decorations and
+// groups, and the catalogues.
+QStringList Bestand(dao::Database& db) {
+    return Spalte(db, QStringLiteral(
+                          "SELECT c.nr || '|' || c.name || '|' || c.zubereitung FROM cocktails c "
+                          "WHERE c.name NOT LIKE \"Probe %\" ORDER BY c.nr")) +
+           Spalte(db, QStringLiteral("SELECT l.cocktail || '|' || l.zutat || '|' || l.menge FROM "
+                                     "zutatenliste l INNER JOIN cocktails c ON c.nr = l.cocktail "
+                                     "WHERE c.name NOT LIKE \"Probe %\" ORDER BY 1")) +
+           Spalte(db, QStringLiteral("SELECT count(*) FROM dekoliste l INNER JOIN cocktails c ON "
+                                     "c.nr = l.cocktail WHERE c.name NOT LIKE \"Probe %\"")) +
+           Spalte(db, QStringLiteral("SELECT nr || name FROM zutaten ORDER BY nr")) +
+           Spalte(db, QStringLiteral("SELECT nr || name FROM deko ORDER BY nr")) +
+           Spalte(db, QStringLiteral("SELECT nr || name FROM cocktailgruppen ORDER BY nr")) +
+           Spalte(db, QStringLiteral("SELECT nr || name FROM zutatensetup ORDER BY nr"));
+}
+
+QSet<QString> Vorrat(dao::Database& db) {
+    const QStringList paare = Spalte(
+        db, QStringLiteral("SELECT s.name || '|' || z.name FROM zutatensetupvorrat v INNER JOIN "
+                           "zutatensetup s ON s.nr = v.setup INNER JOIN zutaten z ON z.nr = "
+                           "v.zutat"));
+    return QSet<QString>(paare.begin(), paare.end());
+}
+
+// The stock after the finished steps, from the stock before the first run.
+QSet<QString> Nachgespielt(QSet<QString> vorrat, const QStringList& schritte) {
+    for (const QString& s : schritte) {
+        if (s.startsWith(QLatin1String("vorrat+ "))) vorrat.insert(s.mid(8));
+        if (s.startsWith(QLatin1String("vorrat- "))) vorrat.remove(s.mid(8));
+    }
+    return vorrat;
+}
+
+int KillsAusUmgebung() {
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue("VELKOR_KILLS", &ok);
+    return ok && n > 0 ? n : 12;
+}
+
+} // namespace
+
+TEST(Absturz, KilledAtRandomMomentsTheFileStaysSoundAndComplete) {
+    TempDatabase temp;
+    const QString protokoll = temp.Folder() + QStringLiteral("/protokoll.txt");
+    const QStringList bestand = Bestand(temp.Db());
+    const QSet<QString> vorratAmAnfang = Vorrat(temp.Db());
+    temp.Db().Close();
+
+    std::mt19937 zufall(20261206);
+    const int kills = KillsAusUmgebung();
+    int cocktails = 0;
+    for (int kill = 1; kill <= kills; ++kill) {
+        SCOPED_TRACE(::testing::Message() << "kill " << kill);
+        QProcess lauf;
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("VELKOR_ORDNER"), temp.Folder());
+        umgebung.insert(QStringLiteral("VELKOR_PROTOKOLL"), protokoll);
+        umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        lauf.setProcessEnvironment(umgebung);
+        lauf.start(QStringLiteral(VELKOR_DAUERLAUF), {});
+        ASSERT_TRUE(lauf.waitForStarted(10000));
+        // Any moment: one kill in five during the start (opening, the background reading),
+        // the others while cocktails and stock changes are being stored.
+        if (zufall() % 5 == 0) {
+            QThread::msleep(zufall() % 150);
+        } else {
+            ASSERT_TRUE(lauf.waitForReadyRead(20000)) << lauf.readAllStandardError().toStdString();
+            QThread::msleep(zufall() % 300);
+        }
+        ASSERT_EQ(lauf.state(), QProcess::Running)
+            << "ended by itself: " << lauf.readAllStandardError().toStdString();
+        ::kill(static_cast<pid_t>(lauf.processId()), SIGKILL);
+        ASSERT_TRUE(lauf.waitForFinished(10000));
+
+        auto db = dao::CreateWorkspace({}, {}, {})
+                      ->OpenDatabase(temp.Path(), false, false, TempDatabase::Connect());
+        QStringList prüfung;
+        db->ReadEngineRows("PRAGMA integrity_check", [&prüfung](const dao::EngineRow& row) {
+            prüfung << row.Get(0).ToText();
+        });
+        ASSERT_EQ(prüfung, QStringList{QStringLiteral("ok")});
+
+        // Every cocktail of the runs whole, every finished one there, no line without its
+        // cocktail.
+        const Schritte schritte = Lesen(protokoll);
+        const QStringList gespeichert = Spalte(
+            *db, QStringLiteral("SELECT c.name || '|' || (SELECT count(*) FROM zutatenliste l "
+                                "WHERE l.cocktail = c.nr) || '|' || (SELECT count(*) FROM "
+                                "dekoliste l WHERE l.cocktail = c.nr) || '|' || (SELECT count(*) "
+                                "FROM gruppenzugehörigkeit l WHERE l.cocktail = c.nr) FROM "
+                                "cocktails c WHERE c.name LIKE \"Probe %\""));
+        QSet<QString> namen;
+        for (const QString& c : gespeichert) {
+            EXPECT_TRUE(c.endsWith(QLatin1String("|8|2|1"))) << c.toStdString();
+            namen.insert(c.section('|', 0, 0));
+        }
+        for (const QString& s : schritte.fertig) {
+            if (s.startsWith(QLatin1String("cocktail "))) {
+                EXPECT_TRUE(namen.contains(s.mid(9))) << "lost: " << s.toStdString();
+            }
+        }
+        const int fertigeCocktails = static_cast<int>(
+            std::count_if(schritte.fertig.begin(), schritte.fertig.end(), [](const QString& s) {
+                return s.startsWith(QLatin1String("cocktail "));
+            }));
+        const bool offenerCocktail = schritte.offen.startsWith(QLatin1String("cocktail "));
+        EXPECT_TRUE(namen.size() == fertigeCocktails ||
+                    (offenerCocktail && namen.size() == fertigeCocktails + 1 &&
+                     namen.contains(schritte.offen.mid(9))));
+        for (const char* waise :
+             {"SELECT count(*) FROM zutatenliste WHERE cocktail NOT IN (SELECT nr FROM cocktails)",
+              "SELECT count(*) FROM dekoliste WHERE cocktail NOT IN (SELECT nr FROM cocktails)",
+              "SELECT count(*) FROM gruppenzugehörigkeit WHERE cocktail NOT IN (SELECT nr FROM "
+              "cocktails)"})
+            EXPECT_EQ(Spalte(*db, QString::fromUtf8(waise)), QStringList{QStringLiteral("0")});
+
+        // The stock is what the finished steps made of it, the open one done or not.
+        const QSet<QString> erwartet = Nachgespielt(vorratAmAnfang, schritte.fertig);
+        const QSet<QString> vorrat = Vorrat(*db);
+        EXPECT_TRUE(vorrat == erwartet || (!schritte.offen.isEmpty() &&
+                                           vorrat == Nachgespielt(erwartet, {schritte.offen})))
+            << "open step: " << schritte.offen.toStdString();
+
+        // Nothing else changed.
+        EXPECT_EQ(Bestand(*db), bestand);
+        cocktails = static_cast<int>(namen.size());
+        if (::testing::Test::HasFailure()) break;
+    }
+    // The runs got to store something between the kills.
+    EXPECT_GT(cocktails, kills / 4);
+    RecordProperty("kills", kills);
+    RecordProperty("cocktails", cocktails);
+    std::printf("%d kills, %d cocktails stored, file sound after each\n", kills, cocktails);
+}

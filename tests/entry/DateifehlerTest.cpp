@@ -1,0 +1,210 @@
+// Faults of the file while the program runs: the file write-protected behind the program's back,
+// and another program holding the lock. Storing routines report the failure with Abort, Retry and
+// Ignore and store everything once Retry finds the cause gone; other changes report it as a
+// run-time failure; a short lock is waited for; nothing half-written remains.
+
+#include "EntryTest.h"
+#include "MsgBoxExpect.h"
+#include "stock/KqZutaten.h"
+
+#include <QLineEdit>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sqlite3.h>
+#include <sys/ioctl.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// Write-protects a file or folder for everyone, root included, while it lives (the immutable
+// flag of the file system; tests run as root, whom plain permissions do not stop).
+class Schreibschutz {
+public:
+    explicit Schreibschutz(const QString& pfad) : m_pfad(pfad) { m_ok = Setzen(true); }
+    ~Schreibschutz() { Aufheben(); }
+    bool Gesetzt() const { return m_ok; }
+    void Aufheben() {
+        if (m_ok) Setzen(false);
+        m_ok = false;
+    }
+
+private:
+    bool Setzen(bool an) {
+        const int fd = ::open(QFile::encodeName(m_pfad).constData(), O_RDONLY);
+        if (fd < 0) return false;
+        int flags = 0;
+        bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = an ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        ::close(fd);
+        return ok;
+    }
+    QString m_pfad;
+    bool m_ok = false;
+};
+
+// Another program with the file locked: it has begun writing, so nobody may read or write.
+class Sperre {
+public:
+    explicit Sperre(const QString& pfad) {
+        sqlite3_open(QFile::encodeName(pfad).constData(), &m_db);
+        sqlite3_key(m_db, "TornVX1993", 10);
+        sqlite3_exec(m_db, "PRAGMA cipher_compatibility = 3", nullptr, nullptr, nullptr);
+        m_ok = sqlite3_exec(m_db, "BEGIN EXCLUSIVE; DELETE FROM zutatensetupvorrat WHERE 0;",
+                            nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    ~Sperre() {
+        Lösen();
+        sqlite3_close(m_db);
+    }
+    bool Gesetzt() const { return m_ok; }
+    void Lösen() {
+        if (m_ok) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        m_ok = false;
+    }
+
+private:
+    sqlite3* m_db = nullptr;
+    bool m_ok = false;
+};
+
+} // namespace
+
+class DateifehlerTest : public EntryTest {
+protected:
+    // A new cocktail with three lines and a decoration, typed into the entry window.
+    KqCocktailEingabe& Neuer(const QString& name) {
+        KqCocktailEingabe& w = Eingabe();
+        Type(w.ECocktail(), name);
+        for (const char* zutat : {"Gin", "Tonic Water", "Limette"})
+            KqCocktailEingabe::ZeileSchreiben(*w.TZutaten(), 0,
+                                              {QString::fromUtf8(zutat),
+                                               QStringLiteral("4 cl"),
+                                               {},
+                                               {},
+                                               QStringLiteral("Pflicht"),
+                                               {}});
+        KqCocktailEingabe::ZeileSchreiben(*w.TDekoration(), 0,
+                                          {QStringLiteral("Limettenscheibe"), {}});
+        return w;
+    }
+    // The cocktail's records: its own, lines, decorations, group links.
+    QList<int> Datensätze(const QString& name) {
+        const QString c = "(SELECT nr FROM cocktails WHERE name = " + dao::Quoted(name) + ")";
+        return {db.Count("SELECT * FROM cocktails WHERE name = " + dao::Quoted(name)),
+                db.Count("SELECT * FROM zutatenliste WHERE cocktail = " + c),
+                db.Count("SELECT * FROM dekoliste WHERE cocktail = " + c),
+                db.Count("SELECT * FROM gruppenzugehörigkeit WHERE cocktail = " + c)};
+    }
+    // Answers every "Fehler!" with Retry and lifts the cause at the first; counts the boxes.
+    void RetryNachdem(const std::function<void()>& beheben, QStringList& meldungen) {
+        toolkit::SetMsgBoxResponder(
+            [&meldungen, beheben](const QString& text, int buttons, const QString& title) {
+                meldungen << title + ": " + text;
+                if (meldungen.size() == 1) beheben();
+                // A fault that outlasts its cause would ask for ever; the test ends it instead.
+                if (meldungen.size() > 5) return int(toolkit::vbAbort);
+                return buttons == toolkit::vbAbortRetryIgnore ? int(toolkit::vbRetry)
+                                                              : int(toolkit::vbOK);
+            });
+    }
+};
+
+TEST_F(DateifehlerTest, WriteProtectedBehindTheProgramsBackRetryStoresTheWholeCocktail) {
+    Schreibschutz schutz(db.Path());
+    if (!schutz.Gesetzt()) GTEST_SKIP() << "the file system cannot write-protect for root";
+    const QString name = QStringLiteral("Geschützter Gin Tonic");
+    KqCocktailEingabe& w = Neuer(name);
+    QStringList meldungen;
+    RetryNachdem([&schutz] { schutz.Aufheben(); }, meldungen);
+    Click(w.BHinzufügen());
+    toolkit::SetMsgBoxResponder({});
+    ASSERT_FALSE(meldungen.isEmpty());
+    EXPECT_TRUE(meldungen.first().startsWith(QStringLiteral("Fehler!: Es trat ein Fehler")))
+        << meldungen.first().toStdString();
+    EXPECT_TRUE(meldungen.first().contains(QStringLiteral("Nummer: 30")));
+    EXPECT_EQ(meldungen.size(), 1) << meldungen.join('\n').toStdString();
+    EXPECT_FALSE(KqCocktailEingabe::IsLoaded());
+    EXPECT_EQ(Datensätze(name), (QList<int>{1, 3, 1, 1}));
+}
+
+TEST_F(DateifehlerTest, AbortWhileWriteProtectedLeavesNothingOfTheCocktail) {
+    Schreibschutz schutz(db.Path());
+    if (!schutz.Gesetzt()) GTEST_SKIP() << "the file system cannot write-protect for root";
+    const QString name = QStringLiteral("Abgebrochener Gin Tonic");
+    KqCocktailEingabe& w = Neuer(name);
+    MsgBoxExpect boxes;
+    boxes.Expect(QStringLiteral("Nummer: 30"), toolkit::vbAbort, QStringLiteral("Fehler!"));
+    Click(w.BHinzufügen());
+    EXPECT_EQ(endings, std::vector<int>{0});
+    schutz.Aufheben();
+    // What the file holds, read afresh by another connection.
+    const auto frisch = db.Open();
+    dao::Recordset rs =
+        frisch->OpenRecordset("SELECT count(*) FROM cocktails WHERE name = " + dao::Quoted(name));
+    EXPECT_EQ(rs.Fields(0).ToInt(), 0);
+    rs = frisch->OpenRecordset(QStringLiteral(
+        "SELECT count(*) FROM zutatenliste WHERE cocktail NOT IN (SELECT nr FROM cocktails)"));
+    EXPECT_EQ(rs.Fields(0).ToInt(), 0);
+}
+
+TEST_F(DateifehlerTest, StockChangesReportTheFaultAndSucceedOnceItIsGone) {
+    KqZutaten& vorrat = KqZutaten::Instance();
+    vorrat.Show();
+    const QString setup = vorrat.CSetup()->Text();
+    const auto imVorrat = [&](const QString& zutat) {
+        return db.Count("SELECT * FROM zutatensetupvorrat v INNER JOIN zutaten z ON z.nr = "
+                        "v.zutat INNER JOIN zutatensetup s ON s.nr = v.setup WHERE z.name = " +
+                        dao::Quoted(zutat) + " AND s.name = " + dao::Quoted(setup));
+    };
+    ASSERT_EQ(imVorrat(QStringLiteral("Pisco")), 0);
+
+    // Adding: Abort, Retry and Ignore; Retry once the lock is released.
+    {
+        Sperre sperre(db.Path());
+        ASSERT_TRUE(sperre.Gesetzt());
+        QStringList meldungen;
+        RetryNachdem([&sperre] { sperre.Lösen(); }, meldungen);
+        vorrat.Add(QStringLiteral("Pisco"));
+        toolkit::SetMsgBoxResponder({});
+        ASSERT_EQ(meldungen.size(), 1);
+        EXPECT_TRUE(meldungen.first().contains(QStringLiteral("Nummer: 3045")))
+            << meldungen.first().toStdString();
+    }
+    EXPECT_EQ(imVorrat(QStringLiteral("Pisco")), 1);
+    EXPECT_TRUE(Entries(vorrat.LZutaten()).contains(QStringLiteral("Pisco")));
+
+    // Removing, while the file is write-protected: the run-time failure report, the entry stays
+    // in the file; once the protection is gone the same click removes it.
+    Schreibschutz schutz(db.Path());
+    if (!schutz.Gesetzt()) GTEST_SKIP() << "the file system cannot write-protect for root";
+    vorrat.LZutaten()->SetListIndex(Entries(vorrat.LZutaten()).indexOf(QStringLiteral("Pisco")));
+    {
+        MsgBoxExpect boxes;
+        boxes.Expect(QStringLiteral("Laufzeitfehler '30"), toolkit::vbOK);
+        Click(vorrat.BEntfernen());
+    }
+    schutz.Aufheben();
+    EXPECT_EQ(imVorrat(QStringLiteral("Pisco")), 1);
+    vorrat.InitZutaten();
+    vorrat.LZutaten()->SetListIndex(Entries(vorrat.LZutaten()).indexOf(QStringLiteral("Pisco")));
+    Click(vorrat.BEntfernen());
+    EXPECT_EQ(imVorrat(QStringLiteral("Pisco")), 0);
+}
+
+TEST_F(DateifehlerTest, AShortLockIsWaitedForWithoutAWord) {
+    const QString name = QStringLiteral("Geduldiger Gin Tonic");
+    KqCocktailEingabe& w = Neuer(name);
+    auto sperre = std::make_unique<Sperre>(db.Path());
+    ASSERT_TRUE(sperre->Gesetzt());
+    std::thread lösen([&sperre] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(800));
+        sperre->Lösen();
+    });
+    MsgBoxExpect keine; // no box at all
+    Click(w.BHinzufügen());
+    lösen.join();
+    EXPECT_FALSE(KqCocktailEingabe::IsLoaded());
+    EXPECT_EQ(Datensätze(name), (QList<int>{1, 3, 1, 1}));
+}
