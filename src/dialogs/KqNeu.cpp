@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
 #include <array>
 
 namespace {
@@ -37,6 +38,38 @@ std::array<std::function<void()>, 4>& Auffrischen() {
     return auffrischen;
 }
 
+// Keeps a box free of halves of characters. A box that takes only so many characters cuts what
+// is typed or pasted at its length, and a character beyond the 16-bit range (an emoji) is two
+// of them: cut between the two, the half left over would be stored as a replacement sign, a
+// name different from the one the box shows. Such a half is left out.
+class GanzeZeichen : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override {
+        if (input.isValidUtf16()) return Acceptable;
+        QString ganz;
+        ganz.reserve(input.size());
+        int cursor = pos;
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            const QChar c = input.at(i);
+            const bool paar =
+                c.isHighSurrogate() && i + 1 < input.size() && input.at(i + 1).isLowSurrogate();
+            if (paar) {
+                ganz += c;
+                ganz += input.at(++i);
+            } else if (c.isSurrogate()) {
+                if (i < pos) --cursor;
+            } else {
+                ganz += c;
+            }
+        }
+        input = ganz;
+        pos = cursor;
+        return Acceptable;
+    }
+};
+
 } // namespace
 
 KqNeu::KqNeu() {
@@ -49,11 +82,13 @@ KqNeu::KqNeu() {
         MakeLabel(this, QStringLiteral("AName"), QStringLiteral("Name"), {120, 120, 1455, 255});
     m_eName = MakeTextBox(this, QStringLiteral("EName"), {1680, 120, 3015, 360}, m_aName);
     m_eName->setMaxLength(50);
+    m_eName->setValidator(new GanzeZeichen(m_eName));
     m_aBeschreibung = MakeLabel(this, QStringLiteral("ABeschreibung"),
                                 QStringLiteral("Beschreibung"), {120, 600, 1455, 255});
     m_eBeschreibung =
         MakeTextBox(this, QStringLiteral("EBeschreibung"), {1680, 600, 3015, 360}, m_aBeschreibung);
     m_eBeschreibung->setMaxLength(128);
+    m_eBeschreibung->setValidator(new GanzeZeichen(m_eBeschreibung));
     m_aAlkohol = MakeCheckBox(this, QStringLiteral("AAlkohol"), QStringLiteral("Alkoholisch"),
                               {1680, 1080, 2535, 255});
     m_aGetränk = MakeCheckBox(this, QStringLiteral("AGetränk"), QStringLiteral("ist ein Getränk"),
@@ -98,6 +133,13 @@ void KqNeu::BHinzufügen_Click() {
     // No caller opens the dialog for another kind: there is no table to add to.
     if (!Bekannt(m_kind)) return;
     const int kind = m_kind;
+    // No name, or one of nothing but blanks, could not be told apart in any list: the dialog
+    // stays open for one to be typed.
+    if (m_eName->text().trimmed().isEmpty()) {
+        toolkit::MsgBox(QStringLiteral("Bitte geben Sie einen Namen ein!"));
+        m_eName->setFocus();
+        return;
+    }
     // A failing statement leaves this handler before anything is stored; the dialog stays open
     // with what was typed, and the failure is reported with its number and text.
     dao::Recordset rs = HauptModul::OffeneDatenbank().OpenRecordset(

@@ -1,7 +1,9 @@
 #pragma once
 // The dialog that adds a new group, ingredient, decoration or setup to its catalogue. The kind
 // (1 group, 2 ingredient, 3 decoration, 4 setup) is given by the window that opens it; after
-// "Hinzufügen" that window's list is refilled, so the new entry can be chosen at once.
+// "Hinzufügen" that window's list is refilled, so the new entry can be chosen at once. An empty
+// name or one of nothing but blanks is refused and the dialog stays open; the boxes never hold half
+// of a character beyond the 16-bit range.
 
 #include "toolkit/Form.h"
 

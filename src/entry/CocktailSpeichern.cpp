@@ -231,6 +231,13 @@ void Speicherlauf::Dekozeilen(int c) {
 } // namespace
 
 bool CocktailSpeichern(KqCocktailEingabe& eingabe) {
+    // A cocktail without a name (or with blanks only) could not be told apart in the viewer's
+    // list, nor found by the bar stock search: nothing is stored, the window keeps what was
+    // typed.
+    if (eingabe.ECocktail()->text().trimmed().isEmpty()) {
+        toolkit::MsgBox(QStringLiteral("Bitte geben Sie einen Namen für den Cocktail ein!"));
+        return false;
+    }
     // The transaction begins with the run; a run that ends without committing takes back all
     // it wrote.
     // A run whose transaction a failure took back starts afresh when the user chose Retry.

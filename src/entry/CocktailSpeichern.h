@@ -12,6 +12,6 @@
 
 class KqCocktailEingabe;
 
-// True when the cocktail was stored; false when nothing was stored (its name exists, the user
-// aborted, or its own record could not be written).
+// True when the cocktail was stored; false when nothing was stored (it has no name but blanks,
+// its name exists, the user aborted, or its own record could not be written).
 bool CocktailSpeichern(KqCocktailEingabe& eingabe);

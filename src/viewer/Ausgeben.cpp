@@ -4,12 +4,13 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 // The text without leading and trailing blanks (other white space stays).
-QString OhneLeerzeichen(const QString& text) {
+QStringView OhneLeerzeichen(QStringView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text.at(begin) == u' ')
@@ -20,36 +21,64 @@ QString OhneLeerzeichen(const QString& text) {
 }
 
 // Length of the character starting at index: 2 for a surrogate pair, else 1.
-qsizetype Zeichenlänge(const QString& text, qsizetype index) {
+qsizetype Zeichenlänge(QStringView text, qsizetype index) {
     return index + 1 < text.size() && text.at(index).isHighSurrogate() &&
                    text.at(index + 1).isLowSurrogate()
                ? 2
                : 1;
 }
 
+// The end of the character that index falls into: index itself, or one more when it lies
+// between the two halves of a surrogate pair.
+qsizetype ZeichenEnde(QStringView text, qsizetype index) {
+    return index > 0 && index < text.size() && text.at(index - 1).isHighSurrogate() &&
+                   text.at(index).isLowSurrogate()
+               ? index + 1
+               : index;
+}
+
 // Number of leading characters of text that fit on a line starting at x: one character more is
-// taken while the text up to it ends strictly before the right edge.
-qsizetype Passend(const Blatt& Ausgabe, const QString& text, double x) {
+// taken while the text up to it ends strictly before the right edge. A text grows no narrower
+// by another character, so the count is found by doubling and then halving the part measured:
+// a paragraph of thousands of characters costs a few measurements per line, not one per
+// character.
+qsizetype Passend(const Blatt& Ausgabe, QStringView text, double x) {
     const double W = Ausgabe.ScaleWidth();
-    qsizetype n = 0;
-    while (n < text.size()) {
-        const qsizetype next = n + Zeichenlänge(text, n);
-        if (!(x + Ausgabe.TextWidth(text.left(next)) < W)) break;
-        n = next;
+    const auto passt = [&](qsizetype n) {
+        return x + Ausgabe.TextWidth(text.left(n).toString()) < W;
+    };
+    // gut fits (nothing always counts as fitting), schlecht does not; both end a character.
+    qsizetype gut = 0;
+    qsizetype schlecht = -1;
+    for (qsizetype schritt = 1; schlecht < 0; schritt *= 2) {
+        const qsizetype probe = ZeichenEnde(text, std::min(gut + schritt, text.size()));
+        if (probe <= gut) return gut; // the whole text fits
+        if (passt(probe))
+            gut = probe;
+        else
+            schlecht = probe;
     }
-    return n;
+    for (;;) {
+        const qsizetype mitte =
+            ZeichenEnde(text, gut + std::max<qsizetype>(1, (schlecht - gut) / 2));
+        if (mitte >= schlecht) return gut;
+        if (passt(mitte))
+            gut = mitte;
+        else
+            schlecht = mitte;
+    }
 }
 
 // The lines a text takes when its first line starts at x and the others at the left edge.
 // The rest after a break loses its leading and trailing blanks; the first line keeps its own.
 // A line at the left edge holds at least one character, so even a surface narrower than one
 // character comes to an end.
-QStringList Umbrechen(const Blatt& Ausgabe, QString text, double x) {
+QStringList Umbrechen(const Blatt& Ausgabe, QStringView text, double x) {
     QStringList zeilen;
     do {
         qsizetype n = Passend(Ausgabe, text, x);
         if (n == 0 && x <= 0 && !text.isEmpty()) n = Zeichenlänge(text, 0);
-        zeilen.append(text.left(n));
+        zeilen.append(text.left(n).toString());
         text = OhneLeerzeichen(text.mid(n));
         x = 0;
     } while (!text.isEmpty());

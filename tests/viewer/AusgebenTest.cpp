@@ -138,3 +138,44 @@ TEST_F(AusgebenTest, LineBreaksWideCentredTextAndAVeryNarrowSheet) {
     Ausgeben(blatt, u'a' + glass + u'b', 1, 0, false);
     EXPECT_EQ(Drawn(), (Drawing{{"a", 0, 0}, {glass, 0, kLine}, {"b", 0, 2 * kLine}}));
 }
+
+TEST_F(AusgebenTest, ALongParagraphTakesAFewMeasurementsPerLineAndSplitsNoCharacter) {
+    // A character beyond the 16-bit range that reaches the edge goes to the next line whole.
+    const QString glass = QString::fromUtf8("\xF0\x9F\x8D\xB8");
+    Ausgeben(blatt, QStringLiteral("abcdefgh") + glass, 1, 0, false);
+    EXPECT_EQ(Drawn(), (Drawing{{QStringLiteral("abcdefgh"), 0, 0}, {glass, 0, kLine}}));
+
+    // 10,000 characters on a sheet of 9000 twips: 99 units of 90 twips to a line, a pair of
+    // units never parted, the blanks at each break dropped.
+    blatt.Cls();
+    blatt.resize(600, 200);
+    int messungen = 0;
+    const Blatt::Metrics fest = viewertest::FixedMetrics();
+    blatt.SetMetrics({[&](const QString& text, double points, bool bold) {
+                          ++messungen;
+                          return fest.width(text, points, bold);
+                      },
+                      fest.lineHeight});
+    QString text;
+    for (int i = 0; text.size() < 10000; ++i)
+        text += i % 7 == 3 ? glass : QString(i % 5 == 0 ? QChar(u' ') : QChar(u'a' + i % 26));
+    Drawing expected;
+    QString rest = text;
+    while (!rest.isEmpty()) {
+        qsizetype n = 0;
+        while (n < rest.size()) {
+            const qsizetype next = n + (rest.at(n).isHighSurrogate() ? 2 : 1);
+            if (next > 99) break;
+            n = next;
+        }
+        expected.emplace_back(rest.left(n), 0, kLine * static_cast<double>(expected.size()));
+        rest = rest.mid(n);
+        while (rest.startsWith(u' '))
+            rest.remove(0, 1);
+        while (rest.endsWith(u' '))
+            rest.chop(1);
+    }
+    Ausgeben(blatt, text, 1, 0, false);
+    EXPECT_EQ(Drawn(), expected);
+    EXPECT_LT(messungen, 20 * static_cast<int>(expected.size()));
+}
