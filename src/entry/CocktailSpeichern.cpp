@@ -239,8 +239,8 @@ bool CocktailSpeichern(KqCocktailEingabe& eingabe) {
         return false;
     }
     // The transaction begins with the run; a run that ends without committing takes back all
-    // it wrote.
-    // A run whose transaction a failure took back starts afresh when the user chose Retry.
+    // it wrote. A run whose transaction a failure took back starts afresh when the user chose
+    // Retry.
     for (;;) {
         Speicherlauf lauf(eingabe, HauptModul::OffeneDatenbank());
         const bool gespeichert = lauf.Lauf();
