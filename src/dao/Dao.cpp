@@ -323,9 +323,18 @@ void Database::Execute(const QString& statement) {
     }
 }
 
+// The outermost transaction takes the write lock when it begins: one that first reads and
+// then writes could otherwise meet another program's write at its first write, when waiting
+// is no longer possible. Transactions within it are savepoints.
 void Database::BeginTrans() {
     Connection& connection = Live(m_connection);
-    connection.Exec("SAVEPOINT velkor");
+    if (m_depth == 0) connection.Exec("BEGIN IMMEDIATE");
+    try {
+        connection.Exec("SAVEPOINT velkor");
+    } catch (const Error&) {
+        if (m_depth == 0) connection.Exec("ROLLBACK");
+        throw;
+    }
     connection.SetTransactionDepth(++m_depth);
 }
 
@@ -333,7 +342,11 @@ void Database::CommitTrans() {
     if (m_depth == 0)
         throw Error(errNoTransaction, QStringLiteral("Commit ohne vorheriges BeginTrans."));
     Connection& connection = Live(m_connection);
-    connection.Exec("RELEASE SAVEPOINT velkor");
+    if (m_depth == 1) {
+        connection.Exec("COMMIT");
+    } else {
+        connection.Exec("RELEASE SAVEPOINT velkor");
+    }
     connection.SetTransactionDepth(--m_depth);
 }
 
@@ -350,8 +363,12 @@ void Database::Rollback() {
         return;
     }
     connection.SetTransactionDepth(--m_depth);
-    connection.Exec("ROLLBACK TO SAVEPOINT velkor");
-    connection.Exec("RELEASE SAVEPOINT velkor");
+    if (m_depth == 0) {
+        connection.Exec("ROLLBACK");
+    } else {
+        connection.Exec("ROLLBACK TO SAVEPOINT velkor");
+        connection.Exec("RELEASE SAVEPOINT velkor");
+    }
 }
 
 bool Database::TransactionLost() const {

@@ -2,6 +2,7 @@
 // showing the menu, and the real program failing on a missing or foreign file.
 
 #include "app/HauptModul.h"
+#include "Dateifehler.h"
 #include "ProgramTest.h"
 #include "menu/KqMenue.h"
 
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <random>
 
 namespace {
 
@@ -19,8 +21,9 @@ using HauptModulTest = ProgramTest;
 // `reason` among its errors.
 void ExpectRefusedIn(const QString& folder, const QString& reason) {
     const QString binary = folder + QStringLiteral("/velkor");
-    QFile::remove(binary);
-    EXPECT_TRUE(QFile::copy(QStringLiteral(VELKOR_BINARY), binary));
+    if (!QFile::exists(binary)) {
+        EXPECT_TRUE(QFile::copy(QStringLiteral(VELKOR_BINARY), binary));
+    }
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -161,4 +164,61 @@ TEST(Programm, KilledWhileUpgradingAnOldFileKeepsItWholeAndUpgradesOnTheNextStar
     EXPECT_EQ(db->OpenRecordset(QStringLiteral("PRAGMA integrity_check")).Fields(0).ToText(),
               QStringLiteral("ok"));
     EXPECT_EQ(db->OpenRecordset(QStringLiteral("PRAGMA user_version")).Fields(0).ToInt(), 1);
+}
+
+TEST(Programm, RefusesAtStartWhatItCannotReadOrWriteAndWritesNothing) {
+    QTemporaryDir dir;
+    const QString datei = dir.filePath(QStringLiteral("Cocktails.mdb"));
+    const auto inhalt = [&datei] {
+        QFile f(datei);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    // Nothing written: the file as it was, and no journal or other file beside it.
+    const auto unverändert = [&](const QByteArray& vorher) {
+        EXPECT_EQ(inhalt(), vorher);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+                  (QStringList{QStringLiteral("Cocktails.mdb"), QStringLiteral("velkor")}));
+    };
+
+    // Random bytes: not made of whole pages, the file is damaged; made of them, it cannot be
+    // read with the program's password.
+    std::mt19937 zufall(7);
+    for (const int grösse : {5000, 16384}) {
+        QByteArray bytes(grösse, Qt::Uninitialized);
+        for (char& b : bytes)
+            b = static_cast<char>(zufall());
+        QFile f(datei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        f.close();
+        ExpectRefusedIn(dir.path(),
+                        grösse % 1024 ? QStringLiteral("3343") : QStringLiteral("3031"));
+        unverändert(bytes);
+    }
+
+    // The program's own file, write-protected; then its folder.
+    QFile::remove(datei);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELKOR_STARTER_DB), datei));
+    QFile::setPermissions(datei, QFile::ReadOwner | QFile::WriteOwner);
+    const QByteArray starter = inhalt();
+    {
+        Schreibschutz schutz(datei);
+        if (!schutz.Gesetzt()) GTEST_SKIP() << "the file system cannot write-protect for root";
+        ExpectRefusedIn(dir.path(), QStringLiteral("3051"));
+    }
+    unverändert(starter);
+    {
+        Schreibschutz schutz(dir.path());
+        ASSERT_TRUE(schutz.Gesetzt());
+        ExpectRefusedIn(dir.path(), QStringLiteral("3051"));
+    }
+    unverändert(starter);
+
+    // Another program holds the lock for longer than a start waits.
+    {
+        Sperre sperre(datei);
+        ASSERT_TRUE(sperre.Gesetzt());
+        ExpectRefusedIn(dir.path(), QStringLiteral("gesperrt"));
+    }
+    unverändert(starter);
 }

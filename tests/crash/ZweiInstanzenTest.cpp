@@ -1,0 +1,143 @@
+// Two runs of the program on one file: this one, and two runs of the storing build at the same
+// time. All of them store; each sees the others' cocktails the next time its windows load, and
+// none spoils what another stored.
+
+#include "ProgramTest.h"
+#include "Records.h"
+#include "entry/KqCocktailEingabe.h"
+#include "stock/KqZutaten.h"
+#include "toolkit/Controls.h"
+#include "viewer/KqRezepte.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QThread>
+#include <csignal>
+#include <memory>
+
+namespace {
+
+QStringList Zeilen(const QString& pfad, const QString& art) {
+    QFile f(pfad);
+    QStringList out;
+    if (!f.open(QIODevice::ReadOnly)) return out;
+    for (const QByteArray& zeile : f.readAll().split('\n')) {
+        const QString z = QString::fromUtf8(zeile);
+        if (z.startsWith(art)) out << z.mid(art.size());
+    }
+    return out;
+}
+
+} // namespace
+
+class ZweiInstanzen : public ProgramTest {
+protected:
+    // Stores a cocktail with two lines through this run's entry window.
+    static void Speichern(const QString& name) {
+        KqCocktailEingabe& e = KqCocktailEingabe::Instance();
+        e.Show();
+        e.ECocktail()->setText(name);
+        for (const char* zutat : {"Gin", "Tonic Water"})
+            KqCocktailEingabe::ZeileSchreiben(*e.TZutaten(), 0,
+                                              {QString::fromUtf8(zutat),
+                                               QStringLiteral("4 cl"),
+                                               {},
+                                               {},
+                                               QStringLiteral("Pflicht"),
+                                               {}});
+        e.BHinzufügen_Click();
+        ASSERT_FALSE(KqCocktailEingabe::IsLoaded()) << name.toStdString();
+    }
+};
+
+TEST_F(ZweiInstanzen, AllStoreEachSeesTheOthersCocktailsNoneSpoilsAnothersWork) {
+    Start();
+    toolkit::SetMsgBoxResponder([](const QString& text, int, const QString&) {
+        ADD_FAILURE() << "message: " << text.toStdString();
+        return int(toolkit::vbOK);
+    });
+    Speichern(QStringLiteral("Von A"));
+    // A setup with every ingredient, last in name order (the other runs change the first three).
+    dao::Database& d = HauptModul::OffeneDatenbank();
+    const int alles = records::Zutatensetup(d, QStringLiteral("Zum Schluss alles"), {});
+    d.ExecuteScript("INSERT INTO zutatensetupvorrat (setup, zutat) SELECT " +
+                    QByteArray::number(alles) + ", nr FROM zutaten");
+    KqZutaten& vorrat = KqZutaten::Instance();
+    vorrat.Show();
+    vorrat.CSetup()->SetListIndex(vorrat.CSetup()->findText(QStringLiteral("Zum Schluss alles")));
+    vorrat.AGetränke()->setChecked(false);
+
+    // Two other runs store while this one stores too.
+    std::vector<std::unique_ptr<QProcess>> läufe;
+    QStringList protokolle;
+    for (int i = 0; i < 2; ++i) {
+        protokolle << db.Folder() + QStringLiteral("/lauf%1.txt").arg(i);
+        auto lauf = std::make_unique<QProcess>();
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("VELKOR_ORDNER"), db.Folder());
+        umgebung.insert(QStringLiteral("VELKOR_PROTOKOLL"), protokolle.last());
+        umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        lauf->setProcessEnvironment(umgebung);
+        lauf->start(QStringLiteral(VELKOR_DAUERLAUF), {});
+        läufe.push_back(std::move(lauf));
+    }
+    for (auto& lauf : läufe)
+        ASSERT_TRUE(lauf->waitForReadyRead(20000)) << lauf->readAllStandardError().toStdString();
+    for (int i = 1; i <= 5; ++i) {
+        Speichern(QStringLiteral("Von A, Nr. %1").arg(i));
+        QThread::msleep(150);
+    }
+    for (auto& lauf : läufe) {
+        ASSERT_EQ(lauf->state(), QProcess::Running)
+            << "ended by itself: " << lauf->readAllStandardError().toStdString();
+        ::kill(static_cast<pid_t>(lauf->processId()), SIGKILL);
+        lauf->waitForFinished(10000);
+    }
+
+    // The others saw this run's cocktail when their viewer loaded.
+    QStringList vonB;
+    for (const QString& protokoll : protokolle) {
+        EXPECT_TRUE(Zeilen(protokoll, QStringLiteral("kennt ")).contains(QStringLiteral("Von A")));
+        for (const QString& s : Zeilen(protokoll, QStringLiteral("fertig cocktail ")))
+            vonB << s;
+    }
+    ASSERT_FALSE(vonB.isEmpty());
+
+    // This run sees theirs the next time its windows load: the viewer's list, and the bar stock
+    // search, which knows every ingredient in stock.
+    KqRezepte& rezepte = KqRezepte::Instance();
+    QStringList liste;
+    for (int i = 0; i < rezepte.CCocktail()->ListCount(); ++i)
+        liste << rezepte.CCocktail()->List(i);
+    vorrat.InitCocktails();
+    QStringList mixbar;
+    for (int i = 0; i < vorrat.LCocktails()->ListCount(); ++i)
+        mixbar << vorrat.LCocktails()->List(i);
+    for (const QString& name : vonB) {
+        EXPECT_TRUE(liste.contains(name)) << name.toStdString();
+        EXPECT_TRUE(mixbar.contains(name)) << name.toStdString();
+    }
+
+    // Every cocktail whole; the file sound.
+    QStringList prüfung;
+    d.ReadEngineRows("PRAGMA integrity_check",
+                     [&prüfung](const dao::EngineRow& row) { prüfung << row.Get(0).ToText(); });
+    EXPECT_EQ(prüfung, QStringList{QStringLiteral("ok")});
+    for (int i = 0; i <= 5; ++i) {
+        const QString name = i ? QStringLiteral("Von A, Nr. %1").arg(i) : QStringLiteral("Von A");
+        EXPECT_EQ(HauptModul::ErstesFeld("SELECT count(*) FROM zutatenliste WHERE cocktail = "
+                                         "(SELECT nr FROM cocktails WHERE name = " +
+                                         dao::Quoted(name) + ")"),
+                  QStringList{QStringLiteral("2")})
+            << name.toStdString();
+    }
+    for (const QString& name : vonB)
+        EXPECT_EQ(HauptModul::ErstesFeld(
+                      "SELECT count(*) FROM zutatenliste WHERE cocktail = (SELECT nr FROM "
+                      "cocktails WHERE name = " +
+                      dao::Quoted(name) + ")"),
+                  QStringList{QStringLiteral("8")})
+            << name.toStdString();
+    toolkit::SetMsgBoxResponder({});
+}
