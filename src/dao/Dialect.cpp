@@ -37,9 +37,10 @@ bool IsWordPart(QChar c) {
 // is appended to params: text in double (or single) quotes, a doubled quote
 // inside standing for one, and a whole number that follows a comparison (a
 // number elsewhere, as in ORDER BY 1 or nr + 1, stays in the text). With shape,
-// the statement's text is written there with those literals replaced by ?;
-// with tokens, the engine's tokens. Both are made by this one pass, so the
-// shape and the translation always agree on the parameters.
+// the statement's text is written there with those literals replaced by ? (a ?
+// or backslash of the text itself after a backslash); with tokens, the engine's tokens.
+// Both are made by this one pass, so the shape and the translation always agree
+// on the parameters.
 class Scanner {
 public:
     Scanner(const QString& s, std::vector<Value>& params, QString* shape,
@@ -84,6 +85,9 @@ public:
                     Emit(Kind::Number, [&] { return number.toString(); });
                     m_afterComparison = false;
                 }
+            } else if (c.isNull()) {
+                // The engine would read the statement only up to here.
+                SyntaxError(m_s);
             } else {
                 Symbol(c);
             }
@@ -95,7 +99,18 @@ private:
         if (m_tokens) m_tokens->push_back({kind, text(), m_depth});
     }
     void Keep(qsizetype start) {
-        if (m_shape) m_shape->append(QStringView(m_s).mid(start, m_i - start));
+        if (!m_shape) return;
+        const QStringView kept = QStringView(m_s).mid(start, m_i - start);
+        if (!kept.contains(QLatin1Char('?')) && !kept.contains(QLatin1Char('\\'))) {
+            m_shape->append(kept);
+            return;
+        }
+        // A ? of the text itself is no literal's mark: the shape writes it \?, and a
+        // backslash \\, so that no two statements that read differently share a shape.
+        for (const QChar c : kept) {
+            if (c == QLatin1Char('?') || c == QLatin1Char('\\')) m_shape->append(QLatin1Char('\\'));
+            m_shape->append(c);
+        }
     }
     void Parameter() {
         if (m_shape) m_shape->append(QLatin1Char('?'));
@@ -413,6 +428,9 @@ const CaseTable& Cases() {
 // outside both indexes could upper-case to value (then every name is read).
 QStringList Candidates(const QString& value) {
     if (!value.isValidUtf16()) return {};
+    // The engine's glob reads a name only up to a NUL: a name with one may be in neither
+    // index, and so may one whose upper case is value.
+    if (value.contains(QChar(0))) return {};
     for (const QString& upper : Cases().unindexed)
         if (value.contains(upper)) return {};
     const std::vector<char32_t> letters = Letters(value);
