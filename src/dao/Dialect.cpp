@@ -85,8 +85,9 @@ public:
                     Emit(Kind::Number, [&] { return number.toString(); });
                     m_afterComparison = false;
                 }
-            } else if (c.isNull()) {
-                // The engine would read the statement only up to here.
+            } else if (c.isNull() || Unpaired(m_i)) {
+                // The engine would read the statement only up to a NUL, and a lone half of
+                // a surrogate pair has no UTF-8 form: it would reach the engine as ?.
                 SyntaxError(m_s);
             } else {
                 Symbol(c);
@@ -148,6 +149,12 @@ private:
         m_afterComparison = c == QLatin1Char('=') || c == QLatin1Char('<') ||
                             c == QLatin1Char('>') || symbol == QLatin1String("!=");
     }
+    bool Unpaired(qsizetype i) const {
+        const QChar c = m_s.at(i);
+        if (c.isHighSurrogate()) return i + 1 >= m_s.size() || !m_s.at(i + 1).isLowSurrogate();
+        if (c.isLowSurrogate()) return i == 0 || !m_s.at(i - 1).isHighSurrogate();
+        return false;
+    }
     // A quoted piece from the opening quote at the cursor; the cursor ends behind
     // the closing quote. Throws 3075 when it is not closed.
     QString ReadQuoted(QChar close, bool doubledEscape) {
@@ -164,6 +171,8 @@ private:
                 ++m_i;
                 return out;
             }
+            // A name in brackets goes into the engine's text; a literal is bound as it is.
+            if (!doubledEscape && (c.isNull() || Unpaired(m_i))) SyntaxError(m_s);
             out += c;
             ++m_i;
         }

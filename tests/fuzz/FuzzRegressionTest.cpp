@@ -102,6 +102,26 @@ TEST_F(FuzzFindings, NulOutsideALiteralIsASyntaxError) {
     EXPECT_EQ(rs.Fields(0).ToText(), name);
 }
 
+// A lone half of a surrogate pair has no UTF-8 form and reached the engine as ?: a
+// parameter mark the statement did not write, which took the value of a literal behind a
+// ; that the engine never reads.
+TEST_F(FuzzFindings, UnpairedSurrogateOutsideALiteralIsASyntaxError) {
+    const QChar high(0xD83C);
+    const QChar low(0xDF78);
+    for (const QString& text :
+         {QStringLiteral("SELECT nr FROM deko WHERE name = ") + high +
+              QStringLiteral("; \"Minze\""),
+          QStringLiteral("SELECT nr FROM deko WHERE name = ") + low,
+          QStringLiteral("SELECT [nr") + high + QStringLiteral("] FROM deko"),
+          QStringLiteral("SELECT nr FROM [deko") + QChar(0) + QStringLiteral("x]")}) {
+        EXPECT_EQ(Number([&] { m_db->OpenRecordset(text); }), dao::errSyntax);
+    }
+    // A whole pair is a letter like any other, and a literal is bound as it is.
+    EXPECT_EQ(Count(QStringLiteral("SELECT nr AS [Glas") + high + low +
+                    QStringLiteral("] FROM deko WHERE name <> \"") + high + QStringLiteral("\"")),
+              2);
+}
+
 // The name indexes cannot hold a name with a NUL for certain (the engine's glob stops
 // there), so a look-up of a value with one reads every name.
 TEST_F(FuzzFindings, LookUpFindsNameWithNul) {
