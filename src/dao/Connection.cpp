@@ -326,6 +326,11 @@ std::unique_ptr<Statement> Connection::Prepare(const QByteArray& sql,
                                           &prepared, nullptr);
         stmt.reset(prepared);
         if (rc != SQLITE_OK) Fail(rc, sql);
+        // Text without a statement (only spaces, comments, or anything behind a NUL) prepares
+        // to nothing, and there is nothing to run or to lend out.
+        if (!prepared)
+            throw Error(errSyntax, QStringLiteral("Syntaxfehler in der Abfrage: Die Abfrage ist "
+                                                  "leer."));
         ++m_prepared;
     }
     if (sqlite3_bind_parameter_count(stmt.get()) != static_cast<int>(params.size()))

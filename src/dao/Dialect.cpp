@@ -37,9 +37,10 @@ bool IsWordPart(QChar c) {
 // is appended to params: text in double (or single) quotes, a doubled quote
 // inside standing for one, and a whole number that follows a comparison (a
 // number elsewhere, as in ORDER BY 1 or nr + 1, stays in the text). With shape,
-// the statement's text is written there with those literals replaced by ?;
-// with tokens, the engine's tokens. Both are made by this one pass, so the
-// shape and the translation always agree on the parameters.
+// the statement's text is written there with those literals replaced by ? (a ?
+// or backslash of the text itself after a backslash); with tokens, the engine's tokens.
+// Both are made by this one pass, so the shape and the translation always agree
+// on the parameters.
 class Scanner {
 public:
     Scanner(const QString& s, std::vector<Value>& params, QString* shape,
@@ -84,6 +85,10 @@ public:
                     Emit(Kind::Number, [&] { return number.toString(); });
                     m_afterComparison = false;
                 }
+            } else if (c.isNull() || Unpaired(m_i)) {
+                // The engine would read the statement only up to a NUL, and a lone half of
+                // a surrogate pair has no UTF-8 form: it would reach the engine as ?.
+                SyntaxError(m_s);
             } else {
                 Symbol(c);
             }
@@ -95,7 +100,18 @@ private:
         if (m_tokens) m_tokens->push_back({kind, text(), m_depth});
     }
     void Keep(qsizetype start) {
-        if (m_shape) m_shape->append(QStringView(m_s).mid(start, m_i - start));
+        if (!m_shape) return;
+        const QStringView kept = QStringView(m_s).mid(start, m_i - start);
+        if (!kept.contains(QLatin1Char('?')) && !kept.contains(QLatin1Char('\\'))) {
+            m_shape->append(kept);
+            return;
+        }
+        // A ? of the text itself is no literal's mark: the shape writes it \?, and a
+        // backslash \\, so that no two statements that read differently share a shape.
+        for (const QChar c : kept) {
+            if (c == QLatin1Char('?') || c == QLatin1Char('\\')) m_shape->append(QLatin1Char('\\'));
+            m_shape->append(c);
+        }
     }
     void Parameter() {
         if (m_shape) m_shape->append(QLatin1Char('?'));
@@ -133,6 +149,12 @@ private:
         m_afterComparison = c == QLatin1Char('=') || c == QLatin1Char('<') ||
                             c == QLatin1Char('>') || symbol == QLatin1String("!=");
     }
+    bool Unpaired(qsizetype i) const {
+        const QChar c = m_s.at(i);
+        if (c.isHighSurrogate()) return i + 1 >= m_s.size() || !m_s.at(i + 1).isLowSurrogate();
+        if (c.isLowSurrogate()) return i == 0 || !m_s.at(i - 1).isHighSurrogate();
+        return false;
+    }
     // A quoted piece from the opening quote at the cursor; the cursor ends behind
     // the closing quote. Throws 3075 when it is not closed.
     QString ReadQuoted(QChar close, bool doubledEscape) {
@@ -149,6 +171,8 @@ private:
                 ++m_i;
                 return out;
             }
+            // A name in brackets goes into the engine's text; a literal is bound as it is.
+            if (!doubledEscape && (c.isNull() || Unpaired(m_i))) SyntaxError(m_s);
             out += c;
             ++m_i;
         }
@@ -413,6 +437,9 @@ const CaseTable& Cases() {
 // outside both indexes could upper-case to value (then every name is read).
 QStringList Candidates(const QString& value) {
     if (!value.isValidUtf16()) return {};
+    // The engine's glob reads a name only up to a NUL: a name with one may be in neither
+    // index, and so may one whose upper case is value.
+    if (value.contains(QChar(0))) return {};
     for (const QString& upper : Cases().unindexed)
         if (value.contains(upper)) return {};
     const std::vector<char32_t> letters = Letters(value);

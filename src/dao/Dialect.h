@@ -33,7 +33,8 @@ struct Translation {
     QString updatableTable;
 };
 
-// Throws dao::Error 3075 on an unterminated literal or bracket.
+// Throws dao::Error 3075 on an unterminated literal or bracket, and on a NUL or a
+// lone half of a surrogate pair outside a literal, which the engine cannot read.
 Translation Translate(const QString& statement, bool withRowId);
 
 // How often a statement's shape was found among the translations made so far,
