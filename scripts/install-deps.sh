@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Velkor-DB needs to build, run and test,
-# but only those that are missing. Needs root (or sudo).
+# and any further packages named as arguments, but only those that are
+# missing. Needs root (or sudo).
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
   clang-format
+  "$@"
 )
 
 missing=()
