@@ -13,6 +13,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
   clang-format
+  dpkg-dev desktop-file-utils
   "$@"
 )
 

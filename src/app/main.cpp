@@ -1,6 +1,7 @@
 // Velkor-DB: a cocktail recipe database for the home bar.
 #include "app/HauptModul.h"
 #include "toolkit/Look.h"
+#include "toolkit/Symbol.h"
 
 #include <QApplication>
 
@@ -12,6 +13,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velkor-DB"));
+    // Desktops match the windows to the program's desktop entry and show its symbol.
+    QGuiApplication::setDesktopFileName(QStringLiteral("velkor"));
+    QApplication::setWindowIcon(toolkit::SymbolIcon());
     toolkit::InstallGermanTranslation(app);
     HauptModul::Main();
     if (!HauptModul::Datenbank) return 1; // the ending was replaced and returned
