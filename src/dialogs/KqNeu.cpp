@@ -99,7 +99,7 @@ KqNeu::KqNeu() {
     m_bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"), QStringLiteral("Abbrechen"),
                               {3240, 1800, 1455, 375});
 
-    SetTabOrder({m_eName, m_eBeschreibung, m_aAlkohol, m_aGetränk, m_bHinzufügen, m_bAbbrechen});
+    SetTabOrder({m_eName, m_eBeschreibung, m_aAlkohol, m_bHinzufügen, m_bAbbrechen, m_aGetränk});
     m_eName->setFocus();
 
     ConnectClick(m_bHinzufügen, this, [this] { BHinzufügen_Click(); });

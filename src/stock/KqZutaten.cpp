@@ -114,9 +114,8 @@ KqZutaten::KqZutaten() {
     m_bAbbruch = MakeButton(this, QStringLiteral("BAbbruch"), QStringLiteral("Abbruch"),
                             {6360, 5160, 1575, 375});
 
-    // In reading order, from the stock list on, where the window opens.
-    SetTabOrder({m_lZutaten, m_lCocktails, m_bHinzufügen, m_bEntfernen, m_bDetails, m_bInfo,
-                 m_bIdeal, m_aGetränke, m_bAbbruch, m_cSetup, m_bNeu});
+    SetTabOrder({m_lZutaten, m_lCocktails, m_bHinzufügen, m_bEntfernen, m_bInfo, m_bDetails,
+                 m_cSetup, m_bNeu, m_bAbbruch, m_bIdeal, m_aGetränke});
     m_lZutaten->setFocus();
 
     m_cSetup->OnClick([this] { CSetup_Click(); });

@@ -43,8 +43,8 @@ TEST_F(KqZutatenTest, FromTheMenuWithTabOrderAndTheButtonsThatOpenOtherWindows) 
 
     // Tab walks the controls in their order, starting at the stock list.
     const std::vector<QWidget*> order = {
-        w.LZutaten(), w.LCocktails(), w.BHinzufügen(), w.BEntfernen(), w.BDetails(), w.BInfo(),
-        w.BIdeal(),   w.AGetränke(),  w.BAbbruch(),    w.CSetup(),     w.BNeu()};
+        w.LZutaten(), w.LCocktails(), w.BHinzufügen(), w.BEntfernen(), w.BInfo(),    w.BDetails(),
+        w.CSetup(),   w.BNeu(),       w.BAbbruch(),    w.BIdeal(),     w.AGetränke()};
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.LZutaten()->hasFocus(); }));
     for (std::size_t i = 1; i <= order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
