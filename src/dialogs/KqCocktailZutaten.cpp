@@ -40,13 +40,11 @@ bool GehörtZurMenge(QChar c) {
     return (c >= u'0' && c <= u'9') || c == u',' || c == u'.' || c == u'/';
 }
 
-// A unit box: free text with the usual units to choose from, named after the amount beside it.
+// A unit box: free text with the usual units to choose from.
 toolkit::ComboBox* Einheit(toolkit::Form* form, const QString& name, int top) {
     toolkit::ComboBox* box = toolkit::MakeComboBox(form, name, true, {2640, top, 2055, 360});
     for (const char* einheit : {"cl", "dash (Spritzer)", "Barlöffel", "zum Auffüllen"})
         box->AddItem(QString::fromUtf8(einheit));
-    box->setAccessibleName(QStringLiteral("Menge"));
-    box->setAccessibleDescription(QStringLiteral("Einheit"));
     return box;
 }
 
@@ -94,6 +92,11 @@ KqCocktailZutaten::KqCocktailZutaten() {
     m_bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"), QStringLiteral("Abbrechen"),
                               {3360, 3000, 1575, 375});
 
+    // Amount and unit exist for the ingredient and for its variation: named for which they are.
+    m_eZutatMenge->setAccessibleName(QStringLiteral("Menge (Zutat)"));
+    m_cZutatEinheit->setAccessibleName(QStringLiteral("Einheit (Zutat)"));
+    m_eVariationMenge->setAccessibleName(QStringLiteral("Menge (Variation)"));
+    m_eVariationEinheit->setAccessibleName(QStringLiteral("Einheit (Variation)"));
     SetTabOrder({m_cZutat, m_eZutatMenge, m_cZutatEinheit, m_bZutatNeu, m_cVariation,
                  m_eVariationMenge, m_eVariationEinheit, m_eBeschreibung, m_aPflicht, m_bHinzufügen,
                  m_bAbbrechen});

@@ -106,6 +106,12 @@ KqCocktailEingabe::KqCocktailEingabe() {
     m_bZubereitungÜbernehmen = MakeButton(this, QStringLiteral("BZubereitungÜbernehmen"),
                                           QStringLiteral("Z. Übern."), {3480, 7560, 1575, 375});
 
+    // The buttons beside a group or grid are named for it as well: three say "Neu".
+    m_bGruppeNeu->setAccessibleName(QStringLiteral("Neu (Gruppe)"));
+    for (QPushButton* button : {m_bZutatenNeu, m_bZutatenEdit, m_bZutatenDel})
+        button->setAccessibleName(button->text() + QStringLiteral(" (Zutaten)"));
+    for (QPushButton* button : {m_bDekorationNeu, m_bDekorationEdit, m_bDekorationDel})
+        button->setAccessibleName(button->text() + QStringLiteral(" (Dekoration)"));
     SetTabOrder({m_eCocktail, m_cGruppe, m_bGruppeNeu, m_eBeschreibung, m_tZutaten, m_bZutatenNeu,
                  m_bZutatenEdit, m_bZutatenDel, m_tDekoration, m_bDekorationNeu, m_bDekorationEdit,
                  m_bDekorationDel, m_eZubereitung, m_eBewertung, m_eErfunden, m_eAdresse,

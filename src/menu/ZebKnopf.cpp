@@ -241,11 +241,15 @@ void ZebKnopf::mouseReleaseEvent(QMouseEvent* event) {
     if (click) UserControl_Click();
 }
 
-// Space works like the mouse (pressed look while held), Enter clicks at once,
-// so the button that shows the focus frame can be used from the keyboard.
+// Space works like the mouse (pressed look while held, Click when released), Enter clicks at
+// once, so the button that shows the focus frame can be used from the keyboard. Only a Space
+// pressed on this button clicks it; the focus leaving while Space is held takes the press back.
 void ZebKnopf::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-        UserControl_MouseDown();
+    if (event->key() == Qt::Key_Space) {
+        if (!event->isAutoRepeat() && !m_spaceDown) {
+            m_spaceDown = true;
+            UserControl_MouseDown();
+        }
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         UserControl_Click();
     } else {
@@ -254,12 +258,11 @@ void ZebKnopf::keyPressEvent(QKeyEvent* event) {
 }
 
 void ZebKnopf::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-        UserControl_MouseUp();
-        UserControl_Click();
-    } else {
-        QWidget::keyReleaseEvent(event);
-    }
+    if (event->key() != Qt::Key_Space) return QWidget::keyReleaseEvent(event);
+    if (event->isAutoRepeat() || !m_spaceDown) return;
+    m_spaceDown = false;
+    UserControl_MouseUp();
+    UserControl_Click();
 }
 
 void ZebKnopf::focusInEvent(QFocusEvent* event) {
@@ -269,6 +272,10 @@ void ZebKnopf::focusInEvent(QFocusEvent* event) {
 
 void ZebKnopf::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
+    if (m_spaceDown) {
+        m_spaceDown = false;
+        UserControl_MouseUp();
+    }
     UserControl_LostFocus();
 }
 

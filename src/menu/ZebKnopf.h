@@ -1,7 +1,7 @@
 #pragma once
 // The program's image button: shows one picture at rest and another while a
-// mouse button is held on it, draws a dotted frame while it has the focus and
-// raises Click when released over it.
+// mouse button or Space is held on it, draws a dotted frame while it has the
+// focus and raises Click when released over it; Enter clicks it at once.
 
 #include <QPixmap>
 #include <QWidget>
@@ -74,6 +74,7 @@ private:
     QRect m_rahmen;
     bool m_rahmenVisible = false;
     bool m_pressed = false;
+    bool m_spaceDown = false; // Space was pressed on this button and is held
 };
 
 // The colour a 32-bit colour value stands for (system colours from the palette).

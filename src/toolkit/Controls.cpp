@@ -4,6 +4,9 @@
 #include "toolkit/Look.h"
 #include "toolkit/Trap.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -13,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringListModel>
+#include <mutex>
 #include <stdexcept>
 
 namespace toolkit {
@@ -82,7 +86,65 @@ void DeliverKey(QKeyEvent* event, const KeyPressHandler& handler,
 // ---------------------------------------------------------------------------------------------
 // ComboBox
 
+namespace {
+
+// A combo box as screen readers see it: named by its accessible name, its value the text it
+// shows, its parts the drop-down list and (editable) the text field. Qt's own description names
+// a combo box on Linux by the text it shows, so a box without a caption (a unit beside an
+// amount) could not be told from any other.
+class ComboBoxAccessible : public QAccessibleWidget {
+public:
+    explicit ComboBoxAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return Box()->currentText();
+        // Without a name or caption label the box goes by what it shows, as Qt's own does.
+        const QString text = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && text.isEmpty() ? Box()->currentText() : text;
+    }
+    int childCount() const override { return Box()->isEditable() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override {
+        if (index == 0) return QAccessible::queryAccessibleInterface(Box()->view());
+        if (index == 1 && Box()->isEditable())
+            return QAccessible::queryAccessibleInterface(Box()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child) return -1;
+        if (child->object() == Box()->view()) return 0;
+        if (Box()->isEditable() && child->object() == Box()->lineEdit()) return 1;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override {
+        // The box is the focus proxy of its text field, which takes the typing.
+        return Box()->isEditable() ? child(1) : nullptr;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != showMenuAction() && action != pressAction()) return;
+        if (Box()->view()->isVisible())
+            Box()->hidePopup();
+        else
+            Box()->showPopup();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QComboBox* Box() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* ComboBoxFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String(ComboBox::staticMetaObject.className())) return nullptr;
+    auto* box = qobject_cast<ComboBox*>(object);
+    return box ? new ComboBoxAccessible(box) : nullptr;
+}
+
+} // namespace
+
 ComboBox::ComboBox(bool editable, QWidget* parent) : QComboBox(parent) {
+    static std::once_flag accessible;
+    std::call_once(accessible, [] { QAccessible::installFactory(&ComboBoxFactory); });
     // Plain texts: a list of tens of thousands of names stays small in memory.
     setModel(new QStringListModel(this));
     setEditable(editable);
@@ -154,6 +216,13 @@ void ComboBox::SetText(const QString& text) {
 
 void ComboBox::keyPressEvent(QKeyEvent* event) {
     DeliverKey(event, m_onKeyPress, [this](QKeyEvent* e) {
+        // The arrow keys move on from the entry the box shows, also when its text was set rather
+        // than chosen (then Qt would first move to the entry it already shows, or the first one).
+        const bool arrow = e->key() == Qt::Key_Up || e->key() == Qt::Key_Down;
+        if (arrow && isEditable() && ListIndex() < 0) {
+            const int shown = findText(currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (shown >= 0) setCurrentIndex(shown);
+        }
         const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
         m_typingEnter = enter && isEditable();
         QComboBox::keyPressEvent(e);

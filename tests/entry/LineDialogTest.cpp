@@ -49,9 +49,17 @@ TEST_F(LineDialogTest, IngredientDialogOpensEmptyWithTheCatalogueAndItsUnits) {
         d.CZutat(),     d.EZutatMenge(),     d.CZutatEinheit(),     d.BZutatNeu(),
         d.CVariation(), d.EVariationMenge(), d.EVariationEinheit(), d.EBeschreibung(),
         d.APflicht(),   d.BHinzufügen(),     d.BAbbrechen()};
-    const QStringList names = {"Zutat",        "Menge",      "Menge",    "Neu",
-                               "Variation",    "Menge",      "Menge",    "Beschreibung",
-                               "Pflichtzutat", "Hinzufügen", "Abbrechen"};
+    const QStringList names = {"Zutat",
+                               "Menge (Zutat)",
+                               "Einheit (Zutat)",
+                               "Neu",
+                               "Variation",
+                               "Menge (Variation)",
+                               "Einheit (Variation)",
+                               "Beschreibung",
+                               "Pflichtzutat",
+                               "Hinzufügen",
+                               "Abbrechen"};
     for (std::size_t i = 0; i < order.size(); ++i) {
         EXPECT_TRUE(d.rect().contains(order[i]->geometry()))
             << order[i]->objectName().toStdString();
