@@ -1,6 +1,7 @@
 #include "toolkit/Look.h"
 
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QLibraryInfo>
 #include <QPalette>
 #include <QTranslator>
@@ -25,7 +26,13 @@ QFont WindowFont() {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(9.75);
+    font.setBold(true);
+    return WindowFont(QFontInfo(font).family());
+}
+
+QFont WindowFont(const QString& family) {
+    QFont font(family);
+    font.setPointSizeF(family == QLatin1String("DejaVu Sans") ? 9 : 9.75);
     font.setBold(true);
     return font;
 }

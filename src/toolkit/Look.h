@@ -22,8 +22,14 @@ QColor Background();
 // Background of the fixed (header) cells of a grid.
 QColor FixedCellBackground();
 
-// The font of every form and control.
+// The font of every form and control: WindowFont(family) for the first installed of
+// "MS Sans Serif", "Liberation Sans" and "DejaVu Sans".
 QFont WindowFont();
+
+// The window font in one family: bold 9.75 pt, at which every caption fits its control in
+// Liberation Sans. DejaVu Sans is about a seventh wider and is taken at 9 pt, so that the
+// captions fit there too.
+QFont WindowFont(const QString& family);
 
 // Gives a widget the form background and the window font.
 void ApplyLook(QWidget* widget);
