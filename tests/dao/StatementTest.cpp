@@ -10,21 +10,7 @@
 
 using dao::Recordset;
 
-namespace {
-
-QStringList Column(dao::Database& db, const QString& sql, int field = 0) {
-    QStringList out;
-    Recordset rs = db.OpenRecordset(sql);
-    if (!rs.Eof()) rs.MoveFirst();
-    while (!rs.Eof()) {
-        out << rs.Fields(field).ToText();
-        rs.MoveNext();
-    }
-    rs.Close();
-    return out;
-}
-
-} // namespace
+using records::Column;
 
 TEST(Statements, LiteralsStayLiteralsAndNamesIgnoreCase) {
     TempDatabase t;

@@ -16,9 +16,9 @@ TempDatabase::TempDatabase() {
     m_db = Open();
 }
 
-std::shared_ptr<dao::Database> TempDatabase::Open() const {
-    auto ws = dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), {});
-    return ws->OpenDatabase(Path(), false, false, Connect());
+std::shared_ptr<dao::Database> TempDatabase::OpenFile(const QString& path, bool readOnly) {
+    return dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), {})
+        ->OpenDatabase(path, false, readOnly, Connect());
 }
 
 void TempDatabase::MakeEmpty() {

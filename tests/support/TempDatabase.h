@@ -16,7 +16,9 @@ public:
     QString Path() const { return m_dir.filePath(QStringLiteral("Cocktails.mdb")); }
 
     // Opens (another) connection on the copy.
-    std::shared_ptr<dao::Database> Open() const;
+    std::shared_ptr<dao::Database> Open() const { return OpenFile(Path()); }
+    // Opens any file with the program's password.
+    static std::shared_ptr<dao::Database> OpenFile(const QString& path, bool readOnly = false);
     dao::Database& Db() { return *m_db; }
     std::shared_ptr<dao::Database> Shared() const { return m_db; }
 
