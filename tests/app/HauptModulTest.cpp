@@ -50,8 +50,6 @@ TEST_F(HauptModulTest, MainOpensTheDatabaseInTheProgramsFolderAndShowsTheMenu) {
     Start();
     EXPECT_TRUE(endings.empty());
     EXPECT_EQ(HauptModul::Pfad, db.Folder() + QStringLiteral("/"));
-    EXPECT_EQ(HauptModul::Datenbankname, QStringLiteral("Cocktails.mdb"));
-    EXPECT_EQ(HauptModul::Arbeitsbereich->Name(), QStringLiteral("Cocktail"));
     ASSERT_TRUE(KqMenü::IsLoaded());
     EXPECT_TRUE(KqMenü::Instance().isVisible());
 }
@@ -72,57 +70,24 @@ TEST_F(HauptModulTest, MainReportsAnUnopenableDatabaseAndNeverShowsTheMenu) {
     EXPECT_FALSE(HauptModul::Datenbank);
 }
 
-TEST(Programm, EndsWithStatusOneOnMissingForeignDamagedOrNewerDatabase) {
-    QTemporaryDir dir;
-    ExpectRefusedIn(dir.path(), QStringLiteral("3024"));
-
-    // The starter catalogue under another password is not the program's file.
-    {
-        TempDatabase t;
-        auto db = t.Open();
-        db->ExecuteScript("PRAGMA rekey = 'anderes'");
-        db->Close();
-        ASSERT_TRUE(QFile::copy(t.Path(), dir.filePath(QStringLiteral("Cocktails.mdb"))));
-    }
-    ExpectRefusedIn(dir.path(), QStringLiteral("3031"));
-
-    // A truncated file is reported as damaged, and left as it was.
-    QFile file(dir.filePath(QStringLiteral("Cocktails.mdb")));
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.resize(700));
-    file.close();
-    ExpectRefusedIn(dir.path(), QStringLiteral("3343"));
-    EXPECT_EQ(QFileInfo(file).size(), 700);
-
-    // A file of a newer version of the program is refused, and left as it was.
-    QFile::remove(file.fileName());
-    {
-        TempDatabase t;
-        t.Db().ExecuteScript("PRAGMA user_version = 7");
-        t.Db().Close();
-        ASSERT_TRUE(QFile::copy(t.Path(), file.fileName()));
-    }
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray newer = file.readAll();
-    file.close();
-    ExpectRefusedIn(dir.path(), QStringLiteral("neueren Version"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), newer);
-}
-
 TEST(Programm, KilledWhileUpgradingAnOldFileKeepsItWholeAndUpgradesOnTheNextStart) {
     QTemporaryDir dir;
     const QString path =
         TempDatabase::WriteVersion0(dir.filePath(QStringLiteral("Cocktails.mdb")), 20000);
     const auto count = [](const QString& file, bool readOnly) {
-        auto db = dao::CreateWorkspace({}, {}, {})
-                      ->OpenDatabase(file, false, readOnly, TempDatabase::Connect());
-        return db->OpenRecordset(QStringLiteral("SELECT count(*) FROM cocktails"))
-                   .Fields(0)
-                   .ToInt() +
-               db->OpenRecordset(QStringLiteral("SELECT count(*) FROM zutatenliste"))
-                   .Fields(0)
-                   .ToInt();
+        const auto db = TempDatabase::OpenFile(file, readOnly);
+        int n = 0;
+        for (const char* table : {"cocktails", "zutatenliste"})
+            n += db->OpenRecordset(QStringLiteral("SELECT count(*) FROM ") + table)
+                     .Fields(0)
+                     .ToInt();
+        return n;
+    };
+    const auto version = [&path] {
+        return TempDatabase::OpenFile(path, true)
+            ->OpenRecordset(QStringLiteral("PRAGMA user_version"))
+            .Fields(0)
+            .ToInt();
     };
     const int records = count(path, true);
     const QString binary = dir.filePath(QStringLiteral("velkor"));
@@ -149,21 +114,17 @@ TEST(Programm, KilledWhileUpgradingAnOldFileKeepsItWholeAndUpgradesOnTheNextStar
             ASSERT_TRUE(QFile::copy(dir.filePath(name), next.filePath(name)));
         EXPECT_EQ(count(next.filePath(QStringLiteral("Cocktails.mdb")), false), records)
             << "killed after " << ms << " ms";
-        upgraded = !hot && count(path, true) == records &&
-                   dao::CreateWorkspace({}, {}, {})
-                           ->OpenDatabase(path, false, true, TempDatabase::Connect())
-                           ->OpenRecordset(QStringLiteral("PRAGMA user_version"))
-                           .Fields(0)
-                           .ToInt() == 1;
+        upgraded = !hot && count(path, true) == records && version() == 1;
     }
     EXPECT_TRUE(upgraded);
     EXPECT_GT(journals, 0) << "no start was killed in the middle of the upgrade";
     EXPECT_EQ(count(path, false), records); // upgrades now, if no start got through
-    auto db =
-        dao::CreateWorkspace({}, {}, {})->OpenDatabase(path, false, false, TempDatabase::Connect());
-    EXPECT_EQ(db->OpenRecordset(QStringLiteral("PRAGMA integrity_check")).Fields(0).ToText(),
+    EXPECT_EQ(TempDatabase::OpenFile(path)
+                  ->OpenRecordset(QStringLiteral("PRAGMA integrity_check"))
+                  .Fields(0)
+                  .ToText(),
               QStringLiteral("ok"));
-    EXPECT_EQ(db->OpenRecordset(QStringLiteral("PRAGMA user_version")).Fields(0).ToInt(), 1);
+    EXPECT_EQ(version(), 1);
 }
 
 TEST(Programm, RefusesAtStartWhatItCannotReadOrWriteAndWritesNothing) {
