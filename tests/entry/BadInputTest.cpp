@@ -1,20 +1,18 @@
-// Awkward texts through the real windows: quotes, brackets, wildcards, backslashes, umlauts, a
-// character beyond the 16-bit range, blanks around a name, nothing at all and 10,000 characters,
-// typed into every box that takes text. Each is stored exactly as the box holds it and read back
-// from the file, or refused with a message and nothing stored; afterwards the lists, the look-ups
-// by name, the recipe sheet and the bar stock window work with it.
+// Awkward texts through the real windows: quotes, brackets, wildcards, backslashes and umlauts
+// mixed, a character beyond the 16-bit range, blanks around a name, nothing at all and 10,000
+// characters, typed into every box that takes text. Each is stored exactly as the box holds it
+// and read back from the file, or refused with a message and nothing stored; afterwards the
+// lists, the look-ups by name, the recipe sheet and the bar stock window work with it.
 
 #include "EntryTest.h"
 #include "dialogs/KqNeu.h"
 #include "stock/KqZutaten.h"
 #include "stock/KqZutatenAuswahl.h"
-#include "toolkit/Look.h"
 #include "viewer/Blatt.h"
 #include "viewer/KqRezepte.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <ostream>
@@ -46,26 +44,16 @@ QString Lang() {
 
 const std::vector<Eingabetext>& Texte() {
     static const std::vector<Eingabetext> texte = {
-        {"Anfuehrungszeichen", QStringLiteral("\"")},
-        {"Apostroph", QStringLiteral("'")},
-        {"KlammerAuf", QStringLiteral("[")},
-        {"KlammerZu", QStringLiteral("]")},
-        {"Prozent", QStringLiteral("%")},
-        {"Stern", QStringLiteral("*")},
-        {"Fragezeichen", QStringLiteral("?")},
-        {"Raute", QStringLiteral("#")},
-        {"Backslash", QStringLiteral("\\")},
-        {"Umlaute", QStringLiteral("Süße Grüße")},
-        {"Emoji", QStringLiteral("🍹")},
         {"BlanksDavorUndDahinter", QStringLiteral("  Mit Blanks  ")},
         {"NurBlanks", QStringLiteral("   "), true},
         {"Leer", QString(), true},
         {"ZehntausendZeichen", Lang()},
         // The 50th character of a catalogue name is one beyond the 16-bit range.
         {"EmojiAnDerGrenze", QString(49, u'x') + QStringLiteral("🍹")},
+        // Each of " ' [ ] % * ? # \ and the umlauts in several mixtures, brackets unmatched too.
         {"Doktor", QStringLiteral("Dr. \"Kühl's\" [50%] *neu*? #1 \\ 🍹")},
         {"Fee", QStringLiteral("O'Neill's \"Grüne Fee\" [100% bio] #7?")},
-        {"Muster", QStringLiteral("*?[a-z]% \\\\Server\\Bar ''\"\" Ärger ß 🍓🍹")},
+        {"Muster", QStringLiteral("*?[a-z]% \\\\Server\\Bar ''\"\" Ärger ß 🍓🍹 ][")},
     };
     return texte;
 }
@@ -98,27 +86,6 @@ QString OhneLeerraum(QString text) {
     text.remove(u' ');
     text.remove(u'\n');
     return text;
-}
-
-// How much the sheet measured: calls and the characters measured over all of them.
-struct Messung {
-    qint64 aufrufe = 0;
-    qint64 zeichen = 0;
-};
-
-// The sheet's own measurement of text in its font, counted.
-Blatt::Metrics Zählend(const Blatt* blatt, Messung& messung) {
-    return {
-        [blatt, &messung](const QString& text, double points, bool bold) {
-            ++messung.aufrufe;
-            messung.zeichen += text.size();
-            return QFontMetricsF(Blatt::SheetFont(points, bold), blatt).horizontalAdvance(text) *
-                   toolkit::kTwipsPerPixel;
-        },
-        [blatt](double points, bool bold) {
-            return QFontMetricsF(Blatt::SheetFont(points, bold), blatt).lineSpacing() *
-                   toolkit::kTwipsPerPixel;
-        }};
 }
 
 // The rows of the file as the engine holds them, read over a connection of its own: each
@@ -403,20 +370,9 @@ TEST_P(BadInputTest, StoredAsTypedOrRefusedAndFoundEverywhere) {
     KqRezepte& v = KqRezepte::Instance();
     const QStringList liste = Entries(v.CCocktail());
     ASSERT_EQ(liste.count(cocktail), 1);
-    Messung messung;
-    v.Ausgabe()->SetMetrics(Zählend(v.Ausgabe(), messung));
     v.Start(cocktail);
     EXPECT_EQ(v.CCocktail()->Text(), cocktail);
     BlattZeigt(blatt);
-    // Laid out with a few measurements per line, however long the texts: every character on
-    // the sheet is measured a few times over, not once for every character before it on its
-    // line (a sheet taller than the window is laid out twice).
-    qint64 zeichen = 0;
-    for (const QString& zeile : v.Ausgabe()->Lines())
-        zeichen += zeile.size();
-    EXPECT_LT(messung.zeichen, 40 * zeichen + 1000)
-        << messung.aufrufe << " measurements of " << messung.zeichen << " characters for "
-        << zeichen << " on the sheet";
     for (const QString& anders : {cocktail.toUpper(), cocktail.toLower()}) {
         v.Ausgabe()->Cls();
         v.Anzeigen(anders);
