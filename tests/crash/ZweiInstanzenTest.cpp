@@ -40,12 +40,7 @@ protected:
         e.ECocktail()->setText(name);
         for (const char* zutat : {"Gin", "Tonic Water"})
             KqCocktailEingabe::ZeileSchreiben(*e.TZutaten(), 0,
-                                              {QString::fromUtf8(zutat),
-                                               QStringLiteral("4 cl"),
-                                               {},
-                                               {},
-                                               QStringLiteral("Pflicht"),
-                                               {}});
+                                              {zutat, "4 cl", {}, {}, "Pflicht", {}});
         e.BHinzufügen_Click();
         ASSERT_FALSE(KqCocktailEingabe::IsLoaded()) << name.toStdString();
     }
