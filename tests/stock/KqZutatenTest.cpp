@@ -49,27 +49,12 @@ TEST_F(KqZutatenTest, FromTheMenuWithTabOrderAndTheInfoNotice) {
     QTest::mouseClick(w.BInfo(), Qt::LeftButton);
 }
 
-TEST_F(KqZutatenTest, AddFindsAnyCaseIgnoresDuplicatesAndReportsFailures) {
+// Adding in any case, a duplicate passed over in silence and the refreshed lists are followed
+// through in BadInputTest; here the failures.
+TEST_F(KqZutatenTest, AddReportsFailuresRetryRunsTheLookUpOrRefreshAgainAbortEnds) {
     KqZutaten& w = KqZutaten::Instance();
     ASSERT_EQ(w.CSetup()->Text(), kHausbar);
     const int before = Vorrat(kHausbar);
-    const QStringList cocktails = Entries(w.LCocktails());
-
-    MsgBoxExpect boxes;
-    w.Add(QStringLiteral("CACHAÇA"));
-    EXPECT_EQ(Vorrat(kHausbar), before + 1);
-    const QStringList stock = Entries(w.LZutaten());
-    EXPECT_TRUE(stock.contains(QStringLiteral("Cachaça")));
-    EXPECT_EQ(stock.indexOf(QStringLiteral("Cachaça")) + 1,
-              stock.indexOf(QStringLiteral("Campari")));
-    // Cachaça, Limette, Rohrzucker and ice make a Caipirinha.
-    EXPECT_TRUE(Entries(w.LCocktails()).contains(QStringLiteral("Caipirinha")));
-    EXPECT_FALSE(cocktails.contains(QStringLiteral("Caipirinha")));
-
-    // The same once more: silently nothing.
-    w.Add(QStringLiteral("cachaça"));
-    EXPECT_EQ(Vorrat(kHausbar), before + 1);
-    EXPECT_EQ(Entries(w.LZutaten()), stock);
 
     // An unknown name: the trap; Retry after the ingredient was entered stores it.
     int asked = 0;
@@ -85,7 +70,7 @@ TEST_F(KqZutatenTest, AddFindsAnyCaseIgnoresDuplicatesAndReportsFailures) {
     });
     w.Add(QStringLiteral("Quittenbrand"));
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(Vorrat(kHausbar), before + 2);
+    EXPECT_EQ(Vorrat(kHausbar), before + 1);
     EXPECT_TRUE(Entries(w.LZutaten()).contains(QStringLiteral("Quittenbrand")));
 
     // A failure inside the refresh: Retry runs the whole refresh again, the row stays single.
@@ -101,7 +86,7 @@ TEST_F(KqZutatenTest, AddFindsAnyCaseIgnoresDuplicatesAndReportsFailures) {
     w.LCocktails()->Clear();
     w.Add(QStringLiteral("Pisco"));
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(Vorrat(kHausbar), before + 3);
+    EXPECT_EQ(Vorrat(kHausbar), before + 2);
     EXPECT_TRUE(Entries(w.LZutaten()).contains(QStringLiteral("Pisco")));
     EXPECT_GT(w.LCocktails()->ListCount(), 0);
     toolkit::SetMsgBoxResponder({});
