@@ -46,14 +46,8 @@ TEST(PfadMitBackslash, AddsOneSeparatorOnlyWhenMissing) {
     EXPECT_EQ(HauptModul::PfadMitBackslash(QString()), QString(QDir::separator()));
 }
 
-TEST_F(HauptModulTest, MainOpensTheDatabaseInTheProgramsFolderAndShowsTheMenu) {
-    Start();
-    EXPECT_TRUE(endings.empty());
-    EXPECT_EQ(HauptModul::Pfad, db.Folder() + QStringLiteral("/"));
-    ASSERT_TRUE(KqMenü::IsLoaded());
-    EXPECT_TRUE(KqMenü::Instance().isVisible());
-}
-
+// A start that opens the database and shows the menu begins every window test that starts the
+// program (KqMenueTest first).
 TEST_F(HauptModulTest, MainReportsAnUnopenableDatabaseAndNeverShowsTheMenu) {
     QTemporaryDir empty;
     HauptModul::Programmordner = [&] { return empty.path(); };

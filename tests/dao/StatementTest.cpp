@@ -133,21 +133,18 @@ TEST(Statements, RecordsComeInStoredOrderAndPositionsKeepTheirMeaning) {
     db.Execute(
         QStringLiteral("INSERT INTO zutatenliste (cocktail, zutat, menge) VALUES (8, %1, \"x\")")
             .arg(nr[0]));
-    const QStringList stored = {"4 cl", "2 cl", "3 cl", "1 cl"};
-    EXPECT_EQ(Column(db, QStringLiteral("SELECT * FROM zutatenliste WHERE cocktail = 7"), 2),
-              stored);
-    EXPECT_EQ(Column(db, QStringLiteral("SELECT menge FROM zutatenliste WHERE cocktail = 7 "
-                                        "AND zutat > 0")),
-              stored);
-    EXPECT_EQ(Column(db,
-                     QStringLiteral("SELECT * FROM zutaten a INNER JOIN zutatenliste b ON "
-                                    "a.nr = b.zutat WHERE b.cocktail = 7"),
-                     7),
-              stored);
-    EXPECT_EQ(
-        Column(db, QStringLiteral("SELECT b.menge FROM zutaten a INNER JOIN zutatenliste b ON "
-                                  "a.nr = b.zutat WHERE b.cocktail = 7;")),
-        stored);
+    const std::pair<const char*, int> plain[] = {
+        {"SELECT * FROM zutatenliste WHERE cocktail = 7", 2},
+        {"SELECT menge FROM zutatenliste WHERE cocktail = 7 AND zutat > 0", 0},
+        {"SELECT * FROM zutaten a INNER JOIN zutatenliste b ON a.nr = b.zutat WHERE b.cocktail = 7",
+         7},
+        {"SELECT b.menge FROM zutaten a INNER JOIN zutatenliste b ON a.nr = b.zutat WHERE "
+         "b.cocktail = 7;",
+         0}};
+    for (const auto& [sql, field] : plain)
+        EXPECT_EQ(Column(db, QString::fromUtf8(sql), field),
+                  (QStringList{"4 cl", "2 cl", "3 cl", "1 cl"}))
+            << sql;
     // An order of its own is kept, by name or by position, and so is grouping by position.
     EXPECT_EQ(Column(db, QStringLiteral("SELECT menge FROM zutatenliste WHERE cocktail = 7 "
                                         "ORDER BY zutat")),
