@@ -80,37 +80,22 @@ TEST_F(KqCocktailEingabeTest, GroupsAreListedByNumberWithTheFirstChosen) {
     EXPECT_EQ(Entries(w.CGruppe()), byNumber);
     EXPECT_EQ(w.CGruppe()->Text(), QStringLiteral("Klassiker"));
 
-    // A refill after a new group: the new one at the place of its number, the first chosen
-    // again; a typed group name is allowed.
-    w.CGruppe()->SetListIndex(2);
-    db.Db().Execute("INSERT INTO cocktailgruppen (name) VALUES ('Aperitif')");
-    w.InitGruppe();
-    EXPECT_EQ(Entries(w.CGruppe()), byNumber + QStringList{"Aperitif"});
-    EXPECT_EQ(w.CGruppe()->ListIndex(), 0);
-    Type(w.CGruppe(), QStringLiteral("Hausgemacht"));
-    EXPECT_EQ(w.CGruppe()->Text(), QStringLiteral("Hausgemacht"));
-    EXPECT_EQ(w.CGruppe()->ListIndex(), -1);
-
-    // Without groups the list is empty and nothing is chosen.
+    // Without groups the list is empty and nothing is chosen. (A new group joins the list at the
+    // end, the first one staying chosen: CocktailSpeichernTest.)
     db.Db().Execute("DELETE FROM cocktailgruppen");
     w.InitGruppe();
     EXPECT_EQ(std::pair(w.CGruppe()->ListCount(), w.CGruppe()->ListIndex()), std::pair(0, -1));
     EXPECT_TRUE(w.CGruppe()->Text().isEmpty());
-    w.Unload();
-    KqCocktailEingabe& again = Eingabe(); // also on loading
-    EXPECT_EQ(std::pair(again.CGruppe()->ListCount(), again.CGruppe()->ListIndex()),
-              std::pair(0, -1));
 }
 
 TEST_F(KqCocktailEingabeTest, LinesGrowAboveTheEmptyRowAndDelRemovesOnlyLines) {
     KqCocktailEingabe& w = Eingabe();
     toolkit::LineGrid& g = TZutaten();
 
-    // The first line goes into row 1, the second into row 2; the last row stays empty.
+    // The first line goes into row 1; the last row stays empty. (What a line's cells hold:
+    // LineDialogTest.)
     AddZutat(Zutatenzeile{"Gin", "4"});
     EXPECT_EQ(g.Rows(), 3);
-    EXPECT_EQ(Cells(g, 1), (QStringList{"1", "Gin", "4 cl", "", "", "Pflicht", ""}));
-    EXPECT_EQ(Cells(g, 2).join(QString()), QString());
     EXPECT_EQ(g.Row(), 1);
     // Del at once removes the line just added: its row is current.
     Click(w.BZutatenDel());
@@ -122,7 +107,6 @@ TEST_F(KqCocktailEingabeTest, LinesGrowAboveTheEmptyRowAndDelRemovesOnlyLines) {
     EXPECT_EQ(g.Rows(), 5);
     // The grid does not stay scrolled to the last column written.
     EXPECT_EQ(g.horizontalScrollBar()->value(), 0);
-    EXPECT_EQ(Cells(g, 2), (QStringList{"2", "Limettensaft", "2 cl", "", "", "Pflicht", ""}));
     EXPECT_EQ(g.Row(), 3);
 
     // Del in the middle moves the lines below up; they keep their numbers.
@@ -152,9 +136,6 @@ TEST_F(KqCocktailEingabeTest, LinesGrowAboveTheEmptyRowAndDelRemovesOnlyLines) {
     toolkit::LineGrid& d = TDekoration();
     AddDeko(QStringLiteral("Minzzweig"), QStringLiteral("oben auf"));
     AddDeko(QStringLiteral("Limettenscheibe"));
-    EXPECT_EQ(d.Rows(), 4);
-    EXPECT_EQ(Cells(d, 1), (QStringList{"1", "Minzzweig", "oben auf"}));
-    EXPECT_EQ(Cells(d, 2), (QStringList{"2", "Limettenscheibe", ""}));
     ClickRow(d, 1);
     Click(w.BDekorationDel());
     EXPECT_EQ(Cells(d, 1), (QStringList{"2", "Limettenscheibe", ""}));
