@@ -6,20 +6,7 @@
 #include <gtest/gtest.h>
 
 using dao::Recordset;
-
-namespace {
-
-// Runs f and returns the error number it throws (0 when it throws nothing).
-template <class F> int ErrorOf(F&& f) {
-    try {
-        f();
-    } catch (const dao::Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
-} // namespace
+using records::ErrorOf;
 
 TEST(Recordset, CursorRulesOnEmptyAndFilledSets) {
     TempDatabase t;

@@ -53,14 +53,10 @@ QString Raw(const QString& path, const char* sql) {
     return value;
 }
 
-int OpenError(const QString& path, QString* text = nullptr) {
-    try {
-        TempDatabase::OpenFile(path);
-    } catch (const dao::Error& e) {
-        if (text) *text = e.Description();
-        return e.Number();
-    }
-    return 0;
+int OpenError(const QString& path, QString* text) {
+    const dao::Error e = records::FailureOf([&] { TempDatabase::OpenFile(path); });
+    *text = e.Description();
+    return e.Number();
 }
 
 } // namespace

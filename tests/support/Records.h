@@ -26,6 +26,19 @@ template <class List> QStringList Entries(const List* list) {
 
 namespace records {
 
+// The failure f raises (number 0 when it raises none), and its number.
+template <class F> dao::Error FailureOf(F&& f) {
+    try {
+        f();
+    } catch (const dao::Error& e) {
+        return e;
+    }
+    return dao::Error(0, {});
+}
+template <class F> int ErrorOf(F&& f) {
+    return FailureOf(f).Number();
+}
+
 // One field of every record a statement finds, as text.
 inline QStringList Column(dao::Database& db, const QString& sql, int field = 0) {
     QStringList out;
