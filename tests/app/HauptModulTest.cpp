@@ -1,5 +1,5 @@
-// Start-up and end of a run: the program's folder, opening the database,
-// showing the menu, and the real program failing on a missing or foreign file.
+// Start-up: the program's folder, a database that cannot be opened, and the real program
+// killed while upgrading a file or refusing one it cannot read or write.
 
 #include "app/HauptModul.h"
 #include "Dateifehler.h"
@@ -24,10 +24,7 @@ void ExpectRefusedIn(const QString& folder, const QString& reason) {
     if (!QFile::exists(binary)) {
         EXPECT_TRUE(QFile::copy(QStringLiteral(VELKOR_BINARY), binary));
     }
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(env);
+    QProcess p; // headless as this process (test_main)
     p.start(binary, {});
     ASSERT_TRUE(p.waitForFinished(20000));
     EXPECT_EQ(p.exitCode(), 1) << reason.toStdString();
@@ -86,14 +83,11 @@ TEST(Programm, KilledWhileUpgradingAnOldFileKeepsItWholeAndUpgradesOnTheNextStar
     const int records = count(path, true);
     const QString binary = dir.filePath(QStringLiteral("velkor"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(VELKOR_BINARY), binary));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     int journals = 0;
     // Killed later each time, until a start got through the upgrade.
     bool upgraded = false;
     for (int ms = 30; ms < 8000 && !upgraded; ms = ms * 3 / 2) {
         QProcess p;
-        p.setProcessEnvironment(env);
         p.start(binary, {});
         ASSERT_TRUE(p.waitForStarted());
         QTest::qWait(ms);

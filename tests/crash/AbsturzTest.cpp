@@ -105,7 +105,6 @@ TEST(Absturz, KilledAtRandomMomentsTheFileStaysSoundAndComplete) {
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert(QStringLiteral("VELKOR_ORDNER"), temp.Folder());
         umgebung.insert(QStringLiteral("VELKOR_PROTOKOLL"), protokoll);
-        umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         lauf.setProcessEnvironment(umgebung);
         lauf.start(QStringLiteral(VELKOR_DAUERLAUF), {});
         ASSERT_TRUE(lauf.waitForStarted(10000));

@@ -72,7 +72,6 @@ TEST_F(ZweiInstanzen, AllStoreEachSeesTheOthersCocktailsNoneSpoilsAnothersWork) 
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert(QStringLiteral("VELKOR_ORDNER"), db.Folder());
         umgebung.insert(QStringLiteral("VELKOR_PROTOKOLL"), protokolle.last());
-        umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         lauf->setProcessEnvironment(umgebung);
         lauf->start(QStringLiteral(VELKOR_DAUERLAUF), {});
         läufe.push_back(std::move(lauf));
