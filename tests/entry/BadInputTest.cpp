@@ -133,15 +133,6 @@ protected:
     qint64 HöchsteNr(const char* tabelle) {
         return Zahl(QByteArray("SELECT ifnull(max(nr), 0) FROM ") + tabelle);
     }
-    // Records of every table the windows write to.
-    QList<qint64> Bestand() {
-        QList<qint64> n;
-        for (const char* t :
-             {"cocktails", "cocktailgruppen", "gruppenzugehörigkeit", "zutaten", "zutatenliste",
-              "deko", "dekoliste", "zutatensetup", "zutatensetupvorrat"})
-            n << Zahl(QByteArray("SELECT count(*) FROM ") + t);
-        return n;
-    }
 
     // A new entry of a catalogue through the "Neu" button of a window: name and description
     // typed, "Hinzufügen". A name the dialog refuses is answered, then the replacement typed.
@@ -150,7 +141,7 @@ protected:
                         const QString& ersatz) {
         const Eingabetext& t = GetParam();
         const qint64 vorher = HöchsteNr(tabelle);
-        const QList<qint64> bestand = Bestand();
+        const QList<int> bestand = db.Records();
         Click(neu);
         ASSERT_TRUE(KqNeu::IsLoaded());
         KqNeu& d = *KqNeu::Loaded();
@@ -162,7 +153,7 @@ protected:
         if (t.alsNameAbgelehnt) {
             Click(d.BHinzufügen());
             Gemeldet(QStringLiteral("Bitte geben Sie einen Namen ein!"));
-            EXPECT_EQ(Bestand(), bestand);
+            EXPECT_EQ(db.Records(), bestand);
             // The dialog stays open with what was typed, for the name to be given.
             ASSERT_TRUE(KqNeu::IsLoaded());
             EXPECT_EQ(d.EBeschreibung()->text(), t.text);
@@ -283,10 +274,10 @@ TEST_P(BadInputTest, StoredAsTypedOrRefusedAndFoundEverywhere) {
     const qint64 vorher = HöchsteNr("cocktails");
     QString cocktail = t.text;
     if (t.alsNameAbgelehnt) {
-        const QList<qint64> bestand = Bestand();
+        const QList<int> bestand = db.Records();
         Click(w.BHinzufügen());
         Gemeldet(QStringLiteral("Bitte geben Sie einen Namen für den Cocktail ein!"));
-        EXPECT_EQ(Bestand(), bestand);
+        EXPECT_EQ(db.Records(), bestand);
         ASSERT_TRUE(KqCocktailEingabe::IsLoaded());
         EXPECT_EQ(w.EAdresse()->text(), t.text);
         EXPECT_EQ(Cells(TZutaten(), 1).value(1), zutat);

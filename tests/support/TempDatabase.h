@@ -4,6 +4,7 @@
 
 #include "dao/Dao.h"
 
+#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -24,6 +25,8 @@ public:
 
     // Removes every record of every table: the catalogue is empty.
     void MakeEmpty();
+    // Number of records in each table.
+    QList<int> Records();
 
     // Number of records a statement finds.
     int Count(const QString& statement);
