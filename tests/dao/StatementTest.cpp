@@ -11,10 +11,9 @@
 using dao::Recordset;
 
 using records::Column;
+using Statements = StoreTest;
 
-TEST(Statements, LiteralsStayLiteralsAndNamesIgnoreCase) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(Statements, LiteralsStayLiteralsAndNamesIgnoreCase) {
     // A double-quoted token that spells a column is still text.
     EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM zutaten WHERE ucase(name) = \"NAME\" ")), 0);
     EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM zutaten WHERE name = \"nr\"")), 0);
@@ -45,9 +44,7 @@ TEST(Statements, LiteralsStayLiteralsAndNamesIgnoreCase) {
     EXPECT_GT(t.Count(QStringLiteral("SELECT NAME, Getränk FROM ZUTATEN WHERE GETRÄNK = true")), 0);
 }
 
-TEST(Statements, TextSortsInGermanDictionaryOrder) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(Statements, TextSortsInGermanDictionaryOrder) {
     t.MakeEmpty();
     int n = 0;
     for (const char* text : {"zitrone", "Äpfel", "Apfel", "Orange", "ölig", "Ob", "apfel", "Ähre",
@@ -85,9 +82,7 @@ TEST(Statements, TextSortsInGermanDictionaryOrder) {
     EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM deko WHERE ucase(name) = \"APFEL\"")), 1);
 }
 
-TEST(Statements, StatementsOfOneShapeKeepTheirOwnValues) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(Statements, StatementsOfOneShapeKeepTheirOwnValues) {
     // The same statement shape with other values, one after another: each
     // finds its own record, also with quotes, brackets and umlauts in values.
     for (const QString& name : {QStringLiteral("Mojito"), QStringLiteral("Planter's Punch"),
@@ -115,9 +110,7 @@ TEST(Statements, StatementsOfOneShapeKeepTheirOwnValues) {
     EXPECT_EQ(quoted.Fields(1).ToText(), QStringLiteral("say \"hi\""));
 }
 
-TEST(Statements, RecordsComeInStoredOrderAndPositionsKeepTheirMeaning) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(Statements, RecordsComeInStoredOrderAndPositionsKeepTheirMeaning) {
     t.MakeEmpty();
     // Lines stored against the order of their ingredient numbers, which the
     // engine's indexes would otherwise yield.

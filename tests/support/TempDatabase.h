@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <memory>
 
 class TempDatabase {
@@ -42,4 +43,11 @@ public:
 private:
     QTemporaryDir m_dir;
     std::shared_ptr<dao::Database> m_db;
+};
+
+// Fixture of the store's tests: a fresh copy each, db its connection.
+class StoreTest : public ::testing::Test {
+protected:
+    TempDatabase t;
+    dao::Database& db = t.Db();
 };
