@@ -1,5 +1,5 @@
-// Start-up and end of a run: the program's folder, opening the database,
-// showing the menu, and the real program failing on a missing or foreign file.
+// Start-up: the program's folder, a database that cannot be opened, and the real program
+// killed while upgrading a file or refusing one it cannot read or write.
 
 #include "app/HauptModul.h"
 #include "Dateifehler.h"
@@ -24,10 +24,7 @@ void ExpectRefusedIn(const QString& folder, const QString& reason) {
     if (!QFile::exists(binary)) {
         EXPECT_TRUE(QFile::copy(QStringLiteral(VELKOR_BINARY), binary));
     }
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(env);
+    QProcess p; // headless as this process (test_main)
     p.start(binary, {});
     ASSERT_TRUE(p.waitForFinished(20000));
     EXPECT_EQ(p.exitCode(), 1) << reason.toStdString();
@@ -46,16 +43,8 @@ TEST(PfadMitBackslash, AddsOneSeparatorOnlyWhenMissing) {
     EXPECT_EQ(HauptModul::PfadMitBackslash(QString()), QString(QDir::separator()));
 }
 
-TEST_F(HauptModulTest, MainOpensTheDatabaseInTheProgramsFolderAndShowsTheMenu) {
-    Start();
-    EXPECT_TRUE(endings.empty());
-    EXPECT_EQ(HauptModul::Pfad, db.Folder() + QStringLiteral("/"));
-    EXPECT_EQ(HauptModul::Datenbankname, QStringLiteral("Cocktails.mdb"));
-    EXPECT_EQ(HauptModul::Arbeitsbereich->Name(), QStringLiteral("Cocktail"));
-    ASSERT_TRUE(KqMenü::IsLoaded());
-    EXPECT_TRUE(KqMenü::Instance().isVisible());
-}
-
+// A start that opens the database and shows the menu begins every window test that starts the
+// program (KqMenueTest first).
 TEST_F(HauptModulTest, MainReportsAnUnopenableDatabaseAndNeverShowsTheMenu) {
     QTemporaryDir empty;
     HauptModul::Programmordner = [&] { return empty.path(); };
@@ -72,69 +61,33 @@ TEST_F(HauptModulTest, MainReportsAnUnopenableDatabaseAndNeverShowsTheMenu) {
     EXPECT_FALSE(HauptModul::Datenbank);
 }
 
-TEST(Programm, EndsWithStatusOneOnMissingForeignDamagedOrNewerDatabase) {
-    QTemporaryDir dir;
-    ExpectRefusedIn(dir.path(), QStringLiteral("3024"));
-
-    // The starter catalogue under another password is not the program's file.
-    {
-        TempDatabase t;
-        auto db = t.Open();
-        db->ExecuteScript("PRAGMA rekey = 'anderes'");
-        db->Close();
-        ASSERT_TRUE(QFile::copy(t.Path(), dir.filePath(QStringLiteral("Cocktails.mdb"))));
-    }
-    ExpectRefusedIn(dir.path(), QStringLiteral("3031"));
-
-    // A truncated file is reported as damaged, and left as it was.
-    QFile file(dir.filePath(QStringLiteral("Cocktails.mdb")));
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.resize(700));
-    file.close();
-    ExpectRefusedIn(dir.path(), QStringLiteral("3343"));
-    EXPECT_EQ(QFileInfo(file).size(), 700);
-
-    // A file of a newer version of the program is refused, and left as it was.
-    QFile::remove(file.fileName());
-    {
-        TempDatabase t;
-        t.Db().ExecuteScript("PRAGMA user_version = 7");
-        t.Db().Close();
-        ASSERT_TRUE(QFile::copy(t.Path(), file.fileName()));
-    }
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray newer = file.readAll();
-    file.close();
-    ExpectRefusedIn(dir.path(), QStringLiteral("neueren Version"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), newer);
-}
-
 TEST(Programm, KilledWhileUpgradingAnOldFileKeepsItWholeAndUpgradesOnTheNextStart) {
     QTemporaryDir dir;
     const QString path =
         TempDatabase::WriteVersion0(dir.filePath(QStringLiteral("Cocktails.mdb")), 20000);
     const auto count = [](const QString& file, bool readOnly) {
-        auto db = dao::CreateWorkspace({}, {}, {})
-                      ->OpenDatabase(file, false, readOnly, TempDatabase::Connect());
-        return db->OpenRecordset(QStringLiteral("SELECT count(*) FROM cocktails"))
-                   .Fields(0)
-                   .ToInt() +
-               db->OpenRecordset(QStringLiteral("SELECT count(*) FROM zutatenliste"))
-                   .Fields(0)
-                   .ToInt();
+        const auto db = TempDatabase::OpenFile(file, readOnly);
+        int n = 0;
+        for (const char* table : {"cocktails", "zutatenliste"})
+            n += db->OpenRecordset(QStringLiteral("SELECT count(*) FROM ") + table)
+                     .Fields(0)
+                     .ToInt();
+        return n;
+    };
+    const auto version = [&path] {
+        return TempDatabase::OpenFile(path, true)
+            ->OpenRecordset(QStringLiteral("PRAGMA user_version"))
+            .Fields(0)
+            .ToInt();
     };
     const int records = count(path, true);
     const QString binary = dir.filePath(QStringLiteral("velkor"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(VELKOR_BINARY), binary));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     int journals = 0;
     // Killed later each time, until a start got through the upgrade.
     bool upgraded = false;
     for (int ms = 30; ms < 8000 && !upgraded; ms = ms * 3 / 2) {
         QProcess p;
-        p.setProcessEnvironment(env);
         p.start(binary, {});
         ASSERT_TRUE(p.waitForStarted());
         QTest::qWait(ms);
@@ -149,21 +102,17 @@ TEST(Programm, KilledWhileUpgradingAnOldFileKeepsItWholeAndUpgradesOnTheNextStar
             ASSERT_TRUE(QFile::copy(dir.filePath(name), next.filePath(name)));
         EXPECT_EQ(count(next.filePath(QStringLiteral("Cocktails.mdb")), false), records)
             << "killed after " << ms << " ms";
-        upgraded = !hot && count(path, true) == records &&
-                   dao::CreateWorkspace({}, {}, {})
-                           ->OpenDatabase(path, false, true, TempDatabase::Connect())
-                           ->OpenRecordset(QStringLiteral("PRAGMA user_version"))
-                           .Fields(0)
-                           .ToInt() == 1;
+        upgraded = !hot && count(path, true) == records && version() == 1;
     }
     EXPECT_TRUE(upgraded);
     EXPECT_GT(journals, 0) << "no start was killed in the middle of the upgrade";
     EXPECT_EQ(count(path, false), records); // upgrades now, if no start got through
-    auto db =
-        dao::CreateWorkspace({}, {}, {})->OpenDatabase(path, false, false, TempDatabase::Connect());
-    EXPECT_EQ(db->OpenRecordset(QStringLiteral("PRAGMA integrity_check")).Fields(0).ToText(),
+    EXPECT_EQ(TempDatabase::OpenFile(path)
+                  ->OpenRecordset(QStringLiteral("PRAGMA integrity_check"))
+                  .Fields(0)
+                  .ToText(),
               QStringLiteral("ok"));
-    EXPECT_EQ(db->OpenRecordset(QStringLiteral("PRAGMA user_version")).Fields(0).ToInt(), 1);
+    EXPECT_EQ(version(), 1);
 }
 
 TEST(Programm, RefusesAtStartWhatItCannotReadOrWriteAndWritesNothing) {

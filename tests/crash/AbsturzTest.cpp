@@ -6,6 +6,7 @@
 // The number of kills is VELKOR_KILLS (the test command runs a short version; the README's
 // crash command runs 200 and more).
 
+#include "Records.h"
 #include "TempDatabase.h"
 #include "dao/Dao.h"
 #include "dao/Text.h"
@@ -42,32 +43,29 @@ Schritte Lesen(const QString& pfad) {
     return s;
 }
 
-QStringList Spalte(dao::Database& db, const QString& sql) {
-    QStringList out;
-    for (dao::Recordset rs = db.OpenRecordset(sql); !rs.Eof(); rs.MoveNext())
-        out << rs.Fields(0).ToText();
-    return out;
-}
-
 // What must never change: every cocktail not made by the runs, with its lines, decorations and
 // groups, and the catalogues.
 QStringList Bestand(dao::Database& db) {
-    return Spalte(db, QStringLiteral(
-                          "SELECT c.nr || '|' || c.name || '|' || c.zubereitung FROM cocktails c "
-                          "WHERE c.name NOT LIKE \"Probe %\" ORDER BY c.nr")) +
-           Spalte(db, QStringLiteral("SELECT l.cocktail || '|' || l.zutat || '|' || l.menge FROM "
-                                     "zutatenliste l INNER JOIN cocktails c ON c.nr = l.cocktail "
-                                     "WHERE c.name NOT LIKE \"Probe %\" ORDER BY 1")) +
-           Spalte(db, QStringLiteral("SELECT count(*) FROM dekoliste l INNER JOIN cocktails c ON "
-                                     "c.nr = l.cocktail WHERE c.name NOT LIKE \"Probe %\"")) +
-           Spalte(db, QStringLiteral("SELECT nr || name FROM zutaten ORDER BY nr")) +
-           Spalte(db, QStringLiteral("SELECT nr || name FROM deko ORDER BY nr")) +
-           Spalte(db, QStringLiteral("SELECT nr || name FROM cocktailgruppen ORDER BY nr")) +
-           Spalte(db, QStringLiteral("SELECT nr || name FROM zutatensetup ORDER BY nr"));
+    return records::Column(
+               db, QStringLiteral(
+                       "SELECT c.nr || '|' || c.name || '|' || c.zubereitung FROM cocktails c "
+                       "WHERE c.name NOT LIKE \"Probe %\" ORDER BY c.nr")) +
+           records::Column(
+               db, QStringLiteral("SELECT l.cocktail || '|' || l.zutat || '|' || l.menge FROM "
+                                  "zutatenliste l INNER JOIN cocktails c ON c.nr = l.cocktail "
+                                  "WHERE c.name NOT LIKE \"Probe %\" ORDER BY 1")) +
+           records::Column(
+               db, QStringLiteral("SELECT count(*) FROM dekoliste l INNER JOIN cocktails c ON "
+                                  "c.nr = l.cocktail WHERE c.name NOT LIKE \"Probe %\"")) +
+           records::Column(db, QStringLiteral("SELECT nr || name FROM zutaten ORDER BY nr")) +
+           records::Column(db, QStringLiteral("SELECT nr || name FROM deko ORDER BY nr")) +
+           records::Column(db,
+                           QStringLiteral("SELECT nr || name FROM cocktailgruppen ORDER BY nr")) +
+           records::Column(db, QStringLiteral("SELECT nr || name FROM zutatensetup ORDER BY nr"));
 }
 
 QSet<QString> Vorrat(dao::Database& db) {
-    const QStringList paare = Spalte(
+    const QStringList paare = records::Column(
         db, QStringLiteral("SELECT s.name || '|' || z.name FROM zutatensetupvorrat v INNER JOIN "
                            "zutatensetup s ON s.nr = v.setup INNER JOIN zutaten z ON z.nr = "
                            "v.zutat"));
@@ -107,7 +105,6 @@ TEST(Absturz, KilledAtRandomMomentsTheFileStaysSoundAndComplete) {
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert(QStringLiteral("VELKOR_ORDNER"), temp.Folder());
         umgebung.insert(QStringLiteral("VELKOR_PROTOKOLL"), protokoll);
-        umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         lauf.setProcessEnvironment(umgebung);
         lauf.start(QStringLiteral(VELKOR_DAUERLAUF), {});
         ASSERT_TRUE(lauf.waitForStarted(10000));
@@ -128,8 +125,7 @@ TEST(Absturz, KilledAtRandomMomentsTheFileStaysSoundAndComplete) {
         ::kill(static_cast<pid_t>(lauf.processId()), SIGKILL);
         ASSERT_TRUE(lauf.waitForFinished(10000));
 
-        auto db = dao::CreateWorkspace({}, {}, {})
-                      ->OpenDatabase(temp.Path(), false, false, TempDatabase::Connect());
+        auto db = TempDatabase::OpenFile(temp.Path());
         QStringList prüfung;
         db->ReadEngineRows("PRAGMA integrity_check", [&prüfung](const dao::EngineRow& row) {
             prüfung << row.Get(0).ToText();
@@ -139,7 +135,7 @@ TEST(Absturz, KilledAtRandomMomentsTheFileStaysSoundAndComplete) {
         // Every cocktail of the runs whole, every finished one there, no line without its
         // cocktail.
         const Schritte schritte = Lesen(protokoll);
-        const QStringList gespeichert = Spalte(
+        const QStringList gespeichert = records::Column(
             *db, QStringLiteral("SELECT c.name || '|' || (SELECT count(*) FROM zutatenliste l "
                                 "WHERE l.cocktail = c.nr) || '|' || (SELECT count(*) FROM "
                                 "dekoliste l WHERE l.cocktail = c.nr) || '|' || (SELECT count(*) "
@@ -168,7 +164,8 @@ TEST(Absturz, KilledAtRandomMomentsTheFileStaysSoundAndComplete) {
               "SELECT count(*) FROM dekoliste WHERE cocktail NOT IN (SELECT nr FROM cocktails)",
               "SELECT count(*) FROM gruppenzugehörigkeit WHERE cocktail NOT IN (SELECT nr FROM "
               "cocktails)"})
-            EXPECT_EQ(Spalte(*db, QString::fromUtf8(waise)), QStringList{QStringLiteral("0")});
+            EXPECT_EQ(records::Column(*db, QString::fromUtf8(waise)),
+                      QStringList{QStringLiteral("0")});
 
         // The stock is what the finished steps made of it, the open one done or not.
         const QSet<QString> erwartet = Nachgespielt(vorratAmAnfang, schritte.fertig);

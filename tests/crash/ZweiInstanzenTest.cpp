@@ -40,12 +40,7 @@ protected:
         e.ECocktail()->setText(name);
         for (const char* zutat : {"Gin", "Tonic Water"})
             KqCocktailEingabe::ZeileSchreiben(*e.TZutaten(), 0,
-                                              {QString::fromUtf8(zutat),
-                                               QStringLiteral("4 cl"),
-                                               {},
-                                               {},
-                                               QStringLiteral("Pflicht"),
-                                               {}});
+                                              {zutat, "4 cl", {}, {}, "Pflicht", {}});
         e.BHinzufügen_Click();
         ASSERT_FALSE(KqCocktailEingabe::IsLoaded()) << name.toStdString();
     }
@@ -77,7 +72,6 @@ TEST_F(ZweiInstanzen, AllStoreEachSeesTheOthersCocktailsNoneSpoilsAnothersWork) 
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert(QStringLiteral("VELKOR_ORDNER"), db.Folder());
         umgebung.insert(QStringLiteral("VELKOR_PROTOKOLL"), protokolle.last());
-        umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         lauf->setProcessEnvironment(umgebung);
         lauf->start(QStringLiteral(VELKOR_DAUERLAUF), {});
         läufe.push_back(std::move(lauf));

@@ -6,24 +6,10 @@
 #include <gtest/gtest.h>
 
 using dao::Recordset;
+using records::ErrorOf;
+using RecordsetTest = StoreTest;
 
-namespace {
-
-// Runs f and returns the error number it throws (0 when it throws nothing).
-template <class F> int ErrorOf(F&& f) {
-    try {
-        f();
-    } catch (const dao::Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
-} // namespace
-
-TEST(Recordset, CursorRulesOnEmptyAndFilledSets) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(RecordsetTest, CursorRulesOnEmptyAndFilledSets) {
 
     Recordset empty = db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE nr = -5"));
     EXPECT_TRUE(empty.Eof());
@@ -58,9 +44,7 @@ TEST(Recordset, CursorRulesOnEmptyAndFilledSets) {
     EXPECT_NE(ErrorOf([&] { three.MoveFirst(); }), 0);
 }
 
-TEST(Recordset, AddNewGivesTheCounterBeforeUpdate) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(RecordsetTest, AddNewGivesTheCounterBeforeUpdate) {
     Recordset last = db.OpenRecordset(QStringLiteral("SELECT nr FROM cocktails ORDER BY nr desc"));
     const int highest = last.Fields(0).ToInt();
 
@@ -96,9 +80,7 @@ TEST(Recordset, AddNewGivesTheCounterBeforeUpdate) {
     EXPECT_EQ(ErrorOf([&] { join.Delete(); }), 3027);
 }
 
-TEST(Recordset, DuplicateStockPairIsRefusedAndOneRowStays) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(RecordsetTest, DuplicateStockPairIsRefusedAndOneRowStays) {
     const QString stock =
         QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = 1 AND zutat = 2");
     const int before = t.Count(stock);
@@ -111,9 +93,7 @@ TEST(Recordset, DuplicateStockPairIsRefusedAndOneRowStays) {
     EXPECT_EQ(t.Count(stock), 1);
 }
 
-TEST(Recordset, DeleteRemovesTheCurrentRowWhichThenReadsAsDeleted) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(RecordsetTest, DeleteRemovesTheCurrentRowWhichThenReadsAsDeleted) {
     Recordset setups = db.OpenRecordset(QStringLiteral("SELECT nr FROM zutatensetup ORDER BY nr"));
     const int setup = setups.Fields(0).ToInt();
     const QString sql =
@@ -139,9 +119,7 @@ TEST(Recordset, DeleteRemovesTheCurrentRowWhichThenReadsAsDeleted) {
     EXPECT_EQ(t.Count(sql + QStringLiteral(" AND zutat = ") + QString::number(zutat)), 0);
 }
 
-TEST(Recordset, YesNoFieldsStoreAnyNonZeroAsTrue) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(RecordsetTest, YesNoFieldsStoreAnyNonZeroAsTrue) {
     const int nr =
         records::Insert(db, "zutaten", {{"name", "Testsaft"}, {"alkohol", 0}, {"getränk", 1}});
     records::Insert(db, "zutaten", {{"name", "Testsirup"}, {"getränk", -1}});
@@ -155,9 +133,7 @@ TEST(Recordset, YesNoFieldsStoreAnyNonZeroAsTrue) {
     EXPECT_TRUE(sirup.Fields(0).IsNull()); // never written: Null, neither true nor false
 }
 
-TEST(Recordset, StatementsAreFailuresWithTheirNumbers) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(RecordsetTest, StatementsAreFailuresWithTheirNumbers) {
     EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT * FROM zutatn")); }), 3078);
     EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT nam FROM zutaten")); }), 3265);
     EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE")); }),
@@ -168,9 +144,7 @@ TEST(Recordset, StatementsAreFailuresWithTheirNumbers) {
               3075);
 }
 
-TEST(Recordset, TransactionsRollBackUnlessCommitted) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(RecordsetTest, TransactionsRollBackUnlessCommitted) {
     const QString deko = QStringLiteral("SELECT * FROM deko");
     const int before = t.Count(deko);
     {
@@ -188,9 +162,7 @@ TEST(Recordset, TransactionsRollBackUnlessCommitted) {
     EXPECT_EQ(t.Count(deko), before + 1);
 }
 
-TEST(Recordset, RepeatedLookUpsReuseOnePreparedStatement) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(RecordsetTest, RepeatedLookUpsReuseOnePreparedStatement) {
     int prepared = 0;
     int reused = 0;
     for (int nr = 1; nr <= 50; ++nr) {

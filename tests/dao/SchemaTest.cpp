@@ -18,11 +18,6 @@ QByteArray Contents(const QString& path) {
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-std::shared_ptr<dao::Database> Open(const QString& path) {
-    return dao::CreateWorkspace({}, {}, {})
-        ->OpenDatabase(path, false, false, TempDatabase::Connect());
-}
-
 // Every record of every table, in stored order, as text.
 QStringList Everything(dao::Database& db) {
     QStringList rows;
@@ -58,14 +53,10 @@ QString Raw(const QString& path, const char* sql) {
     return value;
 }
 
-int OpenError(const QString& path, QString* text = nullptr) {
-    try {
-        Open(path);
-    } catch (const dao::Error& e) {
-        if (text) *text = e.Description();
-        return e.Number();
-    }
-    return 0;
+int OpenError(const QString& path, QString* text) {
+    const dao::Error e = records::FailureOf([&] { TempDatabase::OpenFile(path); });
+    *text = e.Description();
+    return e.Number();
 }
 
 } // namespace
@@ -77,8 +68,7 @@ TEST(Schema, AnOldFileIsUpgradedOnOpeningWithEveryRecordNumberAndOrderKept) {
     QStringList before, list;
     {
         // Opened read-only, the old file is read as it is.
-        auto old = dao::CreateWorkspace({}, {}, {})
-                       ->OpenDatabase(path, false, true, TempDatabase::Connect());
+        auto old = TempDatabase::OpenFile(path, true);
         before = Everything(*old);
         for (dao::Recordset rs = old->OpenRecordset(names); !rs.Eof(); rs.MoveNext())
             list << rs.Fields(0).ToText();
@@ -86,7 +76,7 @@ TEST(Schema, AnOldFileIsUpgradedOnOpeningWithEveryRecordNumberAndOrderKept) {
     ASSERT_EQ(Raw(path, "PRAGMA user_version"), QStringLiteral("0"));
     ASSERT_GT(before.size(), 500);
 
-    auto db = Open(path);
+    auto db = TempDatabase::OpenFile(path);
     EXPECT_EQ(Raw(path, "PRAGMA user_version"), QStringLiteral("1"));
     EXPECT_EQ(Raw(path, "SELECT count(*) FROM sqlite_master WHERE sql LIKE '%deutsch%' OR sql "
                         "LIKE '%ucase%'"),
@@ -121,7 +111,7 @@ TEST(Schema, AnOldFileIsUpgradedOnOpeningWithEveryRecordNumberAndOrderKept) {
     // Opening again changes nothing.
     db.reset();
     const QByteArray upgraded = Contents(path);
-    Open(path);
+    TempDatabase::OpenFile(path);
     EXPECT_EQ(Contents(path), upgraded);
 }
 
@@ -140,10 +130,7 @@ TEST(Schema, ANewerFileAndAFailedUpgradeLeaveTheFileAsItWas) {
     QTemporaryDir dir;
     const QString path = TempDatabase::WriteVersion0(dir.filePath(QStringLiteral("Alt.mdb")));
     EXPECT_EQ(Raw(path, "CREATE TABLE deko_v0 (x)"), QString());
-    const auto readOnly = [&path] {
-        return Everything(*dao::CreateWorkspace({}, {}, {})
-                               ->OpenDatabase(path, false, true, TempDatabase::Connect()));
-    };
+    const auto readOnly = [&path] { return Everything(*TempDatabase::OpenFile(path, true)); };
     const QStringList old = readOnly();
     const QString schema = Raw(path, "SELECT group_concat(sql) FROM sqlite_master");
     EXPECT_NE(OpenError(path, &text), 0);

@@ -10,25 +10,10 @@
 
 using dao::Recordset;
 
-namespace {
+using records::Column;
+using Statements = StoreTest;
 
-QStringList Column(dao::Database& db, const QString& sql, int field = 0) {
-    QStringList out;
-    Recordset rs = db.OpenRecordset(sql);
-    if (!rs.Eof()) rs.MoveFirst();
-    while (!rs.Eof()) {
-        out << rs.Fields(field).ToText();
-        rs.MoveNext();
-    }
-    rs.Close();
-    return out;
-}
-
-} // namespace
-
-TEST(Statements, LiteralsStayLiteralsAndNamesIgnoreCase) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(Statements, LiteralsStayLiteralsAndNamesIgnoreCase) {
     // A double-quoted token that spells a column is still text.
     EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM zutaten WHERE ucase(name) = \"NAME\" ")), 0);
     EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM zutaten WHERE name = \"nr\"")), 0);
@@ -59,9 +44,7 @@ TEST(Statements, LiteralsStayLiteralsAndNamesIgnoreCase) {
     EXPECT_GT(t.Count(QStringLiteral("SELECT NAME, Getränk FROM ZUTATEN WHERE GETRÄNK = true")), 0);
 }
 
-TEST(Statements, TextSortsInGermanDictionaryOrder) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(Statements, TextSortsInGermanDictionaryOrder) {
     t.MakeEmpty();
     int n = 0;
     for (const char* text : {"zitrone", "Äpfel", "Apfel", "Orange", "ölig", "Ob", "apfel", "Ähre",
@@ -99,9 +82,7 @@ TEST(Statements, TextSortsInGermanDictionaryOrder) {
     EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM deko WHERE ucase(name) = \"APFEL\"")), 1);
 }
 
-TEST(Statements, StatementsOfOneShapeKeepTheirOwnValues) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(Statements, StatementsOfOneShapeKeepTheirOwnValues) {
     // The same statement shape with other values, one after another: each
     // finds its own record, also with quotes, brackets and umlauts in values.
     for (const QString& name : {QStringLiteral("Mojito"), QStringLiteral("Planter's Punch"),
@@ -129,9 +110,7 @@ TEST(Statements, StatementsOfOneShapeKeepTheirOwnValues) {
     EXPECT_EQ(quoted.Fields(1).ToText(), QStringLiteral("say \"hi\""));
 }
 
-TEST(Statements, RecordsComeInStoredOrderAndPositionsKeepTheirMeaning) {
-    TempDatabase t;
-    auto& db = t.Db();
+TEST_F(Statements, RecordsComeInStoredOrderAndPositionsKeepTheirMeaning) {
     t.MakeEmpty();
     // Lines stored against the order of their ingredient numbers, which the
     // engine's indexes would otherwise yield.
@@ -147,21 +126,18 @@ TEST(Statements, RecordsComeInStoredOrderAndPositionsKeepTheirMeaning) {
     db.Execute(
         QStringLiteral("INSERT INTO zutatenliste (cocktail, zutat, menge) VALUES (8, %1, \"x\")")
             .arg(nr[0]));
-    const QStringList stored = {"4 cl", "2 cl", "3 cl", "1 cl"};
-    EXPECT_EQ(Column(db, QStringLiteral("SELECT * FROM zutatenliste WHERE cocktail = 7"), 2),
-              stored);
-    EXPECT_EQ(Column(db, QStringLiteral("SELECT menge FROM zutatenliste WHERE cocktail = 7 "
-                                        "AND zutat > 0")),
-              stored);
-    EXPECT_EQ(Column(db,
-                     QStringLiteral("SELECT * FROM zutaten a INNER JOIN zutatenliste b ON "
-                                    "a.nr = b.zutat WHERE b.cocktail = 7"),
-                     7),
-              stored);
-    EXPECT_EQ(
-        Column(db, QStringLiteral("SELECT b.menge FROM zutaten a INNER JOIN zutatenliste b ON "
-                                  "a.nr = b.zutat WHERE b.cocktail = 7;")),
-        stored);
+    const std::pair<const char*, int> plain[] = {
+        {"SELECT * FROM zutatenliste WHERE cocktail = 7", 2},
+        {"SELECT menge FROM zutatenliste WHERE cocktail = 7 AND zutat > 0", 0},
+        {"SELECT * FROM zutaten a INNER JOIN zutatenliste b ON a.nr = b.zutat WHERE b.cocktail = 7",
+         7},
+        {"SELECT b.menge FROM zutaten a INNER JOIN zutatenliste b ON a.nr = b.zutat WHERE "
+         "b.cocktail = 7;",
+         0}};
+    for (const auto& [sql, field] : plain)
+        EXPECT_EQ(Column(db, QString::fromUtf8(sql), field),
+                  (QStringList{"4 cl", "2 cl", "3 cl", "1 cl"}))
+            << sql;
     // An order of its own is kept, by name or by position, and so is grouping by position.
     EXPECT_EQ(Column(db, QStringLiteral("SELECT menge FROM zutatenliste WHERE cocktail = 7 "
                                         "ORDER BY zutat")),

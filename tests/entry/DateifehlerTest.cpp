@@ -19,12 +19,7 @@ protected:
         Type(w.ECocktail(), name);
         for (const char* zutat : {"Gin", "Tonic Water", "Limette"})
             KqCocktailEingabe::ZeileSchreiben(*w.TZutaten(), 0,
-                                              {QString::fromUtf8(zutat),
-                                               QStringLiteral("4 cl"),
-                                               {},
-                                               {},
-                                               QStringLiteral("Pflicht"),
-                                               {}});
+                                              {zutat, "4 cl", {}, {}, "Pflicht", {}});
         KqCocktailEingabe::ZeileSchreiben(*w.TDekoration(), 0,
                                           {QStringLiteral("Limettenscheibe"), {}});
         return w;

@@ -20,9 +20,6 @@ TEST_F(KqZutatenAuswahlTest, ListsTheCatalogueAndAddsOneAfterAnother) {
 
     KqZutatenAuswahl& a = KqZutatenAuswahl::Instance();
     a.Show();
-    EXPECT_EQ(a.windowTitle(), QStringLiteral("Zutaten Hinzufügen"));
-    EXPECT_EQ(a.size(), QSize(393, 73));
-    EXPECT_EQ(a.BAbbrechen()->text(), QStringLiteral("Fertig"));
     EXPECT_EQ(Entries(a.CZutat()), (QStringList{"Ägäis-Ouzo", "apfelsaft", "Bitter", "Zitrone"}));
     EXPECT_EQ(a.CZutat()->ListIndex(), -1);
 

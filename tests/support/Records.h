@@ -26,6 +26,27 @@ template <class List> QStringList Entries(const List* list) {
 
 namespace records {
 
+// The failure f raises (number 0 when it raises none), and its number.
+template <class F> dao::Error FailureOf(F&& f) {
+    try {
+        f();
+    } catch (const dao::Error& e) {
+        return e;
+    }
+    return dao::Error(0, {});
+}
+template <class F> int ErrorOf(F&& f) {
+    return FailureOf(f).Number();
+}
+
+// One field of every record a statement finds, as text.
+inline QStringList Column(dao::Database& db, const QString& sql, int field = 0) {
+    QStringList out;
+    for (dao::Recordset rs = db.OpenRecordset(sql); !rs.Eof(); rs.MoveNext())
+        out << rs.Fields(field).ToText();
+    return out;
+}
+
 using Fields = std::vector<std::pair<QString, dao::Value>>;
 
 // Stores a record; returns its counter (0 for tables without one).

@@ -16,16 +16,27 @@ TempDatabase::TempDatabase() {
     m_db = Open();
 }
 
-std::shared_ptr<dao::Database> TempDatabase::Open() const {
-    auto ws = dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), {});
-    return ws->OpenDatabase(Path(), false, false, Connect());
+std::shared_ptr<dao::Database> TempDatabase::OpenFile(const QString& path, bool readOnly) {
+    return dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), {})
+        ->OpenDatabase(path, false, readOnly, Connect());
 }
 
+namespace {
+const char* const kTables[] = {"cocktails", "cocktailgruppen", "gruppenzugehörigkeit",
+                               "zutaten",   "zutatenliste",    "deko",
+                               "dekoliste", "zutatensetup",    "zutatensetupvorrat"};
+} // namespace
+
 void TempDatabase::MakeEmpty() {
-    for (const char* table :
-         {"cocktails", "cocktailgruppen", "gruppenzugehörigkeit", "zutaten", "zutatenliste", "deko",
-          "dekoliste", "zutatensetup", "zutatensetupvorrat"})
+    for (const char* table : kTables)
         m_db->Execute(QStringLiteral("DELETE FROM ") + QString::fromUtf8(table));
+}
+
+QList<int> TempDatabase::Records() {
+    QList<int> n;
+    for (const char* table : kTables)
+        n << Count(QStringLiteral("SELECT * FROM ") + QString::fromUtf8(table));
+    return n;
 }
 
 int TempDatabase::Count(const QString& statement) {

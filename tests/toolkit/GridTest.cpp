@@ -3,6 +3,7 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Look.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +52,11 @@ TEST_F(GridTest, AddingLinesKeepsTheLastRowEmptyAndRemovingMovesRowsUp) {
     AddLine({"3", "Zucker", "2 TL"});
     EXPECT_EQ(Column(1), QStringList({"", "Rum", "Limette", "Zucker", ""}));
     EXPECT_EQ(Column(2).last(), "");
+    EXPECT_TRUE(grid->selectionModel()->isRowSelected(3, {})) << "the current line is shown";
+    // A screen reader reads the cells as they are shown.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+    ASSERT_TRUE(table && table->tableInterface());
+    EXPECT_EQ(table->tableInterface()->cellAt(2, 1)->text(QAccessible::Name), "Limette");
 
     grid->SetRow(3);
     grid->RemoveItem(2);

@@ -150,9 +150,11 @@ TEST_F(AusgebenTest, ALongParagraphTakesAFewMeasurementsPerLineAndSplitsNoCharac
     blatt.Cls();
     blatt.resize(600, 200);
     int messungen = 0;
+    qsizetype gemessen = 0; // characters over all measurements
     const Blatt::Metrics fest = viewertest::FixedMetrics();
     blatt.SetMetrics({[&](const QString& text, double points, bool bold) {
                           ++messungen;
+                          gemessen += text.size();
                           return fest.width(text, points, bold);
                       },
                       fest.lineHeight});
@@ -177,5 +179,8 @@ TEST_F(AusgebenTest, ALongParagraphTakesAFewMeasurementsPerLineAndSplitsNoCharac
     }
     Ausgeben(blatt, text, 1, 0, false);
     EXPECT_EQ(Drawn(), expected);
+    // A few measurements per line, each of not much more than the line: no character is
+    // measured once for every character before it in its paragraph.
     EXPECT_LT(messungen, 20 * static_cast<int>(expected.size()));
+    EXPECT_LT(gemessen, 40 * text.size());
 }
