@@ -425,6 +425,10 @@ QByteArrayView EngineRow::Utf8(int column) const {
     return QByteArrayView(text, sqlite3_column_bytes(m_stmt, column));
 }
 
+bool EngineRow::IsInteger(int column) const {
+    return sqlite3_column_type(m_stmt, column) == SQLITE_INTEGER;
+}
+
 bool EngineRow::IsNull(int column) const {
     return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
 }

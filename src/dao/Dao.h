@@ -85,6 +85,9 @@ public:
     dao::Value Get(int column) const;
     // A whole number; Null reads 0.
     qint64 Int(int column) const;
+    // Whether the value is stored as a whole number (not Null, real, text or bytes): only such a
+    // value equals a record number in a statement.
+    bool IsInteger(int column) const;
     // The value as text in UTF-8, valid until the next row; Null reads as an empty text.
     QByteArrayView Utf8(int column) const;
     bool IsNull(int column) const;
@@ -157,6 +160,14 @@ private:
 class Transaction {
 public:
     explicit Transaction(Database& db) : m_db(&db) { m_db->BeginTrans(); }
+    // Not begun yet: Begin begins it (a begin that fails, on a lock held too long, say, leaves
+    // it not begun and may be tried again).
+    Transaction() : m_db(nullptr) {}
+    void Begin(Database& db) {
+        if (m_db) throw Error(errNoTransaction, QStringLiteral("Die Transaktion läuft schon."));
+        db.BeginTrans();
+        m_db = &db;
+    }
     ~Transaction() {
         if (m_db) {
             try {

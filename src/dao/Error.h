@@ -8,6 +8,7 @@ namespace dao {
 
 // Error numbers the program and its tests rely on.
 enum ErrorNumber : int {
+    errOverflow = 6,    // a number beyond what the program can hold
     errReserved = 3000, // anything the engine reports that has no number of its own
     errUpdateWithoutAddNew = 3020,
     errNoCurrentRecord = 3021,

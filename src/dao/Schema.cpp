@@ -32,13 +32,49 @@ const char* const kTables[] = {"cocktails", "cocktailgruppen", "gruppenzugehöri
                                "zutaten",   "zutatenliste",    "deko",
                                "dekoliste", "zutatensetup",    "zutatensetupvorrat"};
 
+// The indexes version 0 made on its tables.
+const char* const kIndexesV0[] = {"cocktails_ucase_name",
+                                  "cocktailgruppen_ucase_name",
+                                  "zutaten_ucase_name",
+                                  "deko_ucase_name",
+                                  "zutatensetup_ucase_name",
+                                  "cocktails_name",
+                                  "zutaten_name",
+                                  "deko_name",
+                                  "zutatensetup_name",
+                                  "zutatenliste_cocktail",
+                                  "zutatenliste_zutat",
+                                  "dekoliste_cocktail"};
+
+// The condition on sqlite_master for the schema objects that belong to one of the tables.
+QByteArray OnTheTables() {
+    QByteArray names;
+    for (const char* table : kTables)
+        names += (names.isEmpty() ? "'" : ", '") + QByteArray(table) + "'";
+    return "lower(tbl_name) IN (" + names + ")";
+}
+
 // Version 0 kept German order and upper case in the file itself: a collation and a function
 // only this program has were part of its columns and indexes. The tables are written anew
-// without them, every record with its number, and the counters go on where they were.
+// without them, every record with its number, and the counters go on where they were. The
+// user's own indexes and triggers on the tables (made with the shell, say) are made again
+// on the new tables once their records are in; everything else in the file is left alone.
 void FromVersion0(Connection& c) {
-    for (const QString& index : Column(c, "SELECT name FROM sqlite_master WHERE type = 'index' "
-                                          "AND sql IS NOT NULL"))
-        c.Exec("DROP INDEX " + QuoteIdentifier(index).toUtf8());
+    QByteArray ours;
+    for (const char* index : kIndexesV0)
+        ours += (ours.isEmpty() ? "'" : ", '") + QByteArray(index) + "'";
+    const QByteArray theirs = "FROM sqlite_master WHERE " + OnTheTables() +
+                              " AND sql IS NOT NULL AND (type = 'trigger' OR (type = 'index' AND "
+                              "lower(name) NOT IN (" +
+                              ours + ")))";
+    const std::vector<QString> names = Column(c, "SELECT name " + theirs + " ORDER BY type, rowid");
+    const std::vector<QString> own = Column(c, "SELECT sql " + theirs + " ORDER BY type, rowid");
+    // Ours are dropped, theirs with them until the new tables stand.
+    for (const char* type : {"index", "trigger"})
+        for (const QString& object :
+             Column(c, "SELECT name FROM sqlite_master WHERE " + OnTheTables() + " AND type = '" +
+                           QByteArray(type) + "' AND sql IS NOT NULL"))
+            c.Exec("DROP " + QByteArray(type) + " " + QuoteIdentifier(object).toUtf8());
     std::vector<qint64> counters;
     for (const char* table : kTables) {
         const QByteArray name = QuoteIdentifier(QString::fromUtf8(table)).toUtf8();
@@ -59,6 +95,12 @@ void FromVersion0(Connection& c) {
             c.Exec("UPDATE sqlite_sequence SET seq = max(seq, " + QByteArray::number(counter) +
                    ") WHERE name = '" + QByteArray(table) + "'");
         c.Exec("DROP TABLE " + old);
+    }
+    // Made again on the new tables, unless these brought an index of the same name.
+    for (std::size_t k = 0; k < own.size(); ++k) {
+        const QByteArray name = QString(names[k]).replace(u'\'', QStringLiteral("''")).toUtf8();
+        if (Number(c, "SELECT count(*) FROM sqlite_master WHERE name = '" + name + "'") == 0)
+            c.Exec(own[k].toUtf8());
     }
 }
 

@@ -1,5 +1,10 @@
 #include "dao/Value.h"
 
+#include "dao/Error.h"
+
+#include <cmath>
+#include <limits>
+
 namespace dao {
 
 QString Value::ToText() const {
@@ -20,10 +25,23 @@ int Value::ToInt() const {
         int operator()(std::monostate) const { return 0; }
         int operator()(bool b) const { return b ? -1 : 0; }
         int operator()(std::int32_t i) const { return i; }
-        int operator()(double d) const { return static_cast<int>(d); }
+        int operator()(double d) const {
+            const double ganz = std::trunc(d);
+            if (!(ganz >= std::numeric_limits<int>::min() &&
+                  ganz <= std::numeric_limits<int>::max()))
+                throw Error(errOverflow, QStringLiteral("Überlauf: %1 ist keine Nummer, die das "
+                                                        "Programm halten kann.")
+                                             .arg(d, 0, 'g', 17));
+            return static_cast<int>(ganz);
+        }
         int operator()(const QString& s) const { return s.trimmed().toInt(); }
     };
     return std::visit(Visitor{}, m_v);
+}
+
+std::optional<int> Value::AsRecordNumber() const {
+    if (const auto* i = std::get_if<std::int32_t>(&m_v)) return *i;
+    return std::nullopt;
 }
 
 double Value::ToDouble() const {

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <variant>
 
 namespace dao {
@@ -25,9 +26,13 @@ public:
     // Text as the program prints it: Null gives the empty text, yes/no gives
     // "Wahr"/"Falsch", numbers their decimal digits.
     QString ToText() const;
-    // Whole number; text is read as decimal digits, yes/no as -1/0, Null as 0.
+    // Whole number; text is read as decimal digits, yes/no as -1/0, Null as 0. A number beyond
+    // 32 bits (the file may hold any) fails with errOverflow; its fraction is cut off.
     int ToInt() const;
     double ToDouble() const;
+    // The value as a record number: only a whole number of 32 bits is one. Anything else (a
+    // number beyond, a fraction, a text, Null) names no record the program can reach.
+    std::optional<int> AsRecordNumber() const;
     // Non-zero numbers and the texts "Wahr"/"True"/"-1"/"1" are true.
     bool ToBool() const;
 

@@ -33,6 +33,13 @@ QString Zelle(toolkit::LineGrid& grid, int row, int col) {
     return grid.Text();
 }
 
+// After a name was refused: the focus in the name box, its text chosen, so that typing at once
+// replaces it.
+void NamenÄndern(KqCocktailEingabe& eingabe) {
+    eingabe.ECocktail()->setFocus();
+    eingabe.ECocktail()->selectAll();
+}
+
 // One field of a record to add. A record is stored only when every field it needs (a number
 // that links it) was set; a text the store refused and the user ignored is left out.
 struct Feld {
@@ -41,14 +48,15 @@ struct Feld {
     bool nötig = false;
 };
 
-// One run of storing. P is the position marker of the failure message: 0 during the duplicate
-// check, 1 during its test, 2 for the cocktail record, 3 for the group look-up, 4 for the group
-// link, 100 before the ingredient lines and 10 more for each line, 1 more before its variation
-// look-up and 1 more before its record; 600 and so on for the decoration lines.
+// One run of storing. P is the position marker of the failure message: 0 while the transaction
+// begins and during the duplicate check, 1 during its test, 2 for the cocktail record, 3 for the
+// group look-up, 4 for the group link, 100 before the ingredient lines and 10 more for each line, 1
+// more before its variation look-up and 1 more before its record; 600 and so on for the decoration
+// lines.
 class Speicherlauf {
 public:
     Speicherlauf(KqCocktailEingabe& eingabe, dao::Database& db)
-        : m_eingabe(eingabe), m_db(db), m_transaktion(db),
+        : m_eingabe(eingabe), m_db(db),
           m_falle({[this](int nummer, const QString& beschreibung) {
                        const QChar cr(13);
                        return QStringLiteral("Es trat ein Fehler während des Abspeicherns des "
@@ -108,9 +116,12 @@ bool Speicherlauf::Hinzufügen(const QString& abfrage, const std::vector<Feld>& 
 }
 
 bool Speicherlauf::Lauf() {
+    // The transaction begins under the trap: a lock another program holds longer than the
+    // store waits is reported there, and Retry tries again. Without it nothing is stored.
+    m_p = 0;
+    if (!m_falle.Step([&] { m_transaktion.Begin(m_db); })) return false;
     // Duplicate check. Without it the cocktail cannot be added: its record set is the place
     // where the new record is begun.
-    m_p = 0;
     if (!m_falle.Step([&] {
             m_r =
                 m_db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = ") +
@@ -120,6 +131,7 @@ bool Speicherlauf::Lauf() {
     m_p = 1;
     if (!m_r.Eof()) {
         toolkit::MsgBox(QStringLiteral("Ein Cocktail mit diesem Namen existiert bereits!"));
+        NamenÄndern(m_eingabe);
         m_r.Close();
         return false;
     }
@@ -236,6 +248,7 @@ bool CocktailSpeichern(KqCocktailEingabe& eingabe) {
     // typed.
     if (eingabe.ECocktail()->text().trimmed().isEmpty()) {
         toolkit::MsgBox(QStringLiteral("Bitte geben Sie einen Namen für den Cocktail ein!"));
+        NamenÄndern(eingabe);
         return false;
     }
     // The transaction begins with the run; a run that ends without committing takes back all

@@ -37,13 +37,14 @@ QString SetupAbfrage(const QString& setup) {
            QStringLiteral(" ");
 }
 
-// The number of the setup of that name; nothing when no such setup is stored (any more).
+// The number of the setup of that name; nothing when no such setup is stored (any more), or
+// when its number is beyond what a stock record of the program can name.
 std::optional<int> SetupNummer(const QString& setup) {
     dao::Recordset rs = HauptModul::OffeneDatenbank().OpenRecordset(SetupAbfrage(setup));
     std::optional<int> nummer;
     if (!rs.Eof()) {
         rs.MoveFirst();
-        nummer = rs.Fields(0).ToInt();
+        nummer = rs.Fields(0).Get().AsRecordNumber();
     }
     rs.Close();
     return nummer;

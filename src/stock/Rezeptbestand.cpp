@@ -60,25 +60,35 @@ void Rezeptbestand::Aktualisieren(const std::shared_ptr<dao::Database>& db) {
 Rezeptbestand::Daten Rezeptbestand::Lesen(dao::Database& db) {
     Daten d;
 
-    qint64 grössteNr = 0;
+    // Numbers may be anything a whole number of the engine can be (the file is the user's):
+    // negative, zero or beyond 32 bits.
+    qint64 kleinsteNr = 0, grössteNr = 0;
     db.ReadEngineRows("SELECT nr, name, getränk FROM zutaten", [&](const dao::EngineRow& row) {
-        grössteNr = std::max(grössteNr, row.Int(0));
-        d.position.emplace(row.Int(0), static_cast<int>(d.zutatNr.size()));
-        d.zutatNr.push_back(static_cast<int>(row.Int(0)));
+        const qint64 nr = row.Int(0);
+        if (d.zutatNr.empty()) kleinsteNr = grössteNr = nr;
+        kleinsteNr = std::min(kleinsteNr, nr);
+        grössteNr = std::max(grössteNr, nr);
+        d.position.emplace(nr, static_cast<int>(d.zutatNr.size()));
+        d.zutatNr.push_back(nr);
         d.benannt.push_back(!row.IsNull(1));
         d.zutatName.push_back(row.Get(1).ToText());
         // Read as a record set reads it: any value other than 0 is true, an empty one false.
         d.getränk.push_back(row.Get(2).ToBool());
     });
     d.zeilenJeZutat.assign(d.zutatNr.size(), 0);
-    // Numbers as the store gives them are dense: a table by number is faster than the map.
+    // Numbers as the store gives them are dense from 1 on: a table by number is faster than the
+    // map.
     std::vector<int> dicht;
-    if (grössteNr < 4 * static_cast<qint64>(d.zutatNr.size()) + 1024) {
+    if (kleinsteNr >= 0 && grössteNr < 4 * static_cast<qint64>(d.zutatNr.size()) + 1024) {
         dicht.assign(static_cast<std::size_t>(grössteNr) + 1, -1);
         for (std::size_t i = 0; i < d.zutatNr.size(); ++i)
             dicht[static_cast<std::size_t>(d.zutatNr[i])] = static_cast<int>(i);
     }
-    const auto position = [&](qint64 nr) {
+    // The position of the ingredient a line names; -1 when none has that number. Only a whole
+    // number names one, as only a whole number equals a number in a join.
+    const auto position = [&](const dao::EngineRow& row, int column) {
+        if (!row.IsInteger(column)) return -1;
+        const qint64 nr = row.Int(column);
         if (!dicht.empty())
             return nr >= 0 && nr < static_cast<qint64>(dicht.size())
                        ? dicht[static_cast<std::size_t>(nr)]
@@ -91,30 +101,32 @@ Rezeptbestand::Daten Rezeptbestand::Lesen(dao::Database& db) {
     // in the store's UTF-8, one after another, until a cocktail is listed.
     struct Name {
         qint64 nr;
-        int anfang;
-        int länge;
+        qsizetype anfang;
+        qsizetype länge;
     };
     std::vector<Name> namen;
     QByteArray text;
     db.ReadEngineRows("SELECT nr, name FROM cocktails", [&](const dao::EngineRow& row) {
         const QByteArrayView name = row.Utf8(1);
         if (name.isEmpty()) return;
-        namen.push_back({row.Int(0), static_cast<int>(text.size()), static_cast<int>(name.size())});
+        namen.push_back({row.Int(0), text.size(), name.size()});
         text += name;
     });
     std::sort(namen.begin(), namen.end(), [](const Name& a, const Name& b) { return a.nr < b.nr; });
 
     // The lines, those of one cocktail one after another and the cocktails by number (the
-    // index on cocktail and ingredient delivers them so). Lines of a cocktail that is not
-    // stored count for the ingredients' use.
+    // index on cocktail and ingredient delivers them so, whole numbers before any other kind of
+    // value). Lines of a cocktail that is not stored count for the ingredients' use; a line
+    // whose cocktail is no whole number belongs to none.
     auto name = namen.begin();
     qint64 cocktail = 0;
     bool ersteZeile = true;
     bool behalten = false;
     db.ReadEngineRows("SELECT cocktail, zutat FROM zutatenliste ORDER BY cocktail",
                       [&](const dao::EngineRow& row) {
-                          const int zutat = position(row.Int(1));
+                          const int zutat = position(row, 1);
                           if (zutat >= 0) ++d.zeilenJeZutat[static_cast<std::size_t>(zutat)];
+                          if (!row.IsInteger(0)) return;
                           if (ersteZeile || row.Int(0) != cocktail) {
                               ersteZeile = false;
                               cocktail = row.Int(0);
@@ -122,15 +134,15 @@ Rezeptbestand::Daten Rezeptbestand::Lesen(dao::Database& db) {
                                   ++name;
                               behalten = name != namen.end() && name->nr == cocktail;
                               if (behalten) {
-                                  d.nameAnfang.push_back(static_cast<int>(d.namen.size()));
+                                  d.nameAnfang.push_back(d.namen.size());
                                   d.namen += QByteArrayView(text).sliced(name->anfang, name->länge);
-                                  d.ersteZeile.push_back(static_cast<int>(d.zeilen.size()));
+                                  d.ersteZeile.push_back(d.zeilen.size());
                               }
                           }
                           if (behalten) d.zeilen.push_back(zutat);
                       });
-    d.nameAnfang.push_back(static_cast<int>(d.namen.size()));
-    d.ersteZeile.push_back(static_cast<int>(d.zeilen.size()));
+    d.nameAnfang.push_back(d.namen.size());
+    d.ersteZeile.push_back(d.zeilen.size());
     return d;
 }
 
@@ -145,6 +157,7 @@ QStringList Rezeptbestand::Mixbar(const std::shared_ptr<dao::Database>& db, int 
     db->ReadEngineRows("SELECT zutat FROM zutatensetupvorrat WHERE setup = " +
                            QByteArray::number(setup),
                        [&d, &gut](const dao::EngineRow& row) {
+                           if (!row.IsInteger(0)) return;
                            const auto zutat = d.position.find(row.Int(0));
                            if (zutat != d.position.end())
                                gut[static_cast<std::size_t>(zutat->second)] = 1;

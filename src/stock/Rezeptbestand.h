@@ -52,7 +52,7 @@ public:
 private:
     struct Daten {
         // Ingredients by position; lines name them by position, -1 for a vanished ingredient.
-        std::vector<int> zutatNr;
+        std::vector<qint64> zutatNr;
         std::vector<char> getränk;
         std::vector<QString> zutatName;
         std::vector<char> benannt; // false for an ingredient whose name is empty (Null)
@@ -61,8 +61,8 @@ private:
         // namen[nameAnfang[i] .. nameAnfang[i + 1]) in UTF-8, their lines
         // zeilen[ersteZeile[i] .. ersteZeile[i + 1]).
         QByteArray namen;
-        std::vector<int> nameAnfang;
-        std::vector<int> ersteZeile;
+        std::vector<qsizetype> nameAnfang;
+        std::vector<std::size_t> ersteZeile;
         std::vector<int> zeilen;
         // Lines of all cocktails (stored or not) per ingredient position.
         std::vector<int> zeilenJeZutat;

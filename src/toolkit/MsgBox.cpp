@@ -1,6 +1,8 @@
 #include "toolkit/MsgBox.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdio>
@@ -36,6 +38,31 @@ QMessageBox::StandardButton StandardButtonFor(int answer) {
         return QMessageBox::NoButton;
     }
 }
+
+// A box whose set has several answers and no Cancel among them (Abort, Retry, Ignore; Yes, No)
+// asks for one of them: Escape and the title bar's close do nothing.
+class Box : public QMessageBox {
+public:
+    Box(const QString& title, const QString& prompt, bool mustAnswer)
+        : QMessageBox(QMessageBox::NoIcon, title, prompt, QMessageBox::NoButton,
+                      QApplication::activeWindow()),
+          m_mustAnswer(mustAnswer) {
+        if (mustAnswer) setWindowFlag(Qt::WindowCloseButtonHint, false);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (m_mustAnswer && event->matches(QKeySequence::Cancel)) return event->accept();
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (m_mustAnswer) return event->ignore();
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool m_mustAnswer;
+};
 
 int NormalisedSet(int buttons) {
     const int set = buttons & 0xF;
@@ -87,8 +114,8 @@ namespace detail {
 
 int ShowMessageBox(const QString& prompt, int buttons, const QString& title) {
     const QList<int> answers = MsgBoxAnswers(buttons);
-    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? kDefaultMsgBoxTitle : title, prompt,
-                    QMessageBox::NoButton, QApplication::activeWindow());
+    Box box(title.isEmpty() ? kDefaultMsgBoxTitle : title, prompt,
+            answers.size() > 1 && !answers.contains(vbCancel));
     box.setWindowModality(Qt::ApplicationModal);
     std::vector<std::pair<QAbstractButton*, int>> shown;
     for (int answer : answers)
@@ -100,7 +127,7 @@ int ShowMessageBox(const QString& prompt, int buttons, const QString& title) {
     box.exec();
     for (const auto& [button, answer] : shown)
         if (button == box.clickedButton()) return answer;
-    // Closed without a button: Cancel where the set has one, otherwise the first button.
+    // Closed without a button: Cancel where the set has one, otherwise the only button.
     return answers.contains(vbCancel) ? vbCancel : answers.front();
 }
 

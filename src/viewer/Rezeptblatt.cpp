@@ -38,7 +38,8 @@ void Zutatenzeilen(Blatt& Ausgabe, dao::Database& Datenbank, int nr) {
         while (!rs.Eof()) {
             Ausgeben(Ausgabe, rs.Fields(7).ToText() + u' ' + rs.Fields(1).ToText(), 1, kLinks,
                      false);
-            const int variation = rs.Fields(8).ToInt();
+            // Only a whole number names an alternative ingredient.
+            const int variation = rs.Fields(8).Get().AsRecordNumber().value_or(0);
             if (variation > 0)
                 Ausgeben(Ausgabe,
                          QStringLiteral(" oder ") + rs.Fields(9).ToText() + u' ' +
@@ -86,7 +87,9 @@ void RezeptZeichnen(Blatt& Ausgabe, dao::Database& Datenbank, const QString& Coc
                                 dao::Quoted(dao::UCase(Cocktail)) + u' ');
     if (!rs.Eof()) {
         rs.MoveFirst();
-        const int nr = rs.Fields(0).ToInt();
+        // A number beyond 32 bits (the file may hold one) is named by no line the program
+        // can read: such a cocktail is drawn without lines.
+        const std::optional<int> nr = rs.Fields(0).Get().AsRecordNumber();
 
         ZeileAusgeben(Ausgabe, rs.Fields(1).ToText(), 6, kZentriert, true);
         Leerzeile(Ausgabe);
@@ -98,13 +101,13 @@ void RezeptZeichnen(Blatt& Ausgabe, dao::Database& Datenbank, const QString& Coc
 
         ZeileAusgeben(Ausgabe, QStringLiteral("Zutaten"), 2, kLinks, true);
         Leerzeile(Ausgabe);
-        Zutatenzeilen(Ausgabe, Datenbank, nr);
+        if (nr) Zutatenzeilen(Ausgabe, Datenbank, *nr);
         Leerzeile(Ausgabe);
         Leerzeile(Ausgabe);
 
         ZeileAusgeben(Ausgabe, QStringLiteral("Dekoration"), 2, kLinks, true);
         Leerzeile(Ausgabe);
-        Dekozeilen(Ausgabe, Datenbank, nr);
+        if (nr) Dekozeilen(Ausgabe, Datenbank, *nr);
         Leerzeile(Ausgabe);
         Leerzeile(Ausgabe);
 

@@ -75,8 +75,23 @@ TEST(Schema, AnOldFileIsUpgradedOnOpeningWithEveryRecordNumberAndOrderKept) {
     }
     ASSERT_EQ(Raw(path, "PRAGMA user_version"), QStringLiteral("0"));
     ASSERT_GT(before.size(), 500);
+    // The user's own schema objects, made with the shell: a table with an index, an index on
+    // one of the program's tables and a trigger on another.
+    for (const char* sql :
+         {"CREATE TABLE protokoll (was)", "CREATE INDEX protokoll_was ON protokoll (was)",
+          "CREATE INDEX meine_beschreibung ON zutaten (getränk, alkohol)",
+          "CREATE TRIGGER neu_protokollieren AFTER INSERT ON cocktails BEGIN INSERT INTO "
+          "protokoll VALUES (new.name); END"})
+        ASSERT_EQ(Raw(path, sql), QString()) << sql;
+    const char* const eigene = "SELECT group_concat(name) FROM (SELECT name FROM sqlite_master "
+                               "WHERE name IN ('protokoll_was', 'meine_beschreibung', "
+                               "'neu_protokollieren') ORDER BY name)";
 
     auto db = TempDatabase::OpenFile(path);
+    EXPECT_EQ(Raw(path, eigene), "meine_beschreibung,neu_protokollieren,protokoll_was");
+    records::Insert(*db, QStringLiteral("cocktails"), {{"name", QStringLiteral("Protokolliert")}});
+    EXPECT_EQ(Raw(path, "SELECT group_concat(was) FROM protokoll"), "Protokolliert");
+    db->Execute(QStringLiteral("DELETE FROM cocktails WHERE name = \"Protokolliert\""));
     EXPECT_EQ(Raw(path, "PRAGMA user_version"), QStringLiteral("1"));
     EXPECT_EQ(Raw(path, "SELECT count(*) FROM sqlite_master WHERE sql LIKE '%deutsch%' OR sql "
                         "LIKE '%ucase%'"),

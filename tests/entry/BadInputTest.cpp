@@ -156,6 +156,7 @@ protected:
             EXPECT_EQ(db.Records(), bestand);
             // The dialog stays open with what was typed, for the name to be given.
             ASSERT_TRUE(KqNeu::IsLoaded());
+            EXPECT_TRUE(QTest::qWaitFor([&d] { return d.EName()->hasFocus(); }));
             EXPECT_EQ(d.EBeschreibung()->text(), t.text);
             name = ersatz;
             Type(d.EName(), name);
@@ -279,6 +280,7 @@ TEST_P(BadInputTest, StoredAsTypedOrRefusedAndFoundEverywhere) {
         Gemeldet(QStringLiteral("Bitte geben Sie einen Namen für den Cocktail ein!"));
         EXPECT_EQ(db.Records(), bestand);
         ASSERT_TRUE(KqCocktailEingabe::IsLoaded());
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return w.ECocktail()->hasFocus(); }));
         EXPECT_EQ(w.EAdresse()->text(), t.text);
         EXPECT_EQ(Cells(TZutaten(), 1).value(1), zutat);
         cocktail = QStringLiteral("Ersatzcocktail");

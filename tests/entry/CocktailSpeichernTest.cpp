@@ -83,7 +83,10 @@ TEST_F(CocktailSpeichernTest, ANewCocktailWithNewEntriesIsStoredWholeAfterARefus
     ASSERT_TRUE(KqCocktailEingabe::IsLoaded());
     EXPECT_EQ(w.ECocktail()->text() + Names(TZutaten()).join(','),
               "mOJITO," + zutat.toLower() + ",Sodawasser,");
-
+    // The focus is back in the name box with the name chosen: typing replaces it at once.
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return w.ECocktail()->hasFocus(); }));
+    QTest::keyClicks(QApplication::focusWidget(), "Neu");
+    EXPECT_EQ(w.ECocktail()->text(), "Neu");
     Type(w.ECocktail(), name);
     Click(w.BHinzufügen());
     ASSERT_FALSE(KqCocktailEingabe::IsLoaded());

@@ -1,6 +1,32 @@
 #include "MsgBoxExpect.h"
 
+#include <QApplication>
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+toolkit::MsgBoxResponder RealBoxAfterEscapeAndClose(int answer, int* stayed) {
+    return [answer, stayed](const QString& prompt, int buttons, const QString& title) {
+        QTimer::singleShot(0, [answer, stayed] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(box);
+            QTest::keyClick(box, Qt::Key_Escape);
+            box->close();
+            QApplication::processEvents();
+            if (!box->isVisible()) return;
+            ++*stayed;
+            const auto standard = answer == toolkit::vbAbort    ? QMessageBox::Abort
+                                  : answer == toolkit::vbRetry  ? QMessageBox::Retry
+                                  : answer == toolkit::vbIgnore ? QMessageBox::Ignore
+                                  : answer == toolkit::vbNo     ? QMessageBox::No
+                                                                : QMessageBox::Yes;
+            box->button(standard)->click();
+        });
+        return toolkit::detail::ShowMessageBox(prompt, buttons, title);
+    };
+}
 
 MsgBoxExpect::MsgBoxExpect() {
     toolkit::SetMsgBoxResponder([this](const QString& prompt, int buttons, const QString& title) {

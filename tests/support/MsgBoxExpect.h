@@ -8,6 +8,11 @@
 #include <QStringList>
 #include <deque>
 
+// A responder that shows the real box and answers it as a user would who first presses Escape,
+// then closes it by its title bar, and then clicks the button of answer. Counts in *stayed the
+// boxes that were still open after Escape and closing.
+toolkit::MsgBoxResponder RealBoxAfterEscapeAndClose(int answer, int* stayed);
+
 class MsgBoxExpect {
 public:
     // Installs itself as the message box responder.

@@ -80,6 +80,16 @@ TEST_F(MsgBoxTest, TheRealBoxHasGermanStandardButtonsAndReturnsTheClickedOne) {
     EXPECT_EQ(detail::ShowMessageBox("Datei gesperrt.", vbAbortRetryIgnore, QString()), vbRetry);
     texts.sort();
     EXPECT_EQ(texts, QStringList({"Abbrechen", "Ignorieren", "Wiederholen"}));
+
+    // A box without Cancel must be answered: Escape and the title bar's close do nothing. One
+    // with Cancel (or OK alone) takes them as Cancel (OK).
+    int stayed = 0;
+    for (const int set : {vbAbortRetryIgnore, vbYesNo, vbOKCancel, vbOKOnly}) {
+        SetMsgBoxResponder(RealBoxAfterEscapeAndClose(MsgBoxAnswers(set).back(), &stayed));
+        EXPECT_EQ(MsgBox("Frage", set), MsgBoxAnswers(set).back()) << set;
+    }
+    SetMsgBoxResponder({});
+    EXPECT_EQ(stayed, 2);
 }
 
 } // namespace
