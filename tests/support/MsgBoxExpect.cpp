@@ -1,7 +1,7 @@
 #include "MsgBoxExpect.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
