@@ -94,10 +94,12 @@ QByteArray Text(Zufall& z) {
         return "CAST(" + Hex(roh) + " AS TEXT)";
     }
     case 2: {
-        const int länge = z.Mal(20) ? 100000 : 1 + z.Bis(3000);
-        const char* zeichen = z.Mal(50) ? "'Ü'" : "'Wort '";
-        return "substr(replace(hex(zeroblob(" + QByteArray::number(länge) + ")), '0', " + zeichen +
-               "), 1, " + QByteArray::number(länge) + ")";
+        // Made by the engine without growing a text step by step: each pattern is replaced by
+        // no more bytes than it has.
+        const QByteArray länge = QByteArray::number(z.Mal(20) ? 100000 : 1 + z.Bis(3000));
+        if (z.Mal(50)) return "replace(hex(zeroblob(" + länge + ")), '00', 'Ü')";
+        return "substr(replace(hex(zeroblob(" + länge + ")), '0000000000', 'Wort '), 1, " +
+               länge + ")";
     }
     default: {
         QByteArray t = kWerte[z.Bis(std::size(kWerte))];
