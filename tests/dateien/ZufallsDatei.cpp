@@ -98,8 +98,8 @@ QByteArray Text(Zufall& z) {
         // no more bytes than it has.
         const QByteArray länge = QByteArray::number(z.Mal(20) ? 100000 : 1 + z.Bis(3000));
         if (z.Mal(50)) return "replace(hex(zeroblob(" + länge + ")), '00', 'Ü')";
-        return "substr(replace(hex(zeroblob(" + länge + ")), '0000000000', 'Wort '), 1, " +
-               länge + ")";
+        return "substr(replace(hex(zeroblob(" + länge + ")), '0000000000', 'Wort '), 1, " + länge +
+               ")";
     }
     default: {
         QByteArray t = kWerte[z.Bis(std::size(kWerte))];
