@@ -94,12 +94,10 @@ QByteArray Text(Zufall& z) {
         return "CAST(" + Hex(roh) + " AS TEXT)";
     }
     case 2: {
-        // Made by the engine without growing a text step by step: each pattern is replaced by
-        // no more bytes than it has.
-        const QByteArray länge = QByteArray::number(z.Mal(20) ? 100000 : 1 + z.Bis(3000));
-        if (z.Mal(50)) return "replace(hex(zeroblob(" + länge + ")), '00', 'Ü')";
-        return "substr(replace(hex(zeroblob(" + länge + ")), '0000000000', 'Wort '), 1, " + länge +
-               ")";
+        // Very long ones by the engine (a character repeated), long ones written out.
+        if (z.Mal(20)) return "printf('%.*c', 100000, 'W')";
+        const QByteArray stück = z.Mal(50) ? QByteArray("Ü") : QByteArray("Wort ");
+        return "CAST(" + Hex(stück.repeated(1 + z.Bis(3000 / stück.size()))) + " AS TEXT)";
     }
     default: {
         QByteArray t = kWerte[z.Bis(std::size(kWerte))];
