@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
+  dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 openbox
   clang-format
   dpkg-dev desktop-file-utils
   "$@"

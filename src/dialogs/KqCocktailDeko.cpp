@@ -20,6 +20,7 @@ KqCocktailDeko::KqCocktailDeko() {
     using namespace toolkit;
     setObjectName(QStringLiteral("KqCocktailDeko"));
     SetCaption(QStringLiteral("Dekoration"));
+    SetDialog();
     SetInnerSize(5880, 1665);
 
     QLabel* lDeko = MakeLabel(this, QStringLiteral("LDeko"), QStringLiteral("Dekoration"),

@@ -54,6 +54,7 @@ KqCocktailZutaten::KqCocktailZutaten() {
     using namespace toolkit;
     setObjectName(QStringLiteral("KqCocktailZutaten"));
     SetCaption(QStringLiteral("Zutaten"));
+    SetDialog();
     SetInnerSize(5895, 3495);
 
     QLabel* lZutat =
@@ -92,7 +93,10 @@ KqCocktailZutaten::KqCocktailZutaten() {
     m_bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"), QStringLiteral("Abbrechen"),
                               {3360, 3000, 1575, 375});
 
-    // Amount and unit exist for the ingredient and for its variation: named for which they are.
+    // Amount and unit exist for the ingredient and for its variation: named for which they are,
+    // the caption labels as well, through which a reader names the boxes.
+    lZutatMenge->setAccessibleName(QStringLiteral("Menge (Zutat)"));
+    lVariationMenge->setAccessibleName(QStringLiteral("Menge (Variation)"));
     m_eZutatMenge->setAccessibleName(QStringLiteral("Menge (Zutat)"));
     m_cZutatEinheit->setAccessibleName(QStringLiteral("Einheit (Zutat)"));
     m_eVariationMenge->setAccessibleName(QStringLiteral("Menge (Variation)"));

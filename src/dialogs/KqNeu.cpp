@@ -76,6 +76,7 @@ KqNeu::KqNeu() {
     using namespace toolkit;
     setObjectName(QStringLiteral("KqNeu"));
     SetCaption(QStringLiteral("Hinzufügen"));
+    SetDialog();
     SetInnerSize(4815, 2340);
 
     m_aName =

@@ -65,6 +65,10 @@ KqCocktailEingabe::KqCocktailEingabe() {
     QLabel* lZutaten = MakeLabel(this, QStringLiteral("LZutaten"), QStringLiteral("Zutaten"),
                                  {120, 1560, 1575, 255});
     m_tZutaten = MakeGrid(this, QStringLiteral("TZutaten"), 7, {120, 1800, 7335, 1575}, lZutaten);
+    m_tZutaten->SetColumnNames({QStringLiteral("Nr."), QStringLiteral("Zutat"),
+                                QStringLiteral("Menge"), QStringLiteral("Variation"),
+                                QStringLiteral("Menge"), QStringLiteral("Pflicht"),
+                                QStringLiteral("Beschreibung")});
     m_bZutatenNeu = MakeButton(this, QStringLiteral("BZutatenNeu"), QStringLiteral("Neu"),
                                {7560, 1800, 975, 375});
     m_bZutatenEdit = MakeButton(this, QStringLiteral("BZutatenEdit"), QStringLiteral("Edit"),
@@ -76,6 +80,8 @@ KqCocktailEingabe::KqCocktailEingabe() {
                                     QStringLiteral("Dekoration"), {120, 3480, 1575, 255});
     m_tDekoration =
         MakeGrid(this, QStringLiteral("TDekoration"), 3, {120, 3720, 7335, 1575}, lDekoration);
+    m_tDekoration->SetColumnNames(
+        {QStringLiteral("Nr."), QStringLiteral("Dekoration"), QStringLiteral("Beschreibung")});
     m_bDekorationNeu = MakeButton(this, QStringLiteral("BDekorationNeu"), QStringLiteral("Neu"),
                                   {7560, 3720, 975, 375});
     m_bDekorationEdit = MakeButton(this, QStringLiteral("BDekorationEdit"), QStringLiteral("Edit"),

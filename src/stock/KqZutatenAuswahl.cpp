@@ -12,6 +12,7 @@ KqZutatenAuswahl::KqZutatenAuswahl() {
     using namespace toolkit;
     setObjectName(QStringLiteral("KqZutatenAuswahl"));
     SetCaption(QStringLiteral("Zutaten Hinzufügen"));
+    SetDialog();
     SetInnerSize(5895, 1095);
 
     m_lZutat =

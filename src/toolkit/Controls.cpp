@@ -1,6 +1,7 @@
 #include "toolkit/Controls.h"
 
 #include "toolkit/Form.h"
+#include "toolkit/GridAccessible.h"
 #include "toolkit/Look.h"
 #include "toolkit/Trap.h"
 
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStringListModel>
 #include <mutex>
@@ -88,19 +90,19 @@ void DeliverKey(QKeyEvent* event, const KeyPressHandler& handler,
 
 namespace {
 
-// A combo box as screen readers see it: named by its accessible name, its value the text it
-// shows, its parts the drop-down list and (editable) the text field. Qt's own description names
-// a combo box on Linux by the text it shows, so a box without a caption (a unit beside an
-// amount) could not be told from any other.
+// A combo box as screen readers see it: its name and value are the entry it shows, which a
+// reader on the accessibility bus hears only through the name; its caption reaches the reader
+// through the caption label's relation "labelled by" (the label is the box's buddy). While the
+// box shows nothing it goes by its caption. Its parts are the drop-down list and (editable)
+// the text field.
 class ComboBoxAccessible : public QAccessibleWidget {
 public:
     explicit ComboBoxAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) return Box()->currentText();
-        // Without a name or caption label the box goes by what it shows, as Qt's own does.
-        const QString text = QAccessibleWidget::text(t);
-        return t == QAccessible::Name && text.isEmpty() ? Box()->currentText() : text;
+        if (t == QAccessible::Name && !Box()->currentText().isEmpty()) return Box()->currentText();
+        return QAccessibleWidget::text(t);
     }
     int childCount() const override { return Box()->isEditable() ? 2 : 1; }
     QAccessibleInterface* child(int index) const override {
@@ -130,8 +132,50 @@ public:
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
+    // A box without a caption label on its form (a unit beside an amount) is labelled by its
+    // accessible name, so that a reader can tell it from its neighbours.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto relations = QAccessibleWidget::relations(match);
+        if (!(match & QAccessible::Label) || widget()->accessibleName().isEmpty()) return relations;
+        for (const auto& relation : relations)
+            if (relation.second & QAccessible::Label) return relations;
+        if (!m_caption) m_caption = QAccessible::registerAccessibleInterface(new Caption(Box()));
+        relations.append({QAccessible::accessibleInterface(m_caption), QAccessible::Label});
+        return relations;
+    }
+    ~ComboBoxAccessible() override {
+        if (m_caption) QAccessible::deleteAccessibleInterface(m_caption);
+    }
+
 private:
+    // The name of a box without caption label, as a label of its own.
+    class Caption : public QAccessibleInterface {
+    public:
+        explicit Caption(QComboBox* box) : m_box(box) {}
+        bool isValid() const override { return m_box; }
+        QObject* object() const override { return nullptr; }
+        QAccessibleInterface* parent() const override {
+            return QAccessible::queryAccessibleInterface(m_box.data());
+        }
+        QAccessibleInterface* child(int) const override { return nullptr; }
+        QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+        int childCount() const override { return 0; }
+        int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+        QString text(QAccessible::Text t) const override {
+            return t == QAccessible::Name && m_box ? m_box->accessibleName() : QString();
+        }
+        void setText(QAccessible::Text, const QString&) override {}
+        QRect rect() const override { return {}; }
+        QAccessible::Role role() const override { return QAccessible::StaticText; }
+        QAccessible::State state() const override { return {}; }
+
+    private:
+        QPointer<QComboBox> m_box;
+    };
+
     QComboBox* Box() const { return static_cast<QComboBox*>(widget()); }
+    mutable QAccessible::Id m_caption = 0;
 };
 
 QAccessibleInterface* ComboBoxFactory(const QString& className, QObject* object) {
@@ -157,6 +201,12 @@ ComboBox::ComboBox(bool editable, QWidget* parent) : QComboBox(parent) {
     // Enter on typed text that matches an entry, which is typing and raises no Click.
     connect(this, &QComboBox::activated, this, [this] {
         if (!m_typingEnter) RaiseClick();
+    });
+    // Every change of what the box shows is a change of its name for screen readers.
+    connect(this, &QComboBox::currentTextChanged, this, [this] {
+        if (!QAccessible::isActive()) return;
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
     });
 }
 
@@ -356,6 +406,7 @@ private:
 } // namespace
 
 LineGrid::LineGrid(int cols, QWidget* parent) : QTableWidget(parent) {
+    InstallGridAccessibility();
     {
         const InternalChange internal(m_internal);
         setColumnCount(cols < 1 ? 1 : cols);
@@ -463,6 +514,27 @@ void LineGrid::SetColWidth(int col, int twips) {
     setColumnWidth(col, px(twips));
 }
 
+QString LineGrid::ColumnName(int col) const {
+    return col < m_columnNames.size() ? m_columnNames.at(col)
+                                      : QStringLiteral("Spalte %1").arg(col + 1);
+}
+
+void LineGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QAbstractItemView::currentChanged(current, previous);
+    const int child = GridChildIndex(this, current);
+    if (!QAccessible::isActive() || child < 0 || !hasFocus()) return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(child);
+    QAccessible::updateAccessibility(&event);
+}
+
+void LineGrid::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QAbstractItemView::selectionChanged(selected, deselected);
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent event(this, QAccessible::SelectionWithin);
+    QAccessible::updateAccessibility(&event);
+}
+
 void LineGrid::ShowCurrent() {
     if (m_row < 1 || m_row >= rowCount()) return; // the fixed row is never shown as selected
     const InternalChange internal(m_internal);
@@ -568,8 +640,29 @@ QCheckBox* MakeCheckBox(Form* form, const QString& name, const QString& caption,
     return box;
 }
 
+namespace {
+
+// A text box entered by Tab selects its text before Qt tells screen readers of the new focus:
+// the caret's move reaches them first, and a reader then takes the focus event for a repeat and
+// says nothing. Readers hear of the focus as it arrives, before the box handles it.
+class FocusFirst : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn && QAccessible::isActive()) {
+            QAccessibleEvent focus(watched, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 QLineEdit* MakeTextBox(Form* form, const QString& name, Twips at, QLabel* caption) {
-    return PutNamed(form, new QLineEdit(form), name, at, caption);
+    auto* box = PutNamed(form, new QLineEdit(form), name, at, caption);
+    box->installEventFilter(new FocusFirst(box));
+    return box;
 }
 
 QPlainTextEdit* MakeMultiLineTextBox(Form* form, const QString& name, Twips at, QLabel* caption) {

@@ -142,6 +142,9 @@ public:
     // Removes a non-fixed row; rows below move up. Throws std::out_of_range otherwise.
     void RemoveItem(int row);
     void SetColWidth(int col, int twips);
+    // What each column holds, as screen readers name it ("Spalte 1" and so on until set).
+    void SetColumnNames(const QStringList& names) { m_columnNames = names; }
+    QString ColumnName(int col) const;
 
     // Click: the user clicked a cell of a non-fixed row; DblClick: double-clicked one.
     void OnClick(std::function<void()> handler) { m_onClick = std::move(handler); }
@@ -153,6 +156,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyboardSearch(const QString&) override {}
+    // Screen readers hear of the current cell and the chosen line in the grid's own table of
+    // lines, not in the numbering of Qt's table.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
 private:
     void FillRow(int row);
@@ -164,6 +172,7 @@ private:
     int m_row = 1;
     int m_col = 1;
     int m_internal = 0;
+    QStringList m_columnNames;
 };
 
 // Factories: create a control on form at its place in twips, with object name,

@@ -3,6 +3,7 @@
 #include "toolkit/Look.h"
 #include "toolkit/Trap.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -30,12 +31,26 @@ std::vector<QPointer<Form>> Snapshot() {
     return forms;
 }
 
+// Screen readers announce a window by its role: a plain widget would be a mere "filler".
+QAccessibleInterface* FormAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String(Form::staticMetaObject.className())) return nullptr;
+    auto* form = qobject_cast<Form*>(object);
+    if (!form) return nullptr;
+    return new QAccessibleWidget(form,
+                                 form->IsDialog() ? QAccessible::Dialog : QAccessible::Window);
+}
+
 } // namespace
 
 Form::Form(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&FormAccessible);
+        return true;
+    }();
+    (void)accessible;
     ApplyLook(this);
     Registry().push_back(this);
 }

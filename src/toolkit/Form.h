@@ -39,6 +39,10 @@ public:
     // Makes control a child of this form at a place given in twips.
     void Place(QWidget* control, Twips at);
     void SetCaption(const QString& caption);
+    // A dialog (a window that serves another one) is announced to screen readers as a dialog,
+    // every other form as an application window; both by their captions.
+    void SetDialog() { m_dialog = true; }
+    bool IsDialog() const { return m_dialog; }
 
     // Shows the form modeless, brings it to the front and activates it.
     void Show();
@@ -69,6 +73,7 @@ private:
     void Discard();
 
     bool m_unloading = false;
+    bool m_dialog = false;
     bool m_discarded = false;
 };
 

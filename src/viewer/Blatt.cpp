@@ -79,6 +79,7 @@ void Blatt::Cls() {
     m_pieces.clear();
     m_x = 0;
     m_y = 0;
+    m_line = 0;
     m_bar->setValue(0);
     Changed();
 }
@@ -108,6 +109,13 @@ void Blatt::Print(const QString& text, bool centred) {
 }
 
 QStringList Blatt::Lines() const {
+    QStringList lines;
+    for (const Line& line : DrawnLines())
+        lines.append(line.text);
+    return lines;
+}
+
+std::vector<Blatt::Line> Blatt::DrawnLines() const {
     std::vector<const Piece*> order;
     order.reserve(m_pieces.size());
     for (const Piece& piece : m_pieces)
@@ -115,16 +123,53 @@ QStringList Blatt::Lines() const {
     std::stable_sort(order.begin(), order.end(), [](const Piece* a, const Piece* b) {
         return a->y != b->y ? a->y < b->y : a->x < b->x;
     });
-    QStringList lines;
+    std::vector<Line> lines;
     const Piece* previous = nullptr;
     for (const Piece* piece : order) {
-        if (previous && previous->y == piece->y)
-            lines.back() += piece->text;
-        else
-            lines.append(piece->text);
+        if (previous && previous->y == piece->y) {
+            lines.back().text += piece->text;
+            lines.back().height = std::max(lines.back().height, piece->height);
+        } else {
+            lines.push_back({piece->text, piece->y, piece->height});
+        }
         previous = piece;
     }
     return lines;
+}
+
+int Blatt::CursorOffset() const {
+    int offset = 0;
+    const std::vector<Line> lines = DrawnLines();
+    for (int i = 0; i < m_line && i < static_cast<int>(lines.size()); ++i)
+        offset += static_cast<int>(lines[static_cast<std::size_t>(i)].text.size()) + 1;
+    return offset;
+}
+
+void Blatt::SetCursorOffset(int offset) {
+    int line = 0;
+    for (const Line& l : DrawnLines()) {
+        offset -= static_cast<int>(l.text.size()) + 1;
+        if (offset < 0) break;
+        ++line;
+    }
+    GoToLine(line);
+}
+
+void Blatt::GoToLine(int line) {
+    const std::vector<Line> lines = DrawnLines();
+    if (lines.empty()) return;
+    m_line = std::clamp(line, 0, static_cast<int>(lines.size()) - 1);
+    const Line& current = lines[static_cast<std::size_t>(m_line)];
+    // Scrolled just far enough for the whole line to show.
+    if (current.top < ScrollTop())
+        m_bar->setValue(static_cast<int>(std::floor(current.top / kTwips)));
+    else if (current.top + current.height > ScrollTop() + ScaleHeight())
+        m_bar->setValue(
+            static_cast<int>(std::ceil((current.top + current.height - ScaleHeight()) / kTwips)));
+    if (QAccessible::isActive()) {
+        QAccessibleTextCursorEvent event(this, CursorOffset());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 double Blatt::ContentHeight() const {
@@ -206,24 +251,44 @@ void Blatt::wheelEvent(QWheelEvent* event) {
 }
 
 void Blatt::keyPressEvent(QKeyEvent* event) {
+    // A page down is the last line still within one visible height below the current line's
+    // top; a page up the first line within one visible height above its bottom.
+    const auto seite = [this](bool abwärts) {
+        const std::vector<Line> lines = DrawnLines();
+        if (lines.empty()) return 0;
+        const Line& hier =
+            lines[static_cast<std::size_t>(std::min<int>(m_line, int(lines.size()) - 1))];
+        int ziel = m_line;
+        if (abwärts) {
+            while (ziel + 1 < int(lines.size()) &&
+                   lines[std::size_t(ziel + 1)].top + lines[std::size_t(ziel + 1)].height <=
+                       hier.top + ScaleHeight())
+                ++ziel;
+            return std::max(ziel, m_line + 1);
+        }
+        while (ziel > 0 &&
+               lines[std::size_t(ziel - 1)].top >= hier.top + hier.height - ScaleHeight())
+            --ziel;
+        return std::min(ziel, m_line - 1);
+    };
     switch (event->key()) {
     case Qt::Key_Up:
-        m_bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        GoToLine(m_line - 1);
         break;
     case Qt::Key_Down:
-        m_bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        GoToLine(m_line + 1);
         break;
     case Qt::Key_PageUp:
-        m_bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        GoToLine(seite(false));
         break;
     case Qt::Key_PageDown:
-        m_bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        GoToLine(seite(true));
         break;
     case Qt::Key_Home:
-        m_bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        GoToLine(0);
         break;
     case Qt::Key_End:
-        m_bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        GoToLine(static_cast<int>(DrawnLines().size()) - 1);
         break;
     default:
         return QWidget::keyPressEvent(event);

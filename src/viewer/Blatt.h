@@ -71,6 +71,14 @@ public:
     // a line joined from left to right.
     QStringList Lines() const;
 
+    // The line a reader is on (the caret of the read-only text the sheet is for screen
+    // readers): the arrow keys, Page Up/Down, Home and End move it and scroll it into view.
+    // Its first character's offset in Lines() joined with line breaks.
+    int CurrentLine() const { return m_line; }
+    int CursorOffset() const;
+    // Makes the line holding that offset the current one.
+    void SetCursorOffset(int offset);
+
     // Bottom of the lowest piece, in twips.
     double ContentHeight() const;
     // True when the sheet reaches below the visible area.
@@ -94,6 +102,14 @@ private:
     void Changed();
     void UpdateScrollRange();
     void NotifyReaders();
+    struct Line {
+        QString text;
+        double top = 0;
+        double height = 0;
+    };
+    std::vector<Line> DrawnLines() const;
+    // Makes line the current one (bounded to the drawn lines), shows it and tells readers.
+    void GoToLine(int line);
     int BarWidth() const;
 
     Metrics m_metrics;
@@ -105,5 +121,6 @@ private:
     QScrollBar* m_bar = nullptr;
     bool m_barShown = false;
     bool m_notifyPending = false;
+    int m_line = 0;
     QString m_reported; // the text readers were last told of
 };

@@ -7,10 +7,11 @@
 
 namespace {
 
-// Read-only text: the sheet's lines joined with line breaks, nothing selectable.
+// Read-only text: the sheet's lines joined with line breaks, nothing selectable, the caret at
+// the start of the line the reader is on; a reader reads it line by line with the arrow keys.
 class BlattAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit BlattAccessible(Blatt* blatt) : QAccessibleWidget(blatt, QAccessible::StaticText) {}
+    explicit BlattAccessible(Blatt* blatt) : QAccessibleWidget(blatt, QAccessible::EditableText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
@@ -45,8 +46,8 @@ public:
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
+    int cursorPosition() const override { return Sheet()->CursorOffset(); }
+    void setCursorPosition(int position) override { Sheet()->SetCursorOffset(position); }
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
@@ -57,7 +58,8 @@ public:
     }
 
 private:
-    QString Content() const { return static_cast<const Blatt*>(object())->Lines().join(u'\n'); }
+    Blatt* Sheet() const { return static_cast<Blatt*>(object()); }
+    QString Content() const { return Sheet()->Lines().join(u'\n'); }
 };
 
 QAccessibleInterface* Factory(const QString& className, QObject* object) {

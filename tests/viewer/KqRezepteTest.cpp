@@ -176,7 +176,14 @@ TEST_F(KqRezepteTest, ALongRecipeCanBeScrolledToItsLastLine) {
     QTest::keyClick(&Sheet(), Qt::Key_End);
     EXPECT_GE(last.y, Sheet().ScrollTop());
     EXPECT_LE(last.y + last.height, Sheet().ScrollTop() + Sheet().ScaleHeight());
+    // The arrow keys move the line a reader is on; Page Up leaves the last line's page.
+    const int lastLine = int(Sheet().Lines().size()) - 1;
+    EXPECT_EQ(Sheet().CurrentLine(), lastLine);
     QTest::keyClick(&Sheet(), Qt::Key_Up);
+    EXPECT_EQ(Sheet().CurrentLine(), lastLine - 1);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&Sheet())->textInterface()->cursorPosition(),
+              Sheet().Lines().mid(0, lastLine - 1).join('\n').size() + 1);
+    QTest::keyClick(&Sheet(), Qt::Key_PageUp);
     const double up = Sheet().ScrollTop();
     EXPECT_LT(up, last.y + last.height - Sheet().ScaleHeight());
     QWheelEvent wheel({10, 10}, {10, 10}, {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase,
