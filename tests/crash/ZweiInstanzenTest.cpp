@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QThread>
+#include <algorithm>
 #include <csignal>
 #include <memory>
 
@@ -82,6 +83,14 @@ TEST_F(ZweiInstanzen, AllStoreEachSeesTheOthersCocktailsNoneSpoilsAnothersWork) 
         Speichern(QStringLiteral("Von A, Nr. %1").arg(i));
         QThread::msleep(150);
     }
+    // Each of the others has stored a cocktail of its own (a slow build needs longer).
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&protokolle] {
+            return std::all_of(protokolle.begin(), protokolle.end(), [](const QString& p) {
+                return !Zeilen(p, QStringLiteral("fertig cocktail ")).isEmpty();
+            });
+        },
+        60000));
     for (auto& lauf : läufe) {
         ASSERT_EQ(lauf->state(), QProcess::Running)
             << "ended by itself: " << lauf->readAllStandardError().toStdString();
