@@ -2,12 +2,12 @@
 // found through the file's name indexes without reading every row.
 
 #include "Records.h"
+#include "RoheDatei.h"
 #include "TempDatabase.h"
 
 #include "dao/Dialect.h"
 #include "dao/Text.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -25,14 +25,10 @@ void UCaseFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
 // many steps the engine took; like any shell it knows nothing of the program but ucase().
 class Engine {
 public:
-    explicit Engine(const QString& path) {
-        sqlite3_open(QFile::encodeName(path).constData(), &m_db);
-        sqlite3_key(m_db, "TornVX1993", 10);
-        sqlite3_exec(m_db, "PRAGMA cipher_compatibility = 3", nullptr, nullptr, nullptr);
+    explicit Engine(const QString& path) : m_datei(path), m_db(m_datei.Db()) {
         sqlite3_create_function(m_db, "ucase", 1, SQLITE_UTF8, nullptr, &UCaseFunction, nullptr,
                                 nullptr);
     }
-    ~Engine() { sqlite3_close(m_db); }
 
     // The first column of every row the dialect's statement yields, as text, sorted.
     QStringList Run(const QString& statement, int* steps = nullptr) {
@@ -61,13 +57,12 @@ public:
         return rows;
     }
     void Exec(const QString& sql) {
-        EXPECT_EQ(sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr),
-                  SQLITE_OK)
-            << sqlite3_errmsg(m_db);
+        EXPECT_EQ(m_datei.Exec(sql), SQLITE_OK) << sqlite3_errmsg(m_db);
     }
 
 private:
-    sqlite3* m_db = nullptr;
+    RoheDatei m_datei;
+    sqlite3* m_db;
 };
 
 struct Name {

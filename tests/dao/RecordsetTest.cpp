@@ -1,6 +1,7 @@
 // Cursor rules, adding and deleting records, and the failures each raises.
 
 #include "Records.h"
+#include "RoheDatei.h"
 #include "TempDatabase.h"
 
 #include <gtest/gtest.h>
@@ -160,6 +161,23 @@ TEST_F(RecordsetTest, TransactionsRollBackUnlessCommitted) {
         tx.Commit();
     }
     EXPECT_EQ(t.Count(deko), before + 1);
+    // Within one, a rolled-back inner transaction takes back only its own writes.
+    {
+        dao::Transaction outer(db);
+        records::Insert(db, "deko", {{"name", "Außen"}});
+        {
+            dao::Transaction inner(db);
+            records::Insert(db, "deko", {{"name", "Innen"}});
+            inner.Rollback();
+        }
+        outer.Commit();
+    }
+    EXPECT_EQ(t.Count(deko), before + 2);
+    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM deko WHERE name = \"Innen\"")), 0);
+    // The write lock is taken when a transaction begins, before it writes: another program
+    // cannot begin writing in between.
+    dao::Transaction leer(db);
+    EXPECT_EQ(RoheDatei(t.Path()).Exec("BEGIN IMMEDIATE"), SQLITE_BUSY);
 }
 
 TEST_F(RecordsetTest, RepeatedLookUpsReuseOnePreparedStatement) {

@@ -3,12 +3,12 @@
 // opened, keeping every record and number; a newer file and a failed upgrade leave it untouched.
 
 #include "Records.h"
+#include "RoheDatei.h"
 #include "TempDatabase.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace {
 
@@ -37,20 +37,7 @@ QStringList Everything(dao::Database& db) {
 
 // Runs engine SQL on the file directly, as another program would; returns the first value.
 QString Raw(const QString& path, const char* sql) {
-    sqlite3* raw = nullptr;
-    sqlite3_open(QFile::encodeName(path).constData(), &raw);
-    sqlite3_key(raw, "TornVX1993", 10);
-    QString value;
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(raw, sql, -1, &st, nullptr) == SQLITE_OK) {
-        if (sqlite3_step(st) == SQLITE_ROW)
-            value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-    } else {
-        value = QString::fromUtf8(sqlite3_errmsg(raw));
-    }
-    sqlite3_finalize(st);
-    sqlite3_close(raw);
-    return value;
+    return RoheDatei(path).Wert(QString::fromUtf8(sql));
 }
 
 int OpenError(const QString& path, QString* text) {

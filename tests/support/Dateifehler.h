@@ -2,11 +2,12 @@
 // Faults of the file for tests: write-protection behind the program's back, and another
 // program holding the lock.
 
+#include "RoheDatei.h"
+
 #include <QFile>
 #include <QString>
 #include <fcntl.h>
 #include <linux/fs.h>
-#include <sqlite3.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -40,24 +41,18 @@ private:
 // Another program with the file locked: it has begun writing, so nobody may read or write.
 class Sperre {
 public:
-    explicit Sperre(const QString& pfad) {
-        sqlite3_open(QFile::encodeName(pfad).constData(), &m_db);
-        sqlite3_key(m_db, "TornVX1993", 10);
-        sqlite3_exec(m_db, "PRAGMA cipher_compatibility = 3", nullptr, nullptr, nullptr);
-        m_ok = sqlite3_exec(m_db, "BEGIN EXCLUSIVE; DELETE FROM zutatensetupvorrat WHERE 0;",
-                            nullptr, nullptr, nullptr) == SQLITE_OK;
+    explicit Sperre(const QString& pfad) : m_datei(pfad) {
+        m_ok =
+            m_datei.Exec("BEGIN EXCLUSIVE; DELETE FROM zutatensetupvorrat WHERE 0;") == SQLITE_OK;
     }
-    ~Sperre() {
-        Lösen();
-        sqlite3_close(m_db);
-    }
+    ~Sperre() { Lösen(); }
     bool Gesetzt() const { return m_ok; }
     void Lösen() {
-        if (m_ok) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        if (m_ok) m_datei.Exec("ROLLBACK");
         m_ok = false;
     }
 
 private:
-    sqlite3* m_db = nullptr;
+    RoheDatei m_datei;
     bool m_ok = false;
 };
