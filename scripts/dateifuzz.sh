@@ -25,7 +25,7 @@ echo "$anzahl Dateien ab Keim $erster ($preset); Funde und Protokoll in $scratch
 # Runs n files from seed k; true when all went well.
 lauf() {
   VELKOR_DATEIEN="$2" VELKOR_DATEIEN_KEIM="$1" VELKOR_DATEIEN_ABLAGE="$scratch/lauf" \
-    QT_QPA_PLATFORM=offscreen timeout 900 "$bin" --gtest_filter='*RandomFiles*' \
+    QT_QPA_PLATFORM=offscreen timeout 900 "$bin" --gtest_filter='DateiFuzz.*' \
     >>"$scratch/protokoll.log" 2>&1
 }
 

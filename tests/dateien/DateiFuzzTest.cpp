@@ -150,56 +150,37 @@ void Durchgang(const QByteArray& füllung) {
     ExpectNoWindowLeft();
 }
 
-class DateiFuzz : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_ende = HauptModul::Ende;
-        m_ordner = HauptModul::Programmordner;
-    }
-    void TearDown() override {
-        HauptModul::Ende = m_ende;
-        HauptModul::Programmordner = m_ordner;
-    }
-
-    static void Ablegen(const QString& name, const QByteArray& füllung) {
-        const QString ablage = qEnvironmentVariable("VELKOR_DATEIEN_ABLAGE");
-        std::fprintf(stderr, "Datei %s\n", name.toLocal8Bit().constData());
-        std::fflush(stderr);
-        if (ablage.isEmpty()) return;
-        QFile f(QDir(ablage).filePath(name + QStringLiteral(".sql")));
-        if (f.open(QIODevice::WriteOnly)) f.write(füllung);
-    }
-
-private:
-    std::function<void(int)> m_ende;
-    std::function<QString()> m_ordner;
-};
-
-TEST_F(DateiFuzz, KeptCasesOpenWithoutHarm) {
+// The kept cases first, then the random files; each filling is written to VELKOR_DATEIEN_ABLAGE
+// (when set) before it runs.
+TEST(DateiFuzz, KeptCasesAndRandomFilesOpenWithoutHarm) {
+    const auto ende = HauptModul::Ende;
+    const auto ordner = HauptModul::Programmordner;
+    std::vector<std::pair<QString, QByteArray>> füllungen;
     const QDir regressions(QStringLiteral(VELKOR_SOURCE_DIR "/tests/dateien/regressions"));
     for (const QString& name : regressions.entryList({QStringLiteral("*.sql")}, QDir::Files)) {
         QFile f(regressions.filePath(name));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QByteArray füllung = f.readAll();
-        Ablegen(name, füllung);
-        SCOPED_TRACE(name.toStdString());
-        Durchgang(füllung);
+        füllungen.emplace_back(name, f.readAll());
     }
-}
-
-TEST_F(DateiFuzz, RandomFilesOpenWithoutHarm) {
     const int anzahl = qEnvironmentVariableIsSet("VELKOR_DATEIEN")
                            ? qEnvironmentVariableIntValue("VELKOR_DATEIEN")
                            : 30;
     const qulonglong keim = qEnvironmentVariableIsSet("VELKOR_DATEIEN_KEIM")
                                 ? qEnvironmentVariable("VELKOR_DATEIEN_KEIM").toULongLong()
                                 : 1;
-    for (qulonglong k = keim; k < keim + static_cast<qulonglong>(anzahl); ++k) {
-        const QByteArray füllung = zufallsdatei::Füllung(k);
-        Ablegen(QStringLiteral("keim-%1").arg(k), füllung);
-        SCOPED_TRACE(k);
+    for (qulonglong k = keim; k < keim + static_cast<qulonglong>(anzahl); ++k)
+        füllungen.emplace_back(QStringLiteral("keim-%1").arg(k), zufallsdatei::Füllung(k));
+    const QString ablage = qEnvironmentVariable("VELKOR_DATEIEN_ABLAGE");
+    for (const auto& [name, füllung] : füllungen) {
+        std::fprintf(stderr, "Datei %s\n", name.toLocal8Bit().constData());
+        if (QFile f(QDir(ablage).filePath(name + QStringLiteral(".sql")));
+            !ablage.isEmpty() && f.open(QIODevice::WriteOnly))
+            f.write(füllung);
+        SCOPED_TRACE(name.toStdString());
         Durchgang(füllung);
     }
+    HauptModul::Ende = ende;
+    HauptModul::Programmordner = ordner;
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 #include "ToolkitTest.h"
 
 #include "MsgBoxExpect.h"
+
 #include "toolkit/Look.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <gtest/gtest-spi.h>
 
 namespace {
 
@@ -34,32 +34,6 @@ TEST_F(MsgBoxTest, OffscreenWithoutResponderAnswersTheFirstButton) {
     EXPECT_EQ(MsgBox("Frage", vbYesNo), vbYes);
     EXPECT_EQ(MsgBox("Frage", vbRetryCancel), vbRetry);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Titel: Frage"), std::string::npos);
-}
-
-TEST_F(MsgBoxTest, MsgBoxExpectAnswersInOrderAndFailsOnAnythingElse) {
-    {
-        MsgBoxExpect boxes;
-        boxes.Expect("speichern", vbCancel);
-        boxes.Expect("Fertig", vbOK, "Rezepte");
-        EXPECT_EQ(MsgBox("Änderungen speichern?", vbYesNoCancel), vbCancel);
-        EXPECT_EQ(boxes.Pending(), 1);
-        MsgBox("Fertig.", vbOKOnly, "Rezepte");
-        EXPECT_EQ(boxes.Shown(), QStringList({"Änderungen speichern?", "Fertig."}));
-    }
-    EXPECT_NONFATAL_FAILURE(
-        {
-            MsgBoxExpect boxes;
-            EXPECT_EQ(MsgBox("Überraschung", vbYesNo), vbYes);
-        },
-        "Überraschung");
-    EXPECT_NONFATAL_FAILURE(
-        {
-            MsgBoxExpect boxes;
-            boxes.Expect("Fehler", vbOK);
-            MsgBox("Fehler", vbOKOnly, "Anderer Titel");
-        },
-        "Anderer Titel");
-    EXPECT_NONFATAL_FAILURE({ MsgBoxExpect().Expect("Nie gezeigt", vbOK); }, "Nie gezeigt");
 }
 
 TEST_F(MsgBoxTest, TheRealBoxHasGermanStandardButtonsAndReturnsTheClickedOne) {
