@@ -1,5 +1,5 @@
 // Start-up: the program's folder, a database that cannot be opened, and the real program
-// killed while upgrading a file or refusing one it cannot read or write.
+// refusing a file it cannot read or write.
 
 #include "app/HauptModul.h"
 #include "Dateifehler.h"
@@ -59,60 +59,6 @@ TEST_F(HauptModulTest, MainReportsAnUnopenableDatabaseAndNeverShowsTheMenu) {
     EXPECT_EQ(endings, std::vector<int>{1});
     EXPECT_FALSE(KqMenü::IsLoaded());
     EXPECT_FALSE(HauptModul::Datenbank);
-}
-
-TEST(Programm, KilledWhileUpgradingAnOldFileKeepsItWholeAndUpgradesOnTheNextStart) {
-    QTemporaryDir dir;
-    const QString path =
-        TempDatabase::WriteVersion0(dir.filePath(QStringLiteral("Cocktails.mdb")), 20000);
-    const auto count = [](const QString& file, bool readOnly) {
-        const auto db = TempDatabase::OpenFile(file, readOnly);
-        int n = 0;
-        for (const char* table : {"cocktails", "zutatenliste"})
-            n += db->OpenRecordset(QStringLiteral("SELECT count(*) FROM ") + table)
-                     .Fields(0)
-                     .ToInt();
-        return n;
-    };
-    const auto version = [&path] {
-        return TempDatabase::OpenFile(path, true)
-            ->OpenRecordset(QStringLiteral("PRAGMA user_version"))
-            .Fields(0)
-            .ToInt();
-    };
-    const int records = count(path, true);
-    const QString binary = dir.filePath(QStringLiteral("velkor"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(VELKOR_BINARY), binary));
-    int journals = 0;
-    // Killed later each time, until a start got through the upgrade.
-    bool upgraded = false;
-    for (int ms = 30; ms < 8000 && !upgraded; ms = ms * 3 / 2) {
-        QProcess p;
-        p.start(binary, {});
-        ASSERT_TRUE(p.waitForStarted());
-        QTest::qWait(ms);
-        p.kill(); // SIGKILL
-        p.waitForFinished();
-        // What the next start finds: the file with whatever the engine left beside it. It is
-        // taken back or finished whole, and upgraded.
-        QTemporaryDir next;
-        const bool hot = QFile::exists(dir.filePath(QStringLiteral("Cocktails.mdb-journal")));
-        journals += hot ? 1 : 0;
-        for (const QString& name : QDir(dir.path()).entryList({QStringLiteral("Cocktails.mdb*")}))
-            ASSERT_TRUE(QFile::copy(dir.filePath(name), next.filePath(name)));
-        EXPECT_EQ(count(next.filePath(QStringLiteral("Cocktails.mdb")), false), records)
-            << "killed after " << ms << " ms";
-        upgraded = !hot && count(path, true) == records && version() == 1;
-    }
-    EXPECT_TRUE(upgraded);
-    EXPECT_GT(journals, 0) << "no start was killed in the middle of the upgrade";
-    EXPECT_EQ(count(path, false), records); // upgrades now, if no start got through
-    EXPECT_EQ(TempDatabase::OpenFile(path)
-                  ->OpenRecordset(QStringLiteral("PRAGMA integrity_check"))
-                  .Fields(0)
-                  .ToText(),
-              QStringLiteral("ok"));
-    EXPECT_EQ(version(), 1);
 }
 
 TEST(Programm, RefusesAtStartWhatItCannotReadOrWriteAndWritesNothing) {

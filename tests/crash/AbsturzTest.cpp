@@ -46,22 +46,19 @@ Schritte Lesen(const QString& pfad) {
 // What must never change: every cocktail not made by the runs, with its lines, decorations and
 // groups, and the catalogues.
 QStringList Bestand(dao::Database& db) {
-    return records::Column(
-               db, QStringLiteral(
-                       "SELECT c.nr || '|' || c.name || '|' || c.zubereitung FROM cocktails c "
-                       "WHERE c.name NOT LIKE \"Probe %\" ORDER BY c.nr")) +
-           records::Column(
-               db, QStringLiteral("SELECT l.cocktail || '|' || l.zutat || '|' || l.menge FROM "
-                                  "zutatenliste l INNER JOIN cocktails c ON c.nr = l.cocktail "
-                                  "WHERE c.name NOT LIKE \"Probe %\" ORDER BY 1")) +
-           records::Column(
-               db, QStringLiteral("SELECT count(*) FROM dekoliste l INNER JOIN cocktails c ON "
-                                  "c.nr = l.cocktail WHERE c.name NOT LIKE \"Probe %\"")) +
-           records::Column(db, QStringLiteral("SELECT nr || name FROM zutaten ORDER BY nr")) +
-           records::Column(db, QStringLiteral("SELECT nr || name FROM deko ORDER BY nr")) +
-           records::Column(db,
-                           QStringLiteral("SELECT nr || name FROM cocktailgruppen ORDER BY nr")) +
-           records::Column(db, QStringLiteral("SELECT nr || name FROM zutatensetup ORDER BY nr"));
+    QStringList bestand;
+    for (const char* sql :
+         {"SELECT c.nr || '|' || c.name || '|' || c.zubereitung FROM cocktails c WHERE c.name NOT "
+          "LIKE \"Probe %\" ORDER BY c.nr",
+          "SELECT l.cocktail || '|' || l.zutat || '|' || l.menge FROM zutatenliste l INNER JOIN "
+          "cocktails c ON c.nr = l.cocktail WHERE c.name NOT LIKE \"Probe %\" ORDER BY 1",
+          "SELECT count(*) FROM dekoliste l INNER JOIN cocktails c ON c.nr = l.cocktail WHERE "
+          "c.name NOT LIKE \"Probe %\"",
+          "SELECT nr || name FROM zutaten ORDER BY nr", "SELECT nr || name FROM deko ORDER BY nr",
+          "SELECT nr || name FROM cocktailgruppen ORDER BY nr",
+          "SELECT nr || name FROM zutatensetup ORDER BY nr"})
+        bestand += records::Column(db, QString::fromUtf8(sql));
+    return bestand;
 }
 
 QSet<QString> Vorrat(dao::Database& db) {
@@ -159,13 +156,13 @@ TEST(Absturz, KilledAtRandomMomentsTheFileStaysSoundAndComplete) {
         EXPECT_TRUE(namen.size() == fertigeCocktails ||
                     (offenerCocktail && namen.size() == fertigeCocktails + 1 &&
                      namen.contains(schritte.offen.mid(9))));
-        for (const char* waise :
-             {"SELECT count(*) FROM zutatenliste WHERE cocktail NOT IN (SELECT nr FROM cocktails)",
-              "SELECT count(*) FROM dekoliste WHERE cocktail NOT IN (SELECT nr FROM cocktails)",
-              "SELECT count(*) FROM gruppenzugehörigkeit WHERE cocktail NOT IN (SELECT nr FROM "
-              "cocktails)"})
-            EXPECT_EQ(records::Column(*db, QString::fromUtf8(waise)),
-                      QStringList{QStringLiteral("0")});
+        EXPECT_EQ(records::Column(*db, QStringLiteral("SELECT count(*) FROM (SELECT cocktail FROM "
+                                                      "zutatenliste UNION ALL SELECT cocktail FROM "
+                                                      "dekoliste UNION ALL SELECT cocktail FROM "
+                                                      "gruppenzugehörigkeit) WHERE cocktail NOT IN "
+                                                      "(SELECT nr FROM cocktails)")),
+                  QStringList{QStringLiteral("0")})
+            << "lines without their cocktail";
 
         // The stock is what the finished steps made of it, the open one done or not.
         const QSet<QString> erwartet = Nachgespielt(vorratAmAnfang, schritte.fertig);
