@@ -6,14 +6,13 @@
 // The number of kills is VELKOR_KILLS (the test command runs a short version; the README's
 // crash command runs 200 and more).
 
+#include "Lauf.h"
 #include "Records.h"
 #include "TempDatabase.h"
 #include "dao/Dao.h"
 #include "dao/Text.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSet>
 #include <QThread>
 #include <csignal>
@@ -28,11 +27,8 @@ struct Schritte {
 };
 
 Schritte Lesen(const QString& pfad) {
-    QFile f(pfad);
     Schritte s;
-    if (!f.open(QIODevice::ReadOnly)) return s;
-    for (const QByteArray& zeile : f.readAll().split('\n')) {
-        const QString z = QString::fromUtf8(zeile);
+    for (const QString& z : Zeilen(pfad)) {
         if (z.startsWith(QLatin1String("beginne "))) {
             s.offen = z.mid(8);
         } else if (z.startsWith(QLatin1String("fertig "))) {
@@ -98,36 +94,28 @@ TEST(Absturz, KilledAtRandomMomentsTheFileStaysSoundAndComplete) {
     int cocktails = 0;
     for (int kill = 1; kill <= kills; ++kill) {
         SCOPED_TRACE(::testing::Message() << "kill " << kill);
-        QProcess lauf;
-        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-        umgebung.insert(QStringLiteral("VELKOR_ORDNER"), temp.Folder());
-        umgebung.insert(QStringLiteral("VELKOR_PROTOKOLL"), protokoll);
-        lauf.setProcessEnvironment(umgebung);
-        lauf.start(QStringLiteral(VELKOR_DAUERLAUF), {});
-        ASSERT_TRUE(lauf.waitForStarted(10000));
+        const auto lauf = LaufStarten(temp.Folder(), protokoll);
+        ASSERT_TRUE(lauf->waitForStarted(10000));
         // Any moment: one kill in five during the start (opening, the background reading),
         // the others while cocktails and stock changes are being stored.
         if (zufall() % 5 == 0) {
             QThread::msleep(zufall() % 150);
         } else {
             // Once the run has begun its first step (a slow build takes its time to get there).
-            ASSERT_TRUE(lauf.waitForReadyRead(20000)) << lauf.readAllStandardError().toStdString();
+            ASSERT_TRUE(lauf->waitForReadyRead(20000))
+                << lauf->readAllStandardError().toStdString();
             const qint64 vorher = QFileInfo(protokoll).size();
             for (int i = 0; i < 2000 && QFileInfo(protokoll).size() == vorher; ++i)
                 QThread::msleep(10);
             QThread::msleep(zufall() % 400);
         }
-        ASSERT_EQ(lauf.state(), QProcess::Running)
-            << "ended by itself: " << lauf.readAllStandardError().toStdString();
-        ::kill(static_cast<pid_t>(lauf.processId()), SIGKILL);
-        ASSERT_TRUE(lauf.waitForFinished(10000));
+        ASSERT_EQ(lauf->state(), QProcess::Running)
+            << "ended by itself: " << lauf->readAllStandardError().toStdString();
+        ::kill(static_cast<pid_t>(lauf->processId()), SIGKILL);
+        ASSERT_TRUE(lauf->waitForFinished(10000));
 
         auto db = TempDatabase::OpenFile(temp.Path());
-        QStringList prüfung;
-        db->ReadEngineRows("PRAGMA integrity_check", [&prüfung](const dao::EngineRow& row) {
-            prüfung << row.Get(0).ToText();
-        });
-        ASSERT_EQ(prüfung, QStringList{QStringLiteral("ok")});
+        ASSERT_EQ(Prüfung(*db), QStringList{QStringLiteral("ok")});
 
         // Every cocktail of the runs whole, every finished one there, no line without its
         // cocktail.
