@@ -148,24 +148,12 @@ def matches(want, got):
 
 
 def say(heard):
+    """What a reader says: role, name, labels where they add to the name, and the value."""
     if heard is None:
         return '(nichts)'
     kind, name, val, labels = heard
-    said = f'{kind} „{name}“'
-    if labels and (kind == C or labels != [name]):
-        said += f' beschriftet „{", ".join(labels)}“'
-    elif kind == C:
-        said += ' ohne Beschriftung'
-    if isinstance(val, str):
-        val = f'„{val}“'
-    elif isinstance(val, bool):
-        val = 'aktiviert' if val else 'nicht aktiviert'
-    elif isinstance(val, list):
-        val = 'gewählt: ' + (', '.join(val) or '(nichts)')
-    elif isinstance(val, tuple):
-        val = f'{len(val[1])} Zeile(n)' + ''.join(' | ' + ' '.join(
-            f'{h}={"?" if c is None else c}' for h, c in zip(val[0], row)) for row in val[1])
-    return said + ('' if val is None else f': {val}')
+    shown = f' beschriftet {labels}' if labels != [name] else ''
+    return f'{kind} „{name}“{shown}' + ('' if val is None else f': {val!r}')
 
 
 class Reader:
