@@ -110,53 +110,47 @@ TEST(ZebKnopf, StoredPropertiesAreReadInOrderMissingOnesSilently) {
     ZebKnopf button;
     const QPixmap rest = Filled(Qt::yellow);
     const QPixmap pressed = Filled(Qt::red);
+    // Reads a bag of these values; expects the one message given, or none.
+    const auto lesen = [&button](std::initializer_list<std::pair<const char*, QVariant>> werte,
+                                 const char* meldung = nullptr) {
+        MsgBoxExpect boxes;
+        if (meldung) boxes.Expect(QString::fromUtf8(meldung), toolkit::vbOK);
+        PropertyBag bag;
+        for (const auto& [name, wert] : werte)
+            bag.WriteProperty(QString::fromUtf8(name), wert);
+        button.UserControl_ReadProperties(bag);
+    };
 
-    { // Lower-case keys, no "Bild2": the other three, and no message.
-        MsgBoxExpect boxes;
-        PropertyBag bag;
-        bag.WriteProperty(QStringLiteral("backcolor"), 0x00DFFFFF);
-        bag.WriteProperty(QStringLiteral("framecolor"), 255);
-        bag.WriteProperty(QStringLiteral("bild1"), Png(rest));
-        bag.WriteProperty(QStringLiteral("_extentx"), 2619);
-        button.SetImage2(pressed);
-        button.UserControl_ReadProperties(bag);
-        EXPECT_EQ(ColourOf(button.BackColor()), QColor(255, 255, 223));
-        EXPECT_EQ(button.FrameColor(), 255u);
-        EXPECT_TRUE(Same(button.Image1(), rest));
-        EXPECT_TRUE(Same(button.Image2(), pressed)); // kept its value
-        EXPECT_TRUE(boxes.Shown().isEmpty());
-    }
-    { // A value of the wrong type: one message, the rest still read.
-        MsgBoxExpect boxes;
-        boxes.Expect(QStringLiteral("Unbekannter Fehler in ZebBeschriftung \r13 "), toolkit::vbOK);
-        PropertyBag bag;
-        bag.WriteProperty(QStringLiteral("BackColor"), QStringLiteral("rot"));
-        bag.WriteProperty(QStringLiteral("FrameColor"), static_cast<qint32>(0x8000000F));
-        bag.WriteProperty(QStringLiteral("Bild1"), Png(pressed));
-        bag.WriteProperty(QStringLiteral("Bild2"), Png(rest));
-        button.UserControl_ReadProperties(bag);
-        EXPECT_EQ(button.BackColor(), 0x00DFFFFFu);
-        EXPECT_EQ(button.FrameColor(), 0x8000000Fu); // a system colour: button face
-        EXPECT_EQ(ColourOf(button.FrameColor()), QPalette().color(QPalette::Button));
-        EXPECT_TRUE(Same(button.Image1(), pressed));
-        EXPECT_TRUE(Same(button.Image2(), rest));
-    }
-    { // Writing stores all four keys in order; reading them back gives the same.
-        PropertyBag bag;
-        button.UserControl_WriteProperties(bag);
-        EXPECT_EQ(bag.Names(), (QStringList{"BackColor", "FrameColor", "Bild1", "Bild2"}));
-        ZebKnopf copy;
-        copy.UserControl_ReadProperties(bag);
-        EXPECT_EQ(std::make_pair(copy.BackColor(), copy.FrameColor()),
-                  std::make_pair(button.BackColor(), button.FrameColor()));
-        EXPECT_TRUE(Same(copy.Image1(), button.Image1()));
-        EXPECT_TRUE(Same(copy.Image2(), button.Image2()));
-    }
-    { // A picture that is no image: reported as such.
-        MsgBoxExpect boxes;
-        boxes.Expect(QStringLiteral("481"), toolkit::vbOK);
-        PropertyBag bag;
-        bag.WriteProperty(QStringLiteral("Bild1"), QByteArray("kein Bild"));
-        button.UserControl_ReadProperties(bag);
-    }
+    // Lower-case keys, no "Bild2": the other three, and no message.
+    button.SetImage2(pressed);
+    lesen(
+        {{"backcolor", 0x00DFFFFF}, {"framecolor", 255}, {"bild1", Png(rest)}, {"_extentx", 2619}});
+    EXPECT_EQ(ColourOf(button.BackColor()), QColor(255, 255, 223));
+    EXPECT_EQ(button.FrameColor(), 255u);
+    EXPECT_TRUE(Same(button.Image1(), rest));
+    EXPECT_TRUE(Same(button.Image2(), pressed)); // kept its value
+
+    // A value of the wrong type: one message, the rest still read.
+    lesen({{"BackColor", QStringLiteral("rot")},
+           {"FrameColor", static_cast<qint32>(0x8000000F)},
+           {"Bild1", Png(pressed)},
+           {"Bild2", Png(rest)}},
+          "Unbekannter Fehler in ZebBeschriftung \r13 ");
+    EXPECT_EQ(button.BackColor(), 0x00DFFFFFu);
+    EXPECT_EQ(ColourOf(button.FrameColor()), QPalette().color(QPalette::Button)); // system colour
+    EXPECT_TRUE(Same(button.Image1(), pressed));
+    EXPECT_TRUE(Same(button.Image2(), rest));
+
+    // Writing stores all four keys in order; reading them back gives the same.
+    PropertyBag bag;
+    button.UserControl_WriteProperties(bag);
+    EXPECT_EQ(bag.Names(), (QStringList{"BackColor", "FrameColor", "Bild1", "Bild2"}));
+    ZebKnopf copy;
+    copy.UserControl_ReadProperties(bag);
+    EXPECT_EQ(std::make_pair(copy.BackColor(), copy.FrameColor()),
+              std::make_pair(button.BackColor(), button.FrameColor()));
+    EXPECT_TRUE(Same(copy.Image1(), button.Image1()) && Same(copy.Image2(), button.Image2()));
+
+    // A picture that is no image: reported as such.
+    lesen({{"Bild1", QByteArray("kein Bild")}}, "481");
 }
