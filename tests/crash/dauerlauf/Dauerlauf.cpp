@@ -73,9 +73,8 @@ int main(int argc, char** argv) {
 
     QTimer takt;
     QObject::connect(&takt, &QTimer::timeout, [&] {
-        switch (zufall() % 4) {
-        case 0:
-        case 1: {
+        switch (zufall() % 2) {
+        case 0: {
             // A cocktail with eight ingredient lines, two decorations and a group.
             const QString name = QStringLiteral("Probe %1-%2").arg(kennung).arg(++nummer);
             protokoll.Beginne("cocktail " + name);
@@ -94,24 +93,22 @@ int main(int argc, char** argv) {
             protokoll.Fertig("cocktail " + name);
             break;
         }
-        case 2: {
-            KqZutaten& w = KqZutaten::Instance();
-            w.CSetup()->SetListIndex(static_cast<int>(zufall() % 3));
-            const QString schritt = "vorrat+ " + w.CSetup()->Text() + '|' + eine(zutaten);
-            protokoll.Beginne(schritt);
-            w.Add(schritt.section('|', 1));
-            protokoll.Fertig(schritt);
-            break;
-        }
         default: {
+            // A stock entry added, or one taken out.
             KqZutaten& w = KqZutaten::Instance();
             w.CSetup()->SetListIndex(static_cast<int>(zufall() % 3));
-            if (w.LZutaten()->ListCount() == 0) break;
-            w.LZutaten()->SetListIndex(
-                static_cast<int>(zufall() % static_cast<unsigned>(w.LZutaten()->ListCount())));
-            const QString schritt = "vorrat- " + w.CSetup()->Text() + '|' + w.LZutaten()->Text();
+            const bool dazu = zufall() % 2 == 0;
+            if (!dazu && w.LZutaten()->ListCount() == 0) break;
+            if (!dazu)
+                w.LZutaten()->SetListIndex(
+                    static_cast<int>(zufall() % static_cast<unsigned>(w.LZutaten()->ListCount())));
+            const QString schritt = (dazu ? "vorrat+ " : "vorrat- ") + w.CSetup()->Text() + '|' +
+                                    (dazu ? eine(zutaten) : w.LZutaten()->Text());
             protokoll.Beginne(schritt);
-            w.BEntfernen_Click();
+            if (dazu)
+                w.Add(schritt.section('|', 1));
+            else
+                w.BEntfernen_Click();
             protokoll.Fertig(schritt);
         }
         }
