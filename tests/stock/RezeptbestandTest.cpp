@@ -1,6 +1,7 @@
 // The bar stock search from the catalogue kept in memory, held against a plain reading of the
 // file record by record: on many small made-up catalogues changed at random, and while the file
-// changes through this connection, another one, and the tables' definitions.
+// changes through another connection, a transaction taken back, tables gone and a reading in
+// the background.
 
 #include "stock/Rezeptbestand.h"
 #include "Katalog.h"
@@ -10,7 +11,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <functional>
 #include <random>
 #include <utility>
 #include <vector>
@@ -21,24 +22,25 @@ namespace {
 
 using Rangliste = std::vector<std::pair<int, QString>>;
 
-// ---------------------------------------------------------------- the rule, read plainly
-
-// Whether one ingredient line is satisfied by the setup's stock.
-bool ZeileErfüllt(dao::Database& db, int zutat, int setup, bool nurGetränke) {
-    const dao::Recordset z =
-        db.OpenRecordset(QStringLiteral("SELECT getränk FROM zutaten WHERE nr = %1").arg(zutat));
-    if (z.Eof()) return false; // the ingredient is gone: never in stock
-    const bool zählt = !nurGetränke || (!z.Fields(0).IsNull() && z.Fields(0).ToBool());
-    if (!zählt) return true;
-    const dao::Recordset vorrat = db.OpenRecordset(
-        QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = %1 AND zutat = %2")
-            .arg(setup)
-            .arg(zutat));
-    return !vorrat.Eof();
+// A whole number from 0 to below n.
+int Bis(std::mt19937& zufall, qsizetype n) {
+    return static_cast<int>(zufall() % static_cast<unsigned>(n));
 }
 
-// The cocktails the setup can mix, walking every line of every stored cocktail.
+// ---------------------------------------------------------------- the rule, read plainly
+
+// The cocktails the setup can mix, walking every line of every stored cocktail. A line is
+// satisfied when its ingredient is still in the catalogue and either does not count (only drinks
+// count and it is none) or is in the setup's stock.
 QStringList MixbarNachRegel(dao::Database& db, int setup, bool nurGetränke) {
+    const auto erfüllt = [&](int zutat) {
+        const dao::Recordset z = db.OpenRecordset(
+            QStringLiteral("SELECT getränk FROM zutaten WHERE nr = %1").arg(zutat));
+        if (z.Eof()) return false;
+        if (nurGetränke && (z.Fields(0).IsNull() || !z.Fields(0).ToBool())) return true;
+        const QString vorrat = "SELECT * FROM zutatensetupvorrat WHERE setup = %1 AND zutat = %2";
+        return !db.OpenRecordset(vorrat.arg(setup).arg(zutat)).Eof();
+    };
     QStringList mixbar;
     dao::Recordset rs = db.OpenRecordset(
         QStringLiteral("SELECT c.nr, c.name, d.zutat FROM cocktails c INNER JOIN zutatenliste d "
@@ -48,7 +50,7 @@ QStringList MixbarNachRegel(dao::Database& db, int setup, bool nurGetränke) {
         const dao::Value name = rs.Fields(1).Get();
         bool gut = true;
         for (; !rs.Eof() && rs.Fields(0).ToInt() == nr; rs.MoveNext())
-            if (gut) gut = ZeileErfüllt(db, rs.Fields(2).ToInt(), setup, nurGetränke);
+            gut = gut && erfüllt(rs.Fields(2).ToInt());
         if (gut && !name.IsNull() && !name.ToText().isEmpty()) mixbar << name.ToText();
     }
     return mixbar;
@@ -73,299 +75,187 @@ Rangliste GebrauchImSpeicher(const std::shared_ptr<dao::Database>& db) {
     return liste;
 }
 
-std::vector<int> Nummern(dao::Database& db, const QString& statement) {
-    std::vector<int> nummern;
-    for (dao::Recordset rs = db.OpenRecordset(statement); !rs.Eof(); rs.MoveNext())
-        nummern.push_back(rs.Fields(0).ToInt());
-    return nummern;
-}
-
 // ---------------------------------------------------------------- random changes of a file
 
-class Änderungen {
-public:
-    Änderungen(dao::Database& db, std::mt19937& zufall) : m_db(db), m_zufall(zufall) {}
-
-    // Applies change number `art`; returns whether only stock and setups were touched.
-    bool Anwenden(int art) {
-        m_zutaten = Nummern(m_db, QStringLiteral("SELECT nr FROM zutaten"));
-        m_cocktails = Nummern(m_db, QStringLiteral("SELECT nr FROM cocktails"));
-        m_setups = Nummern(m_db, QStringLiteral("SELECT nr FROM zutatensetup"));
-        // A switch, not a table of member pointers: GCC 12's sanitizer build calls through such
-        // a table at a wrong place.
-        switch (art) {
-        case 0:
-            return Getränkeflags(), false;
-        case 1:
-            return Zufallsvorrat(), true;
-        case 2:
-            return VorratLeeren(), true;
-        case 3:
-            return VorratVoll(), true;
-        case 4:
-            return SetupLöschen(), true;
-        case 5:
-            return Cocktailname(), false;
-        case 6:
-            return GleicherName(), false;
-        case 7:
-            return Zutatname(), false;
-        case 8:
-            return FremdeZeile(), false;
-        case 9:
-            return VerschwundeneZutat(), false;
-        case 10:
-            return DoppelteZeile(), false;
-        case 11:
-            return NeuerCocktail(), false;
-        default:
-            return NeueZutat(), false;
-        }
-    }
-    // Setup numbers deleted so far.
-    const std::vector<int>& Gelöscht() const { return m_gelöscht; }
-
-private:
-    static QByteArray Zahl(long long n) { return QByteArray::number(n); }
-    int Bis(int n) { return static_cast<int>(m_zufall() % static_cast<unsigned>(n)); }
-    template <class T> T Eins(const std::vector<T>& aus) {
-        return aus[static_cast<std::size_t>(Bis(static_cast<int>(aus.size())))];
-    }
-    void Sql(const QByteArray& sql) { m_db.ExecuteScript(sql); }
-    int Zutat() { return m_zutaten.empty() ? 1 : Eins(m_zutaten); }
-    int Cocktail() { return m_cocktails.empty() ? 1 : Eins(m_cocktails); }
-    int Setup() { return m_setups.empty() ? 1 : Eins(m_setups); }
-    int Höchste(const char* tabelle) {
-        const std::vector<int> n =
-            Nummern(m_db, QStringLiteral("SELECT max(nr) FROM %1").arg(QString::fromUtf8(tabelle)));
-        return n.empty() ? 0 : n.front();
-    }
-
-    void Getränkeflags() {
-        static const char* const kWerte[] = {"NULL", "0",      "1",   "2",     "-1",
-                                             "0.5",  "'Wahr'", "'0'", "'nein'"};
-        for (int i = 1 + Bis(4); i > 0; --i)
-            Sql(QByteArray("UPDATE zutaten SET getränk = ") + kWerte[Bis(std::size(kWerte))] +
-                " WHERE nr = " + Zahl(Zutat()));
-    }
-    // A setup's stock anew: any ingredients, at times one that is gone; at times a new setup.
-    void Zufallsvorrat() {
-        int setup = Setup();
-        if (Bis(3) == 0) {
-            setup = Höchste("zutatensetup") + 1;
-            Sql("INSERT INTO zutatensetup (nr, name) VALUES (" + Zahl(setup) + ", 'Zufall " +
-                Zahl(setup) + "')");
-        }
-        QByteArray sql = "DELETE FROM zutatensetupvorrat WHERE setup = " + Zahl(setup) + ";\n";
-        for (int zutat : m_zutaten)
-            if (Bis(2) == 0)
-                sql += "INSERT INTO zutatensetupvorrat (setup, zutat) VALUES (" + Zahl(setup) +
-                       ", " + Zahl(zutat) + ");\n";
-        if (Bis(4) == 0)
-            sql += "INSERT OR IGNORE INTO zutatensetupvorrat (setup, zutat) VALUES (" +
-                   Zahl(setup) + ", " + Zahl(Höchste("zutaten") + 7) + ");\n";
-        Sql(sql);
-    }
-    void VorratLeeren() { Sql("DELETE FROM zutatensetupvorrat WHERE setup = " + Zahl(Setup())); }
-    void VorratVoll() {
-        Sql("INSERT OR IGNORE INTO zutatensetupvorrat (setup, zutat) SELECT " + Zahl(Setup()) +
-            ", nr FROM zutaten");
-    }
+// The kinds of change, each as the statements one of which is chosen; see Füllen for the
+// placeholders. The first four touch only stock and setups.
+constexpr int kNurVorrat = 4;
+const std::vector<std::vector<const char*>> kÄnderungen = {
+    // A setup's stock anew, one that is gone added to it, a new setup's; emptied; full.
+    {"DELETE FROM zutatensetupvorrat WHERE setup = {s}; INSERT INTO zutatensetupvorrat "
+     "(setup, zutat) SELECT {s}, nr FROM zutaten WHERE (nr * {r}) % 5 < 2",
+     "INSERT OR IGNORE INTO zutatensetupvorrat (setup, zutat) VALUES ({s}, {Z} + 6)",
+     "INSERT INTO zutatensetup (nr, name) VALUES ({S}, 'Zufall {S}'); INSERT INTO "
+     "zutatensetupvorrat (setup, zutat) SELECT {S}, nr FROM zutaten WHERE (nr * {r}) % 3 = 0"},
+    {"DELETE FROM zutatensetupvorrat WHERE setup = {s}"},
+    {"INSERT OR IGNORE INTO zutatensetupvorrat (setup, zutat) SELECT {s}, nr FROM zutaten"},
     // The setup and its stock go, as the setup window removes them.
-    void SetupLöschen() {
-        if (m_setups.size() < 2) return Zufallsvorrat();
-        const int setup = Setup();
-        Sql("DELETE FROM zutatensetup WHERE nr = " + Zahl(setup) +
-            ";\nDELETE FROM zutatensetupvorrat WHERE setup = " + Zahl(setup));
-        m_gelöscht.push_back(setup);
-    }
-    void Cocktailname() {
-        static const char* const kNamen[] = {"NULL", "''", "' '", "'Wieder benannt'",
-                                             "'Äquator Traum'"};
-        Sql(QByteArray("UPDATE cocktails SET name = ") + kNamen[Bis(std::size(kNamen))] +
-            " WHERE nr = " + Zahl(Cocktail()));
-    }
-    // The name of another ingredient, or the same in capitals.
-    void GleicherName() {
-        const int a = Zutat();
-        const int b = Zutat();
-        Sql("UPDATE zutaten SET name = (SELECT " +
-            QByteArray(Bis(3) == 0 ? "upper(name)" : "name") +
-            " FROM zutaten WHERE nr = " + Zahl(b) + ") WHERE nr = " + Zahl(a));
-    }
-    void Zutatname() {
-        Sql(QByteArray("UPDATE zutaten SET name = ") + (Bis(4) == 0 ? "''" : "NULL") +
-            " WHERE nr = " + Zahl(Zutat()));
-    }
+    {"DELETE FROM zutatensetup WHERE nr = {s}; DELETE FROM zutatensetupvorrat WHERE setup = {s}"},
+    {"UPDATE zutaten SET getränk = {g} WHERE nr = {z}"},
+    {"UPDATE cocktails SET name = {n} WHERE nr = {c}"},
+    // The name of another ingredient, or the same in capitals; no name.
+    {"UPDATE zutaten SET name = (SELECT name FROM zutaten WHERE nr = {y}) WHERE nr = {z}",
+     "UPDATE zutaten SET name = (SELECT upper(name) FROM zutaten WHERE nr = {y}) WHERE nr = {z}"},
+    {"UPDATE zutaten SET name = NULL WHERE nr = {z}",
+     "UPDATE zutaten SET name = '' WHERE nr = {z}"},
     // A line whose cocktail is not stored: a new number, or a cocktail removed without its lines.
-    void FremdeZeile() {
-        if (Bis(2) == 0 && !m_cocktails.empty()) {
-            Sql("DELETE FROM cocktails WHERE nr = " + Zahl(Cocktail()));
-            return;
-        }
-        Sql("INSERT INTO zutatenliste (cocktail, zutat, pflicht) VALUES (" +
-            Zahl(Höchste("cocktails") + 1 + Bis(5)) + ", " + Zahl(Zutat()) + ", 1)");
-    }
-    // A line naming an ingredient that is gone: removed from the catalogue, or never there.
-    void VerschwundeneZutat() {
-        if (Bis(2) == 0 && !m_zutaten.empty()) {
-            Sql("DELETE FROM zutaten WHERE nr = " + Zahl(Zutat()));
-            return;
-        }
-        Sql("INSERT INTO zutatenliste (cocktail, zutat, pflicht) VALUES (" + Zahl(Cocktail()) +
-            ", " + Zahl(Höchste("zutaten") + 3) + ", 1)");
-    }
-    void DoppelteZeile() {
-        Sql("INSERT INTO zutatenliste (cocktail, zutat, menge, pflicht) SELECT cocktail, zutat, "
-            "'noch einmal', 0 FROM zutatenliste WHERE _rowid_ = (SELECT _rowid_ FROM zutatenliste "
-            "ORDER BY random() LIMIT 1)");
-    }
-    // A cocktail with none to four lines; at times numbered 0 or below.
-    void NeuerCocktail() {
-        const int wahl = Bis(8);
-        const int nr = wahl < 2 ? 0 : wahl == 2 ? -1 - Bis(3) : Höchste("cocktails") + 1;
-        QByteArray sql = "INSERT OR REPLACE INTO cocktails (nr, name) VALUES (" + Zahl(nr) +
-                         ", 'Neuer Cocktail " + Zahl(nr) + "');\n";
-        for (int i = Bis(5); i > 0; --i)
-            sql += "INSERT INTO zutatenliste (cocktail, zutat, pflicht) VALUES (" + Zahl(nr) +
-                   ", " + Zahl(Zutat()) + ", 1);\n";
-        Sql(sql);
-    }
-    void NeueZutat() {
-        const int nr = Höchste("zutaten") + 1;
-        Sql("INSERT INTO zutaten (nr, name, getränk) VALUES (" + Zahl(nr) + ", 'Neue Zutat " +
-            Zahl(nr) + "', " + (Bis(2) ? "1" : "0") +
-            ");\nINSERT INTO zutatenliste (cocktail, "
-            "zutat, pflicht) VALUES (" +
-            Zahl(Cocktail()) + ", " + Zahl(nr) + ", 1)");
+    {"INSERT INTO zutatenliste (cocktail, zutat, pflicht) VALUES ({C} + 2, {z}, 1)",
+     "DELETE FROM cocktails WHERE nr = {c}"},
+    // A line naming an ingredient that is gone: never there, or removed from the catalogue.
+    {"INSERT INTO zutatenliste (cocktail, zutat, pflicht) VALUES ({c}, {Z} + 2, 1)",
+     "DELETE FROM zutaten WHERE nr = {z}"},
+    {"INSERT INTO zutatenliste (cocktail, zutat, menge, pflicht) SELECT cocktail, zutat, 'noch "
+     "einmal', 0 FROM zutatenliste WHERE _rowid_ >= {r} % (SELECT max(_rowid_) FROM zutatenliste) "
+     "LIMIT 1"},
+    // A cocktail with some lines, at times numbered 0 or below.
+    {"INSERT OR REPLACE INTO cocktails (nr, name) VALUES ({k}, 'Neuer Cocktail {k}'); INSERT INTO "
+     "zutatenliste (cocktail, zutat, pflicht) SELECT {k}, nr, 1 FROM zutaten WHERE (nr * {r}) % 4 "
+     "= 0"},
+    // An ingredient on a line, at times numbered below 0.
+    {"INSERT INTO zutaten (nr, name, getränk) VALUES ({Z}, 'Neue Zutat {Z}', {g}); INSERT INTO "
+     "zutatenliste (cocktail, zutat, pflicht) VALUES ({c}, {Z}, 1)",
+     "INSERT INTO zutaten (nr, name, getränk) VALUES (-{r}, 'Zutat -{r}', {g}); INSERT INTO "
+     "zutatenliste (cocktail, zutat, pflicht) VALUES ({c}, -{r}, 1)"},
+};
+
+// Fills each placeholder of a statement with one value chosen at random: {z} and {y} a stored
+// ingredient, {c} a cocktail, {s} a setup (1 when there is none), {Z}, {C} and {S} the next free
+// number, {k} a new cocktail's number (at times 0 or below), {g} a drink flag of any kind of value,
+// {n} a cocktail's name, {r} a whole number.
+QByteArray Füllen(QByteArray sql, dao::Database& db, std::mt19937& zufall) {
+    const auto bis = [&zufall](qsizetype n) { return Bis(zufall, n); };
+    const auto gespeichert = [&](const QString& tabelle) {
+        const QStringList nr = Column(db, "SELECT nr FROM " + tabelle);
+        return nr.isEmpty() ? QStringLiteral("1") : nr.at(bis(nr.size()));
+    };
+    const auto frei = [&](const QString& tabelle) {
+        return Column(db, "SELECT ifnull(max(nr), 0) + 1 FROM " + tabelle).at(0);
+    };
+    const QStringList flags = {"NULL", "0", "1", "2", "-1", "0.5", "'Wahr'", "'0'", "'nein'"};
+    const QStringList namen = {"NULL", "''", "' '", "'Wieder benannt'", "'Äquator Traum'"};
+    const std::vector<std::pair<const char*, std::function<QString()>>> werte = {
+        {"{z}", [&] { return gespeichert("zutaten"); }},
+        {"{y}", [&] { return gespeichert("zutaten"); }},
+        {"{c}", [&] { return gespeichert("cocktails"); }},
+        {"{s}", [&] { return gespeichert("zutatensetup"); }},
+        {"{Z}", [&] { return frei("zutaten"); }},
+        {"{C}", [&] { return frei("cocktails"); }},
+        {"{S}", [&] { return frei("zutatensetup"); }},
+        {"{k}",
+         [&] {
+             return QStringList{"0", "-2", frei("cocktails"), frei("cocktails")}.at(bis(4));
+         }},
+        {"{g}", [&] { return flags.at(bis(flags.size())); }},
+        {"{n}", [&] { return namen.at(bis(namen.size())); }},
+        {"{r}", [&] { return QString::number(1 + bis(1000000)); }},
+    };
+    for (const auto& [platz, wert] : werte)
+        if (sql.contains(platz)) sql.replace(platz, wert().toUtf8());
+    return sql;
+}
+
+// A copy of the starter file as the program's connection, with a setup holding every ingredient.
+class RezeptbestandTest : public ::testing::Test {
+protected:
+    QStringList Mixbar(bool nurGetränke = false) { return bestand.Mixbar(db, alles, nurGetränke); }
+    // Both answers are the file's.
+    void WieDieDatei() {
+        EXPECT_EQ(Mixbar(), MixbarNachRegel(d, alles, false));
+        EXPECT_EQ(GebrauchImSpeicher(db), GebrauchNachRegel(d));
     }
 
-    dao::Database& m_db;
-    std::mt19937& m_zufall;
-    std::vector<int> m_zutaten, m_cocktails, m_setups, m_gelöscht;
-
-public:
-    // Numbers 1 to 4 change only stock and setups.
-    static constexpr int kArten = 13;
+    TempDatabase temp;
+    std::shared_ptr<dao::Database> db = temp.Shared();
+    dao::Database& d = *db;
+    Rezeptbestand& bestand = Rezeptbestand::Instance();
+    const int alles = [this] {
+        const int nr = Zutatensetup(d, QStringLiteral("Alles"), {});
+        d.ExecuteScript("INSERT INTO zutatensetupvorrat (setup, zutat) SELECT " +
+                        QByteArray::number(nr) + ", nr FROM zutaten");
+        return nr;
+    }();
 };
 
 } // namespace
 
-TEST(RezeptbestandTest, AgreesWithTheRecordByRecordRuleOnRandomCatalogues) {
+TEST_F(RezeptbestandTest, AgreesWithTheRecordByRecordRuleOnRandomCatalogues) {
     constexpr unsigned kSeed = 20240611;
-    constexpr int kDateien = 20;
     constexpr int kRunden = 15;
+    const int arten = static_cast<int>(kÄnderungen.size());
     std::mt19937 zufall(kSeed);
-    const auto bis = [&zufall](int n) {
-        return static_cast<int>(zufall() % static_cast<unsigned>(n));
-    };
+    const auto bis = [&zufall](qsizetype n) { return Bis(zufall, n); };
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
-    Rezeptbestand& bestand = Rezeptbestand::Instance();
 
-    for (int datei = 0; datei < kDateien; ++datei) {
-        katalog::Umfang umfang;
-        umfang.cocktails = bis(41);
-        umfang.zutaten = 3 + bis(13);
-        umfang.zeilenMin = 1;
-        umfang.zeilenMax = 1 + bis(6);
-        umfang.fehlendeZutaten = bis(3);
-        umfang.gleichverteilt = bis(2) == 0;
-        umfang.seed = zufall();
-        SCOPED_TRACE(::testing::Message()
-                     << "seed " << kSeed << ", file " << datei << " (" << umfang.cocktails
-                     << " cocktails, " << umfang.zutaten << " ingredients, lines 1.."
-                     << umfang.zeilenMax << ", " << umfang.fehlendeZutaten << " deleted, "
-                     << (umfang.gleichverteilt ? "uniform" : "skewed") << ", catalogue seed "
-                     << umfang.seed << ")");
+    for (int datei = 0; datei < 20; ++datei) {
+        const katalog::Umfang umfang{.cocktails = bis(41),
+                                     .zutaten = 3 + bis(13),
+                                     .zeilenMin = 1,
+                                     .zeilenMax = 1 + bis(6),
+                                     .fehlendeZutaten = bis(3),
+                                     .gleichverteilt = bis(2) == 0,
+                                     .seed = static_cast<unsigned>(zufall())};
+        SCOPED_TRACE(::testing::Message() << "seed " << kSeed << ", file " << datei);
         const QString pfad = ordner.filePath(QStringLiteral("Katalog%1.mdb").arg(datei));
         katalog::Schreiben(pfad, umfang);
-        const auto db = TempDatabase::OpenFile(pfad);
-        // A scratch file: no waiting for the disk after every change.
-        db->ExecuteScript("PRAGMA synchronous = OFF");
-        Änderungen änderungen(*db, zufall);
-
-        // Another file: the kept catalogue of the one before must not answer.
-        const int vorher = bestand.Einlesungen();
-        EXPECT_EQ(GebrauchImSpeicher(db), GebrauchNachRegel(*db));
-        EXPECT_EQ(bestand.Einlesungen(), vorher + 1);
+        const auto probe = TempDatabase::OpenFile(pfad);
+        dao::Database& f = *probe;
+        f.ExecuteScript("PRAGMA synchronous = OFF"); // a scratch file: no waiting for the disk
 
         for (int runde = 0; runde <= kRunden; ++runde) {
             SCOPED_TRACE(::testing::Message() << "round " << runde);
-            // Round 0 is the file as written; every change comes up in turn, now and then
-            // together with another one.
-            bool nurVorrat = true;
-            if (runde > 0) {
-                nurVorrat = änderungen.Anwenden((datei * kRunden + runde) % Änderungen::kArten);
-                if (bis(3) == 0)
-                    nurVorrat = änderungen.Anwenden(bis(Änderungen::kArten)) && nurVorrat;
-            }
+            // Round 0 is the file as written; every kind of change comes up in turn, now and
+            // then together with another one.
+            bool nurVorrat = runde > 0;
+            const auto ändern = [&](int art) {
+                const std::vector<const char*>& sql = kÄnderungen.at(art);
+                f.ExecuteScript(Füllen(sql.at(bis(sql.size())), f, zufall));
+                nurVorrat = nurVorrat && art < kNurVorrat;
+            };
+            if (runde > 0) ändern((datei * kRunden + runde) % arten);
+            if (runde > 0 && bis(3) == 0) ändern(bis(arten));
             const int einlesungen = bestand.Einlesungen();
 
-            EXPECT_EQ(GebrauchImSpeicher(db), GebrauchNachRegel(*db));
-            std::vector<int> setups = Nummern(*db, QStringLiteral("SELECT nr FROM zutatensetup"));
-            setups.push_back(0);
-            setups.push_back(setups.empty() ? 1
-                                            : *std::max_element(setups.begin(), setups.end()) + 1);
-            setups.insert(setups.end(), änderungen.Gelöscht().begin(), änderungen.Gelöscht().end());
-            for (int setup : setups) {
-                for (bool nurGetränke : {true, false}) {
-                    SCOPED_TRACE(::testing::Message()
-                                 << "setup " << setup
-                                 << (nurGetränke ? ", drinks only" : ", all lines"));
-                    EXPECT_EQ(bestand.Mixbar(db, setup, nurGetränke),
-                              MixbarNachRegel(*db, setup, nurGetränke));
-                }
+            EXPECT_EQ(GebrauchImSpeicher(probe), GebrauchNachRegel(f));
+            // Every setup number from 0 to beyond the highest: stored, deleted and never stored.
+            const int höchste =
+                Column(f, "SELECT ifnull(max(nr), 0) FROM zutatensetup").at(0).toInt();
+            for (int setup = 0; setup <= höchste + 1; ++setup)
+                for (bool nurGetränke : {true, false})
+                    EXPECT_EQ(bestand.Mixbar(probe, setup, nurGetränke),
+                              MixbarNachRegel(f, setup, nurGetränke))
+                        << "setup " << setup << (nurGetränke ? ", drinks only" : ", all lines");
+            // Another file is read, the kept catalogue of the one before must not answer; after
+            // a change read at most once, and not at all for a change of stock alone.
+            if (runde == 0) {
+                EXPECT_EQ(bestand.Einlesungen(), einlesungen + 1);
             }
-            // Read at most once per change, and not at all for a change of stock alone.
-            if (runde > 0) {
-                if (nurVorrat)
-                    EXPECT_EQ(bestand.Einlesungen(), einlesungen);
-                else
-                    EXPECT_LE(bestand.Einlesungen(), einlesungen + 1);
-            }
+            EXPECT_LE(bestand.Einlesungen(), nurVorrat ? einlesungen : einlesungen + 1);
             if (::testing::Test::HasFailure()) return;
         }
     }
 }
 
 // Changes through the searching connection itself are the random rounds' business; here another
-// run of the program writes the file, a transaction is taken back, and tables go away.
-TEST(RezeptbestandTest, FollowsAnotherConnectionATransactionTakenBackAndTablesGone) {
-    TempDatabase temp;
-    const auto db = temp.Shared();
-    dao::Database& d = *db;
+// run of the program writes the file, a transaction is taken back, tables go away and another
+// file fails to be read.
+TEST_F(RezeptbestandTest, FollowsAnotherConnectionATransactionTakenBackAndTablesGone) {
     const auto andere = temp.Open();
-    const int alles = Zutatensetup(d, QStringLiteral("Alles"), {});
-    d.ExecuteScript("INSERT INTO zutatensetupvorrat (setup, zutat) SELECT " +
-                    QByteArray::number(alles) + ", nr FROM zutaten");
-    Rezeptbestand& bestand = Rezeptbestand::Instance();
-    const auto mixbar = [&] { return bestand.Mixbar(db, alles, false); };
-    const auto wieDieDatei = [&] {
-        EXPECT_EQ(mixbar(), MixbarNachRegel(d, alles, false));
-        EXPECT_EQ(GebrauchImSpeicher(db), GebrauchNachRegel(d));
-    };
-    wieDieDatei();
-
-    // Each change by the other connection alters the answer; the next answer is the file's.
+    WieDieDatei();
     Cocktail(*andere, {QStringLiteral("Von nebenan")}, {1});
-    EXPECT_TRUE(mixbar().contains(QStringLiteral("Von nebenan")));
-    wieDieDatei();
-    andere->Execute(QStringLiteral("UPDATE zutaten SET name = \"Umbenannt\" WHERE nr = 1"));
-    wieDieDatei();
+    EXPECT_TRUE(Mixbar().contains(QStringLiteral("Von nebenan")));
     andere->Execute(QStringLiteral("DELETE FROM zutaten WHERE nr = 1"));
-    EXPECT_FALSE(mixbar().contains(QStringLiteral("Von nebenan")));
+    EXPECT_FALSE(Mixbar().contains(QStringLiteral("Von nebenan")));
     const int einlesungen = bestand.Einlesungen();
-    wieDieDatei();
+    WieDieDatei();
     EXPECT_EQ(bestand.Einlesungen(), einlesungen);
 
     // What a transaction stored and took back is not kept either.
     d.BeginTrans();
     Cocktail(d, {QStringLiteral("Probeschluck")}, {2});
-    EXPECT_TRUE(mixbar().contains(QStringLiteral("Probeschluck")));
+    EXPECT_TRUE(Mixbar().contains(QStringLiteral("Probeschluck")));
     d.Rollback();
-    EXPECT_FALSE(mixbar().contains(QStringLiteral("Probeschluck")));
-    wieDieDatei();
+    WieDieDatei();
 
     // A table gone, by this connection or the other one: the call fails, again and again,
     // instead of answering from what was kept; with the table back it answers again.
@@ -373,59 +263,33 @@ TEST(RezeptbestandTest, FollowsAnotherConnectionATransactionTakenBackAndTablesGo
         for (const char* tabelle : {"zutatenliste", "zutaten"}) {
             const QByteArray t(tabelle);
             wer->ExecuteScript("ALTER TABLE " + t + " RENAME TO weg");
-            EXPECT_THROW(mixbar(), dao::Error) << tabelle;
+            EXPECT_THROW(Mixbar(), dao::Error) << tabelle;
             EXPECT_THROW(bestand.NachGebrauch(db), dao::Error) << tabelle;
-            EXPECT_THROW(bestand.Mixbar(db, alles, true), dao::Error) << tabelle;
             wer->ExecuteScript("ALTER TABLE weg RENAME TO " + t);
-            wieDieDatei();
+            WieDieDatei();
         }
     }
-}
 
-TEST(RezeptbestandTest, AFailedReadingOfOneFileLeavesNothingHalfReadForAnother) {
-    TempDatabase eins;
+    // Another file that lacks its lines: reading it fails half-way and leaves nothing behind.
     TempDatabase zwei;
-    const auto db = eins.Shared();
-    dao::Database& d = *db;
-    const int alles = Zutatensetup(d, QStringLiteral("Alles"), {});
-    d.ExecuteScript("INSERT INTO zutatensetupvorrat (setup, zutat) SELECT " +
-                    QByteArray::number(alles) + ", nr FROM zutaten");
-    const QStringList mixbar = MixbarNachRegel(d, alles, false);
-    const Rangliste gebrauch = GebrauchNachRegel(d);
-    ASSERT_FALSE(mixbar.isEmpty());
-    ASSERT_FALSE(gebrauch.empty());
-    Rezeptbestand& bestand = Rezeptbestand::Instance();
-    EXPECT_EQ(bestand.Mixbar(db, alles, false), mixbar);
-
-    // The other file lacks its lines: reading it fails half-way.
     zwei.Db().ExecuteScript("ALTER TABLE zutatenliste RENAME TO zutatenliste_weg");
     EXPECT_THROW(bestand.Mixbar(zwei.Shared(), alles, false), dao::Error);
-    EXPECT_EQ(bestand.Mixbar(db, alles, false), mixbar);
-    EXPECT_EQ(GebrauchImSpeicher(db), gebrauch);
+    WieDieDatei();
 }
 
-TEST(RezeptbestandTest, ReadInTheBackgroundAsTheFileWasWhenItBegan) {
-    TempDatabase temp;
-    const auto db = temp.Shared();
-    dao::Database& d = *db;
-    const int alles = Zutatensetup(d, QStringLiteral("Alles"), {});
-    d.ExecuteScript("INSERT INTO zutatensetupvorrat (setup, zutat) SELECT " +
-                    QByteArray::number(alles) + ", nr FROM zutaten");
-    Rezeptbestand& bestand = Rezeptbestand::Instance();
-
+TEST_F(RezeptbestandTest, ReadInTheBackgroundAsTheFileWasWhenItBegan) {
+    const auto eigene = [this] { return temp.Open(); };
     // Read on a connection of its own; the first search takes it without reading itself.
-    bestand.Vorlesen(db, [&temp] { return temp.Open(); });
+    bestand.Vorlesen(db, eigene);
     int n = bestand.Einlesungen();
-    EXPECT_EQ(bestand.Mixbar(db, alles, false), MixbarNachRegel(d, alles, false));
-    EXPECT_EQ(bestand.Einlesungen(), n + 1);
-    EXPECT_EQ(GebrauchImSpeicher(db), GebrauchNachRegel(d));
+    WieDieDatei();
     EXPECT_EQ(bestand.Einlesungen(), n + 1);
 
     // A cocktail stored while the background reading runs is not lost: the state taken when it
     // began no longer holds, so the first search reads again.
-    bestand.Vorlesen(db, [&temp] { return temp.Open(); });
+    bestand.Vorlesen(db, eigene);
     Cocktail(d, {QStringLiteral("Während des Lesens")}, {1});
-    EXPECT_TRUE(bestand.Mixbar(db, alles, false).contains(QStringLiteral("Während des Lesens")));
+    EXPECT_TRUE(Mixbar().contains(QStringLiteral("Während des Lesens")));
 
     // A background reading that fails is replaced by one in the foreground.
     Cocktail(d, {QStringLiteral("Vor dem Lesen")}, {2});
@@ -433,13 +297,12 @@ TEST(RezeptbestandTest, ReadInTheBackgroundAsTheFileWasWhenItBegan) {
         throw dao::Error(dao::errCannotOpenFile, QStringLiteral("gesperrt"));
     });
     n = bestand.Einlesungen();
-    EXPECT_TRUE(bestand.Mixbar(db, alles, true).contains(QStringLiteral("Vor dem Lesen")));
-    EXPECT_EQ(bestand.Mixbar(db, alles, true), MixbarNachRegel(d, alles, true));
+    EXPECT_EQ(Mixbar(true), MixbarNachRegel(d, alles, true));
     EXPECT_EQ(bestand.Einlesungen(), n + 1);
 
     // Read for another database, it is not taken for this one.
     TempDatabase andere;
     andere.MakeEmpty();
     bestand.Vorlesen(andere.Shared(), [&andere] { return andere.Open(); });
-    EXPECT_EQ(bestand.Mixbar(db, alles, false), MixbarNachRegel(d, alles, false));
+    EXPECT_EQ(Mixbar(), MixbarNachRegel(d, alles, false));
 }
