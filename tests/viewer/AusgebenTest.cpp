@@ -1,16 +1,21 @@
-// Writing pieces onto the sheet: centring, breaking at the right edge, the blanks at a break,
-// the cursor left behind, and the line ends.
+// The recipe sheet: its measures in twips, the drawing it keeps and paints, and writing pieces
+// onto it: centring, breaking at the right edge, the blanks at a break, the cursor left behind,
+// and the line ends.
 
 #include "viewer/Ausgeben.h"
 #include "ViewerTestSupport.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 #include <tuple>
+
+using viewertest::LineHeight;
 
 namespace {
 
 using Drawing = std::vector<std::tuple<QString, double, double>>; // text, x, y
-const double kLine = viewertest::LineHeight(9);                   // 225
+const double kLine = LineHeight(9);                               // 225
+const QString kGlas = QString::fromUtf8("\xF0\x9F\x8D\xB8");      // beyond the 16-bit range
 
 // A sheet 900 twips (60 pixels) wide: nine 9-point characters (810) fit, ten (900) do not.
 class AusgebenTest : public ::testing::Test {
@@ -25,12 +30,24 @@ protected:
             out.emplace_back(p.text, p.x, p.y);
         return out;
     }
-    void Cursor(double x, double y) {
-        blatt.SetCurrentX(x);
-        blatt.SetCurrentY(y);
-    }
     Blatt blatt;
 };
+
+// Bounding box of the dark pixels.
+QRect InkBox(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)).lightness() < 200) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+QImage Render(Blatt& blatt, int ratio) {
+    QImage image(blatt.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    blatt.render(&image);
+    return image;
+}
 
 } // namespace
 
@@ -41,113 +58,69 @@ TEST(RundeGerade, HalvesGoToTheEvenNeighbour) {
         EXPECT_EQ(RundeGerade(value), rounded) << value;
 }
 
-TEST_F(AusgebenTest, CentredPiecesWithHalvesToEven) {
-    Ausgeben(blatt, QStringLiteral("abc"), 1, 1, false); // (900 - 270) / 2 = 315
-    Cursor(1, 0);
-    Ausgeben(blatt, QStringLiteral("abc"), 1, 1, false); // (900 - 1 - 270) / 2 = 314.5
-    Cursor(3, 0);
-    Ausgeben(blatt, QStringLiteral("abc"), 1, 1, false); // 313.5
-    EXPECT_EQ(Drawn(), (Drawing{{"abc", 315, 0}, {"abc", 314, 0}, {"abc", 314, 0}}));
-    EXPECT_EQ(blatt.CurrentX(), 314 + 270);
-    EXPECT_EQ(blatt.CurrentY(), 0);
-    Cursor(0, 500);
-    ZeileAusgeben(blatt, QStringLiteral("Titel"), 6, 1, true); // 14 pt bold: 5 x 150
-    const Blatt::Piece& title = blatt.Pieces().back();
-    EXPECT_EQ(std::tie(title.x, title.size, title.bold, title.centred),
-              std::make_tuple(75.0, 14.0, true, true));
-    EXPECT_FALSE(blatt.Pieces().front().bold);
+// 9-point text from a cursor, as a piece or as a line (ZeileAusgeben). The cursor is left right
+// behind the last piece, or at the start of the line below it after ZeileAusgeben.
+TEST_F(AusgebenTest, BreaksAtTheRightEdgeDropsTheBlanksThereAndLeavesTheCursorBehind) {
+    struct Fall {
+        double x, y;
+        QString text;
+        int ausrichtung; // 1: centred
+        bool zeile;
+        Drawing gezeichnet;
+    };
+    const std::vector<Fall> fälle = {
+        // Centred: (900 - 270) / 2, (900 - 1 - 270) / 2 = 314.5 and 313.5 to the even neighbour.
+        {0, 0, "abc", 1, false, {{"abc", 315, 0}}},
+        {1, 0, "abc", 1, false, {{"abc", 314, 0}}},
+        {3, 0, "abc", 1, false, {{"abc", 314, 0}}},
+        // Inside a word; exactly one short of the edge fits.
+        {0, 0, "Zitronenscheibe", 0, true, {{"Zitronens", 0, 0}, {"cheibe", 0, kLine}}},
+        {0, 0, "123456789", 0, false, {{"123456789", 0, 0}}},
+        // Leading blanks of the first line stay; blanks that begin or end the rest go.
+        {0, 0, "  abcdefg     hij  ", 0, false, {{"  abcdefg", 0, 0}, {"hij", 0, kLine}}},
+        {0, 500, "abcdefg    x", 0, false, {{"abcdefg  ", 0, 500}, {"x", 0, 500 + kLine}}},
+        // Behind another piece seven fit (180 + 8 x 90 = 900); the rest starts at the left edge.
+        {180, 0, "cdefghijkl", 0, false, {{"cdefghi", 180, 0}, {"jkl", 0, kLine}}},
+        {360, 0, " Zitronensaft", 0, true, {{" Zitr", 360, 0}, {"onensaft", 0, kLine}}},
+        // Nothing fits behind the cursor: the next line. The cursor is taken in whole twips.
+        {850, 0, "xy", 0, false, {{"xy", 0, kLine}}},
+        {100.5, 1012.5, "z", 0, false, {{"z", 100, 1012}}},
+        // Line breaks of every kind; centred and wider than the sheet, each line centred.
+        {90,
+         0,
+         "eins\r\nzwei\n\n  drei\rvier",
+         0,
+         false,
+         {{"eins", 90, 0}, {"zwei", 0, kLine}, {"  drei", 0, 3 * kLine}, {"vier", 0, 4 * kLine}}},
+        {0, 0, "abcdefghijkl", 1, false, {{"abcdefghi", 45, 0}, {"jkl", 315, kLine}}},
+        // Nothing to write: the cursor stays, or goes to the next line.
+        {123, 456, "", 0, false, {}},
+        {123, 456, "", 0, true, {}},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.text.toStdString());
+        blatt.Cls();
+        blatt.SetCurrentX(f.x);
+        blatt.SetCurrentY(f.y);
+        (f.zeile ? ZeileAusgeben : Ausgeben)(blatt, f.text, 1, f.ausrichtung, false);
+        EXPECT_EQ(Drawn(), f.gezeichnet);
+        const auto [text, x, y] =
+            f.gezeichnet.empty() ? std::tuple(QString(), f.x, f.y) : f.gezeichnet.back();
+        EXPECT_EQ(blatt.CurrentX(), f.zeile ? 0 : x + 90 * static_cast<double>(text.size()));
+        EXPECT_EQ(blatt.CurrentY(), f.zeile ? y + kLine : y);
+    }
 }
 
-TEST_F(AusgebenTest, BreaksInsideWordsAndDropsTheBlanksAtABreak) {
-    ZeileAusgeben(blatt, QStringLiteral("Zitronenscheibe"), 1, 0, false);
-    Ausgeben(blatt, QStringLiteral("123456789"), 1, 0, false); // exactly one short of the edge
-    EXPECT_EQ(Drawn(),
-              (Drawing{{"Zitronens", 0, 0}, {"cheibe", 0, kLine}, {"123456789", 0, 2 * kLine}}));
-    EXPECT_FALSE(blatt.Pieces().front().centred);
-
-    // Leading blanks of the first line stay; blanks that begin or end the rest go.
-    blatt.Cls();
-    Ausgeben(blatt, QStringLiteral("  abcdefg     hij  "), 1, 0, false);
-    Cursor(0, 500);
-    Ausgeben(blatt, QStringLiteral("abcdefg    x"), 1, 0, false);
-    EXPECT_EQ(
-        Drawn(),
-        (Drawing{
-            {"  abcdefg", 0, 0}, {"hij", 0, kLine}, {"abcdefg  ", 0, 500}, {"x", 0, 500 + kLine}}));
-}
-
-TEST_F(AusgebenTest, APieceBehindAnotherWrapsAtTheRightEdgeAndTheCursorFollowsTheLastLine) {
-    Ausgeben(blatt, QStringLiteral("ab"), 1, 0, false);
-    EXPECT_EQ(blatt.CurrentX(), 180);
-    Ausgeben(blatt, QStringLiteral("cdefghijkl"), 1, 0, false); // 180 + 8 x 90 = 900: seven fit
-    EXPECT_EQ(Drawn(), (Drawing{{"ab", 0, 0}, {"cdefghi", 180, 0}, {"jkl", 0, kLine}}));
-    EXPECT_EQ(blatt.CurrentX(), 270); // behind "jkl", which starts at the left edge
-    EXPECT_EQ(blatt.CurrentY(), kLine);
-
-    // Nothing fits behind the cursor: the piece starts on the next line.
-    blatt.Cls();
-    Cursor(850, 0);
-    Ausgeben(blatt, QStringLiteral("xy"), 1, 0, false);
-    // The cursor is taken in whole twips.
-    Cursor(100.5, 1012.5);
-    Ausgeben(blatt, QStringLiteral("z"), 1, 0, false);
-    EXPECT_EQ(Drawn(), (Drawing{{"xy", 0, kLine}, {"z", 100, 1012}}));
-    EXPECT_EQ(blatt.CurrentX(), 190);
-}
-
-TEST_F(AusgebenTest, EmptyTextLeavesTheCursorAndZeileAusgebenAddsOneLineOfItsFont) {
-    Cursor(123, 456);
-    Ausgeben(blatt, QString(), 2, 0, true);
-    EXPECT_TRUE(blatt.Pieces().empty());
-    EXPECT_EQ(
-        std::make_tuple(blatt.CurrentX(), blatt.CurrentY(), blatt.FontSize(), blatt.FontBold()),
-        std::make_tuple(123.0, 456.0, 10.0, true));
-
-    ZeileAusgeben(blatt, QStringLiteral("Zutaten"), 2, 0, true);
-    EXPECT_EQ(blatt.CurrentX(), 0);
-    EXPECT_EQ(blatt.CurrentY(), 456 + viewertest::LineHeight(10));
-    ZeileAusgeben(blatt, QString(), 1, 0, false);
-    EXPECT_EQ(blatt.CurrentY(), 456 + viewertest::LineHeight(10) + kLine);
-
-    // After a wrapped piece: one line below its last line.
-    blatt.Cls();
-    Ausgeben(blatt, QStringLiteral("4 cl"), 1, 0, false);
-    ZeileAusgeben(blatt, QStringLiteral(" Zitronensaft"), 1, 0, false);
-    EXPECT_EQ(Drawn(), (Drawing{{"4 cl", 0, 0}, {" Zitr", 360, 0}, {"onensaft", 0, kLine}}));
-    EXPECT_EQ(blatt.CurrentY(), 2 * kLine);
-}
-
-TEST_F(AusgebenTest, LineBreaksWideCentredTextAndAVeryNarrowSheet) {
-    Cursor(90, 0);
-    Ausgeben(blatt, QStringLiteral("eins\r\nzwei\n\n  drei\rvier"), 1, 0, false);
-    EXPECT_EQ(Drawn(), (Drawing{{"eins", 90, 0},
-                                {"zwei", 0, kLine},
-                                {"  drei", 0, 3 * kLine},
-                                {"vier", 0, 4 * kLine}}));
-    EXPECT_EQ(blatt.CurrentX(), 360);
-
-    // Centred and wider than the sheet: broken like any text, each line centred.
-    blatt.Cls();
-    Ausgeben(blatt, QStringLiteral("abcdefghijkl"), 1, 1, false);
-    EXPECT_EQ(Drawn(), (Drawing{{"abcdefghi", 45, 0}, {"jkl", 315, kLine}}));
-
-    // Narrower than one character: one per line, never half of a surrogate pair, and done.
-    blatt.Cls();
+TEST_F(AusgebenTest, ANarrowSheetTakesOneCharacterPerLineAndNeverHalfOfAPair) {
     blatt.resize(4, 200);
-    const QString glass = QString::fromUtf8("\xF0\x9F\x8D\xB8");
-    Ausgeben(blatt, u'a' + glass + u'b', 1, 0, false);
-    EXPECT_EQ(Drawn(), (Drawing{{"a", 0, 0}, {glass, 0, kLine}, {"b", 0, 2 * kLine}}));
+    Ausgeben(blatt, u'a' + kGlas + u'b', 1, 0, false);
+    EXPECT_EQ(Drawn(), (Drawing{{"a", 0, 0}, {kGlas, 0, kLine}, {"b", 0, 2 * kLine}}));
 }
 
+// 10,000 characters on a sheet of 9000 twips: 99 units of 90 twips to a line, a pair of units
+// never parted, the blanks at each break dropped; a few measurements per line, each of not much
+// more than the line: no character is measured once for every character before it.
 TEST_F(AusgebenTest, ALongParagraphTakesAFewMeasurementsPerLineAndSplitsNoCharacter) {
-    // A character beyond the 16-bit range that reaches the edge goes to the next line whole.
-    const QString glass = QString::fromUtf8("\xF0\x9F\x8D\xB8");
-    Ausgeben(blatt, QStringLiteral("abcdefgh") + glass, 1, 0, false);
-    EXPECT_EQ(Drawn(), (Drawing{{QStringLiteral("abcdefgh"), 0, 0}, {glass, 0, kLine}}));
-
-    // 10,000 characters on a sheet of 9000 twips: 99 units of 90 twips to a line, a pair of
-    // units never parted, the blanks at each break dropped.
-    blatt.Cls();
     blatt.resize(600, 200);
     int messungen = 0;
     qsizetype gemessen = 0; // characters over all measurements
@@ -160,27 +133,78 @@ TEST_F(AusgebenTest, ALongParagraphTakesAFewMeasurementsPerLineAndSplitsNoCharac
                       fest.lineHeight});
     QString text;
     for (int i = 0; text.size() < 10000; ++i)
-        text += i % 7 == 3 ? glass : QString(i % 5 == 0 ? QChar(u' ') : QChar(u'a' + i % 26));
+        text += i % 7 == 3 ? kGlas : QString(i % 5 == 0 ? QChar(u' ') : QChar(u'a' + i % 26));
     Drawing expected;
-    QString rest = text;
-    while (!rest.isEmpty()) {
+    for (QString rest = text; !rest.isEmpty();) {
         qsizetype n = 0;
-        while (n < rest.size()) {
-            const qsizetype next = n + (rest.at(n).isHighSurrogate() ? 2 : 1);
-            if (next > 99) break;
-            n = next;
-        }
+        while (n < rest.size() && n + (rest.at(n).isHighSurrogate() ? 2 : 1) <= 99)
+            n += rest.at(n).isHighSurrogate() ? 2 : 1;
         expected.emplace_back(rest.left(n), 0, kLine * static_cast<double>(expected.size()));
-        rest = rest.mid(n);
-        while (rest.startsWith(u' '))
-            rest.remove(0, 1);
-        while (rest.endsWith(u' '))
-            rest.chop(1);
+        rest = rest.mid(n).trimmed();
     }
     Ausgeben(blatt, text, 1, 0, false);
     EXPECT_EQ(Drawn(), expected);
-    // A few measurements per line, each of not much more than the line: no character is
-    // measured once for every character before it in its paragraph.
     EXPECT_LT(messungen, 20 * static_cast<int>(expected.size()));
     EXPECT_LT(gemessen, 40 * text.size());
+}
+
+// The surface itself: its measures in twips, its lines top to bottom, clearing.
+TEST(Blatt, MeasuresInTwipsKeepsItsLinesTopToBottomAndClears) {
+    Blatt blatt;
+    blatt.resize(617, 433);
+    blatt.SetMetrics(viewertest::FixedMetrics());
+    EXPECT_EQ(std::make_pair(blatt.ScaleWidth(), blatt.ScaleHeight()),
+              std::make_pair(9255., 6495.));
+    blatt.SetFontSize(10);
+    EXPECT_EQ(blatt.TextWidth(QStringLiteral("ab\r\nabcd\nc")), 440); // the widest line, bold
+    EXPECT_EQ(blatt.TextHeight(QStringLiteral("a\nb")), 2 * LineHeight(10));
+
+    // Print leaves the cursor at the start of the next line.
+    blatt.SetCurrentX(300);
+    blatt.SetCurrentY(40);
+    blatt.Print(QStringLiteral("Zutaten"));
+    blatt.SetFontSize(9);
+    blatt.Print(QStringLiteral("eins\ndrei"), true);
+    blatt.SetCurrentX(9000);
+    blatt.SetCurrentY(40);
+    blatt.Print(QStringLiteral(" rechts"));
+    EXPECT_EQ(blatt.Lines(), (QStringList{"Zutaten rechts", "eins", "drei"}));
+    EXPECT_EQ(blatt.ContentHeight(), 40 + LineHeight(10) + 2 * LineHeight(9));
+
+    blatt.Cls();
+    EXPECT_TRUE(blatt.Pieces().empty());
+    EXPECT_EQ(std::make_pair(blatt.CurrentX(), blatt.CurrentY()), std::make_pair(0., 0.));
+}
+
+TEST(Blatt, PaintsFromWhatItKeepsAtAnyPixelDensity) {
+    Blatt blatt;
+    blatt.resize(300, 120);
+    EXPECT_FALSE(InkBox(blatt.grab().toImage()).isValid()) << "a new sheet is white";
+    blatt.SetFontSize(14);
+    blatt.SetCurrentX(450); // 30 pixels
+    blatt.SetCurrentY(300); // 20 pixels
+    blatt.Print(QStringLiteral("Gin Fizz"));
+    const QImage once = blatt.grab().toImage();
+    const QRect ink = InkBox(once);
+    ASSERT_TRUE(ink.isValid());
+    EXPECT_NEAR(ink.left(), 31, 2);
+    EXPECT_GE(ink.top(), 20);
+    EXPECT_LE(ink.bottom(), 20 + blatt.TextHeight(QString()) / 15);
+    EXPECT_NEAR(ink.width(), blatt.TextWidth(QStringLiteral("Gin Fizz")) / 15, 4);
+
+    // Shown, hidden and shown again (uncovered), the sheet paints the same.
+    blatt.show();
+    blatt.hide();
+    blatt.show();
+    EXPECT_EQ(blatt.grab().toImage(), once);
+    blatt.hide();
+
+    // Twice the pixels: drawn anew at the finer resolution, not an enlarged picture.
+    const QImage coarse = Render(blatt, 1);
+    const QImage fine = Render(blatt, 2);
+    EXPECT_NEAR(InkBox(fine).width(), 2 * InkBox(coarse).width(), 6);
+    EXPECT_NE(fine.copy(InkBox(fine)), coarse.scaled(coarse.size() * 2).copy(InkBox(fine)));
+
+    blatt.Cls();
+    EXPECT_FALSE(InkBox(blatt.grab().toImage()).isValid());
 }
