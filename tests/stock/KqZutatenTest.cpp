@@ -8,7 +8,6 @@
 #include "MsgBoxExpect.h"
 #include "ProgramTest.h"
 #include "Records.h"
-#include "dao/Dialect.h"
 #include "stock/KqZutatenAuswahl.h"
 #include "toolkit/Controls.h"
 #include "viewer/KqRezepte.h"
@@ -69,17 +68,14 @@ TEST_F(KqZutatenTest, ShowsTheFirstSetupByNameSearchesWithTheBoxAndRemovesFromTh
     EXPECT_EQ(Entries(w.CSetup()), (QStringList{"Bar", "Zeltlager"}));
     const QStringList beide = {"Rum pur", "Minzwasser"};
     Zeigt(w, {"Minze", "Rum"}, beide);
-    // Another setup and the box search again, reusing the translations of the first choice.
+    // Another setup and the box search again.
     w.Show();
-    const dao::ShapeCacheCounts vorher = dao::ShapeCache();
     w.CSetup()->SetListIndex(1);
     Zeigt(w, {"Rum"}, beide);
     QTest::mouseClick(w.AGetränke(), Qt::LeftButton);
     Zeigt(w, {"Rum"}, {"Rum pur"});
     QTest::mouseClick(w.AGetränke(), Qt::LeftButton);
     w.CSetup()->SetListIndex(0);
-    EXPECT_EQ(dao::ShapeCache().misses, vorher.misses);
-    EXPECT_GT(dao::ShapeCache().hits, vorher.hits);
 
     // Nothing chosen: nothing removed, but the cocktail list is computed again.
     MsgBoxExpect boxes;
@@ -146,7 +142,6 @@ TEST_F(KqZutatenTest, ChoiceDialogAddsByButtonAndEnterAlsoToTheWindowClosedMeanw
     QTest::mouseClick(w.BHinzufügen(), Qt::LeftButton);
     KqZutatenAuswahl& a = *KqZutatenAuswahl::Loaded();
     EXPECT_EQ(Entries(a.CZutat()), (QStringList{"Ägäis-Ouzo", "apfelsaft", "Bitter", "Zitrone"}));
-    EXPECT_EQ(a.CZutat()->ListIndex(), -1);
     MsgBoxExpect boxes;
     boxes.Expect(QStringLiteral("Nummer: 3021"), toolkit::vbIgnore, QStringLiteral("Fehler!"));
     boxes.Expect(QStringLiteral("Nummer: 3021"), toolkit::vbIgnore, QStringLiteral("Fehler!"));

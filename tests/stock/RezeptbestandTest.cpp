@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <utility>
@@ -29,29 +30,26 @@ int Bis(std::mt19937& zufall, qsizetype n) {
 
 // ---------------------------------------------------------------- the rule, read plainly
 
-// The cocktails the setup can mix, walking every line of every stored cocktail. A line is
-// satisfied when its ingredient is still in the catalogue and either does not count (only drinks
-// count and it is none) or is in the setup's stock.
+// The cocktails the setup can mix, walking every line of every stored cocktail with a name. A
+// line is satisfied when its ingredient is still in the catalogue and either does not count
+// (only drinks count and it is none) or is in the setup's stock.
 QStringList MixbarNachRegel(dao::Database& db, int setup, bool nurGetränke) {
-    const auto erfüllt = [&](int zutat) {
-        const dao::Recordset z = db.OpenRecordset(
-            QStringLiteral("SELECT getränk FROM zutaten WHERE nr = %1").arg(zutat));
+    const auto erfüllt = [&](const QString& zutat) {
+        const dao::Recordset z =
+            db.OpenRecordset("SELECT getränk FROM zutaten WHERE nr = " + zutat);
         if (z.Eof()) return false;
         if (nurGetränke && (z.Fields(0).IsNull() || !z.Fields(0).ToBool())) return true;
         const QString vorrat = "SELECT * FROM zutatensetupvorrat WHERE setup = %1 AND zutat = %2";
         return !db.OpenRecordset(vorrat.arg(setup).arg(zutat)).Eof();
     };
     QStringList mixbar;
-    dao::Recordset rs = db.OpenRecordset(
-        QStringLiteral("SELECT c.nr, c.name, d.zutat FROM cocktails c INNER JOIN zutatenliste d "
-                       "ON c.nr = d.cocktail ORDER BY c.nr"));
-    while (!rs.Eof()) {
-        const int nr = rs.Fields(0).ToInt();
-        const dao::Value name = rs.Fields(1).Get();
-        bool gut = true;
-        for (; !rs.Eof() && rs.Fields(0).ToInt() == nr; rs.MoveNext())
-            gut = gut && erfüllt(rs.Fields(2).ToInt());
-        if (gut && !name.IsNull() && !name.ToText().isEmpty()) mixbar << name.ToText();
+    for (const QString& nr : Column(db, "SELECT nr FROM cocktails ORDER BY nr")) {
+        const QString name = Column(db, "SELECT name FROM cocktails WHERE nr = " + nr).at(0);
+        const QStringList zeilen =
+            Column(db, "SELECT zutat FROM zutatenliste WHERE cocktail = " + nr);
+        if (!name.isEmpty() && !zeilen.isEmpty() &&
+            std::all_of(zeilen.begin(), zeilen.end(), erfüllt))
+            mixbar << name;
     }
     return mixbar;
 }
@@ -227,10 +225,8 @@ TEST_F(RezeptbestandTest, AgreesWithTheRecordByRecordRuleOnRandomCatalogues) {
                         << "setup " << setup << (nurGetränke ? ", drinks only" : ", all lines");
             // Another file is read, the kept catalogue of the one before must not answer; after
             // a change read at most once, and not at all for a change of stock alone.
-            if (runde == 0) {
-                EXPECT_EQ(bestand.Einlesungen(), einlesungen + 1);
-            }
-            EXPECT_LE(bestand.Einlesungen(), nurVorrat ? einlesungen : einlesungen + 1);
+            EXPECT_GE(bestand.Einlesungen(), einlesungen + (runde == 0 ? 1 : 0));
+            EXPECT_LE(bestand.Einlesungen(), einlesungen + (nurVorrat ? 0 : 1));
             if (::testing::Test::HasFailure()) return;
         }
     }

@@ -1,6 +1,7 @@
-// The recipe sheet: its measures in twips, the drawing it keeps and paints, and writing pieces
-// onto it: centring, breaking at the right edge, the blanks at a break, the cursor left behind,
-// and the line ends.
+// Writing pieces onto the recipe sheet: centring, breaking at the right edge, the blanks at a
+// break, the cursor left behind, and the line ends; and the drawing the sheet keeps and paints.
+// Its size in twips and the order of its lines are met in every recipe sheet KqRezepteTest
+// draws.
 
 #include "viewer/Ausgeben.h"
 #include "ViewerTestSupport.h"
@@ -146,34 +147,6 @@ TEST_F(AusgebenTest, ALongParagraphTakesAFewMeasurementsPerLineAndSplitsNoCharac
     EXPECT_EQ(Drawn(), expected);
     EXPECT_LT(messungen, 20 * static_cast<int>(expected.size()));
     EXPECT_LT(gemessen, 40 * text.size());
-}
-
-// The surface itself: its measures in twips, its lines top to bottom, clearing.
-TEST(Blatt, MeasuresInTwipsKeepsItsLinesTopToBottomAndClears) {
-    Blatt blatt;
-    blatt.resize(617, 433);
-    blatt.SetMetrics(viewertest::FixedMetrics());
-    EXPECT_EQ(std::make_pair(blatt.ScaleWidth(), blatt.ScaleHeight()),
-              std::make_pair(9255., 6495.));
-    blatt.SetFontSize(10);
-    EXPECT_EQ(blatt.TextWidth(QStringLiteral("ab\r\nabcd\nc")), 440); // the widest line, bold
-    EXPECT_EQ(blatt.TextHeight(QStringLiteral("a\nb")), 2 * LineHeight(10));
-
-    // Print leaves the cursor at the start of the next line.
-    blatt.SetCurrentX(300);
-    blatt.SetCurrentY(40);
-    blatt.Print(QStringLiteral("Zutaten"));
-    blatt.SetFontSize(9);
-    blatt.Print(QStringLiteral("eins\ndrei"), true);
-    blatt.SetCurrentX(9000);
-    blatt.SetCurrentY(40);
-    blatt.Print(QStringLiteral(" rechts"));
-    EXPECT_EQ(blatt.Lines(), (QStringList{"Zutaten rechts", "eins", "drei"}));
-    EXPECT_EQ(blatt.ContentHeight(), 40 + LineHeight(10) + 2 * LineHeight(9));
-
-    blatt.Cls();
-    EXPECT_TRUE(blatt.Pieces().empty());
-    EXPECT_EQ(std::make_pair(blatt.CurrentX(), blatt.CurrentY()), std::make_pair(0., 0.));
 }
 
 TEST(Blatt, PaintsFromWhatItKeepsAtAnyPixelDensity) {
