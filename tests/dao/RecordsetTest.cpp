@@ -1,4 +1,7 @@
-// Cursor rules, adding and deleting records, and the failures each raises.
+// Cursor rules, adding and deleting records, transactions, and the failures each raises. The
+// fuzz target checks the rest of the record-set rules on random operations: a deleted record
+// neither reads nor deletes again (3167), a closed set fails with 3420, every move lands on a
+// record that reads.
 
 #include "Records.h"
 #include "RoheDatei.h"
@@ -11,13 +14,10 @@ using records::ErrorOf;
 using RecordsetTest = StoreTest;
 
 TEST_F(RecordsetTest, CursorRulesOnEmptyAndFilledSets) {
-
     Recordset empty = db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE nr = -5"));
-    EXPECT_TRUE(empty.Eof());
-    EXPECT_TRUE(empty.Bof());
-    EXPECT_EQ(ErrorOf([&] { empty.MoveFirst(); }), 3021);
-    EXPECT_EQ(ErrorOf([&] { empty.MoveNext(); }), 3021);
-    EXPECT_EQ(ErrorOf([&] { empty.MovePrevious(); }), 3021);
+    EXPECT_TRUE(empty.Eof() && empty.Bof());
+    for (auto move : {&Recordset::MoveFirst, &Recordset::MoveNext, &Recordset::MovePrevious})
+        EXPECT_EQ(ErrorOf([&] { (empty.*move)(); }), 3021);
     EXPECT_EQ(ErrorOf([&] { empty.Fields(0).Get(); }), 3021);
 
     Recordset three =
@@ -26,29 +26,22 @@ TEST_F(RecordsetTest, CursorRulesOnEmptyAndFilledSets) {
     EXPECT_EQ(three.Fields(0).ToInt(), 1); // positioned on the first row when opened
     three.MoveNext();
     three.MoveNext();
-    EXPECT_EQ(three.Fields(0).ToInt(), 3);
     three.MoveNext();
     EXPECT_TRUE(three.Eof());
     EXPECT_EQ(ErrorOf([&] { three.Fields(0).Get(); }), 3021);
     EXPECT_EQ(ErrorOf([&] { three.MoveNext(); }), 3021);
     three.MovePrevious(); // from past-the-end back to the last row
-    EXPECT_FALSE(three.Eof());
     EXPECT_EQ(three.Fields(0).ToInt(), 3);
     three.MoveFirst();
     three.MovePrevious();
     EXPECT_TRUE(three.Bof());
     EXPECT_EQ(ErrorOf([&] { three.MovePrevious(); }), 3021);
-
     EXPECT_EQ(ErrorOf([&] { three.Fields(QStringLiteral("nix")); }), 3265);
     EXPECT_EQ(ErrorOf([&] { three.Fields(1); }), 3265);
-    three.Close();
-    EXPECT_NE(ErrorOf([&] { three.MoveFirst(); }), 0);
 }
 
 TEST_F(RecordsetTest, AddNewGivesTheCounterBeforeUpdate) {
-    Recordset last = db.OpenRecordset(QStringLiteral("SELECT nr FROM cocktails ORDER BY nr desc"));
-    const int highest = last.Fields(0).ToInt();
-
+    const int highest = records::Column(db, "SELECT nr FROM cocktails ORDER BY nr desc")[0].toInt();
     Recordset rs =
         db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = \"NEU\" "));
     EXPECT_EQ(ErrorOf([&] { rs.Update(); }), 3020);
@@ -57,123 +50,81 @@ TEST_F(RecordsetTest, AddNewGivesTheCounterBeforeUpdate) {
     const int nr = rs.Fields(QStringLiteral("nr")).ToInt();
     EXPECT_EQ(nr, highest + 1);
     rs.Fields(1) = QStringLiteral("Neu");
-    rs.Fields(2) = QStringLiteral("Beschreibung");
     rs.Update();
-    rs.Close();
 
-    Recordset back = db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE nr = ") +
-                                      QString::number(nr));
-    ASSERT_FALSE(back.Eof());
+    Recordset back =
+        db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE nr = %1").arg(nr));
     EXPECT_EQ(back.Fields(1).ToText(), QStringLiteral("Neu"));
     EXPECT_TRUE(back.Fields(3).IsNull()); // not written: Null
-
     // A deleted newest record does not give its number out again.
     back.Delete();
-    Recordset again = db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails"));
-    again.AddNew();
-    EXPECT_EQ(again.Fields(0).ToInt(), nr + 1);
-    again.CancelUpdate();
+    rs.AddNew();
+    EXPECT_EQ(rs.Fields(0).ToInt(), nr + 1);
+    rs.CancelUpdate();
 
-    // Join and grouping record sets are read-only.
+    // Join record sets are read-only.
     Recordset join = db.OpenRecordset(
         QStringLiteral("SELECT * FROM zutaten a INNER JOIN zutatenliste b ON a.nr = b.zutat"));
     EXPECT_EQ(ErrorOf([&] { join.AddNew(); }), 3027);
     EXPECT_EQ(ErrorOf([&] { join.Delete(); }), 3027);
+    // A stock pair is kept once.
+    const int setup = records::Zutatensetup(db, QStringLiteral("Doppelt"), {2});
+    EXPECT_EQ(ErrorOf([&] {
+                  records::Insert(db, "zutatensetupvorrat", {{"setup", setup}, {"zutat", 2}});
+              }),
+              3022);
+    EXPECT_EQ(
+        t.Count(QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = %1").arg(setup)), 1);
 }
 
-TEST_F(RecordsetTest, DuplicateStockPairIsRefusedAndOneRowStays) {
-    const QString stock =
-        QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = 1 AND zutat = 2");
-    const int before = t.Count(stock);
-    for (int attempt = 0; attempt < 2; ++attempt)
-        EXPECT_EQ(ErrorOf([&] {
-                      records::Insert(db, "zutatensetupvorrat", {{"setup", 1}, {"zutat", 2}});
-                  }),
-                  (attempt == 0 && before == 0) ? 0 : 3022)
-            << "attempt " << attempt;
-    EXPECT_EQ(t.Count(stock), 1);
-}
-
-TEST_F(RecordsetTest, DeleteRemovesTheCurrentRowWhichThenReadsAsDeleted) {
-    Recordset setups = db.OpenRecordset(QStringLiteral("SELECT nr FROM zutatensetup ORDER BY nr"));
-    const int setup = setups.Fields(0).ToInt();
-    const QString sql =
-        QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = ") + QString::number(setup);
+TEST_F(RecordsetTest, DeleteRemovesTheCurrentRowAndMovesSkipIt) {
+    const QString sql = QStringLiteral("SELECT * FROM zutatensetupvorrat WHERE setup = 1");
     const int before = t.Count(sql);
     ASSERT_GE(before, 3);
-
     Recordset rs = db.OpenRecordset(sql);
     rs.MoveNext(); // the second row
     const int zutat = rs.Fields(1).ToInt();
     rs.Delete();
     EXPECT_FALSE(rs.Eof());
-    EXPECT_EQ(ErrorOf([&] { rs.Fields(1).Get(); }), 3167);
-    EXPECT_EQ(ErrorOf([&] { rs.Delete(); }), 3167);
     rs.MoveNext(); // moves on to the next row that is not deleted
     EXPECT_NE(rs.Fields(1).ToInt(), zutat);
     rs.MovePrevious(); // skips the deleted row
     rs.MoveNext();
     EXPECT_NE(rs.Fields(1).ToInt(), zutat);
-    rs.Close();
-
     EXPECT_EQ(t.Count(sql), before - 1);
-    EXPECT_EQ(t.Count(sql + QStringLiteral(" AND zutat = ") + QString::number(zutat)), 0);
+    EXPECT_EQ(t.Count(sql + QStringLiteral(" AND zutat = %1").arg(zutat)), 0);
 }
 
 TEST_F(RecordsetTest, YesNoFieldsStoreAnyNonZeroAsTrue) {
-    const int nr =
-        records::Insert(db, "zutaten", {{"name", "Testsaft"}, {"alkohol", 0}, {"getränk", 1}});
-    records::Insert(db, "zutaten", {{"name", "Testsirup"}, {"getränk", -1}});
-    Recordset back = db.OpenRecordset(
-        QStringLiteral("SELECT alkohol, getränk FROM zutaten WHERE nr = ") + QString::number(nr));
+    records::Insert(db, "zutaten", {{"name", "Testsaft"}, {"alkohol", 0}, {"getränk", -1}});
+    records::Insert(db, "zutaten", {{"name", "Testsirup"}, {"getränk", 5}});
+    Recordset back = db.OpenRecordset(QStringLiteral(
+        "SELECT alkohol, getränk FROM zutaten WHERE getränk = true AND name LIKE \"Test%\""));
+    ASSERT_EQ(back.RecordCount(), 2);
     EXPECT_EQ(back.Fields(0).Get(), dao::Value(false));
     EXPECT_EQ(back.Fields(1).Get(), dao::Value(true));
-    Recordset sirup = db.OpenRecordset(QStringLiteral(
-        "SELECT alkohol FROM zutaten WHERE getränk = true AND ucase(name) = \"TESTSIRUP\""));
-    ASSERT_FALSE(sirup.Eof());
-    EXPECT_TRUE(sirup.Fields(0).IsNull()); // never written: Null, neither true nor false
-}
-
-TEST_F(RecordsetTest, StatementsAreFailuresWithTheirNumbers) {
-    EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT * FROM zutatn")); }), 3078);
-    EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT nam FROM zutaten")); }), 3265);
-    EXPECT_EQ(ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE")); }),
-              3075);
-    EXPECT_EQ(ErrorOf([&] {
-                  db.OpenRecordset(QStringLiteral("SELECT * FROM zutaten WHERE name = \"offen"));
-              }),
-              3075);
+    back.MoveNext();
+    EXPECT_TRUE(back.Fields(0).IsNull()); // never written: Null, neither true nor false
 }
 
 TEST_F(RecordsetTest, TransactionsRollBackUnlessCommitted) {
-    const QString deko = QStringLiteral("SELECT * FROM deko");
-    const int before = t.Count(deko);
     {
         dao::Transaction tx(db);
         records::Insert(db, "deko", {{"name", "Wunderkerze"}});
-        EXPECT_EQ(t.Count(deko), before + 1);
     } // not committed
-    EXPECT_EQ(t.Count(deko), before);
     EXPECT_EQ(db.TransactionDepth(), 0);
-    {
-        dao::Transaction tx(db);
-        db.Execute(QStringLiteral("INSERT INTO deko (name) VALUES (\"Wunderkerze\")"));
-        tx.Commit();
-    }
-    EXPECT_EQ(t.Count(deko), before + 1);
-    // Within one, a rolled-back inner transaction takes back only its own writes.
+    // A rolled-back inner transaction takes back only its own writes.
     {
         dao::Transaction outer(db);
         records::Insert(db, "deko", {{"name", "Außen"}});
-        {
-            dao::Transaction inner(db);
-            records::Insert(db, "deko", {{"name", "Innen"}});
-            inner.Rollback();
-        }
+        dao::Transaction inner(db);
+        records::Insert(db, "deko", {{"name", "Innen"}});
+        inner.Rollback();
         outer.Commit();
     }
-    EXPECT_EQ(t.Count(deko), before + 2);
-    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM deko WHERE name = \"Innen\"")), 0);
+    EXPECT_EQ(records::Column(db, "SELECT name FROM deko WHERE name IN (\"Wunderkerze\", "
+                                  "\"Außen\", \"Innen\")"),
+              QStringList{"Außen"});
     // The write lock is taken when a transaction begins, before it writes: another program
     // cannot begin writing in between.
     dao::Transaction leer(db);
@@ -181,17 +132,15 @@ TEST_F(RecordsetTest, TransactionsRollBackUnlessCommitted) {
 }
 
 TEST_F(RecordsetTest, RepeatedLookUpsReuseOnePreparedStatement) {
-    int prepared = 0;
-    int reused = 0;
-    for (int nr = 1; nr <= 50; ++nr) {
-        Recordset rs = db.OpenRecordset(QStringLiteral("SELECT getränk FROM zutaten WHERE nr = ") +
-                                        QString::number(nr));
-        EXPECT_EQ(rs.RecordCount(), 1) << nr;
-        if (nr == 1) {
-            prepared = db.PreparedStatementCount();
-            reused = db.StatementReuseCount();
-        }
-    }
+    const auto open = [&](int nr) {
+        return db.OpenRecordset(
+            QStringLiteral("SELECT getränk FROM zutaten WHERE nr = %1").arg(nr));
+    };
+    EXPECT_EQ(open(1).RecordCount(), 1);
+    const int prepared = db.PreparedStatementCount();
+    const int reused = db.StatementReuseCount();
+    for (int nr = 2; nr <= 50; ++nr)
+        EXPECT_EQ(open(nr).RecordCount(), 1) << nr;
     EXPECT_EQ(db.PreparedStatementCount(), prepared); // the number is bound, not pasted
     EXPECT_EQ(db.StatementReuseCount(), reused + 49);
 }

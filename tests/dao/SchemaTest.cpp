@@ -21,11 +21,8 @@ QByteArray Contents(const QString& path) {
 // Every record of every table, in stored order, as text.
 QStringList Everything(dao::Database& db) {
     QStringList rows;
-    for (const char* table :
-         {"cocktails", "cocktailgruppen", "gruppenzugehörigkeit", "zutaten", "zutatenliste", "deko",
-          "dekoliste", "zutatensetup", "zutatensetupvorrat"})
-        for (dao::Recordset rs =
-                 db.OpenRecordset(QStringLiteral("SELECT * FROM ") + QString::fromUtf8(table));
+    for (const char* table : records::kTables)
+        for (dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM ") + table);
              !rs.Eof(); rs.MoveNext()) {
             QStringList fields{QString::fromUtf8(table)};
             for (int i = 0; i < rs.FieldCount(); ++i)
@@ -35,15 +32,9 @@ QStringList Everything(dao::Database& db) {
     return rows;
 }
 
-// Runs engine SQL on the file directly, as another program would; returns the first value.
+// The first value engine SQL run on the file directly (as another program would) yields.
 QString Raw(const QString& path, const char* sql) {
     return RoheDatei(path).Wert(QString::fromUtf8(sql));
-}
-
-int OpenError(const QString& path, QString* text) {
-    const dao::Error e = records::FailureOf([&] { TempDatabase::OpenFile(path); });
-    *text = e.Description();
-    return e.Number();
 }
 
 } // namespace
@@ -52,14 +43,9 @@ TEST(Schema, AnOldFileIsUpgradedOnOpeningWithEveryRecordNumberAndOrderKept) {
     QTemporaryDir dir;
     const QString path = TempDatabase::WriteVersion0(dir.filePath(QStringLiteral("Alt.mdb")));
     const QString names = QStringLiteral("SELECT name FROM zutaten ORDER BY name");
-    QStringList before, list;
-    {
-        // Opened read-only, the old file is read as it is.
-        auto old = TempDatabase::OpenFile(path, true);
-        before = Everything(*old);
-        for (dao::Recordset rs = old->OpenRecordset(names); !rs.Eof(); rs.MoveNext())
-            list << rs.Fields(0).ToText();
-    }
+    // Opened read-only, the old file is read as it is.
+    const QStringList before = Everything(*TempDatabase::OpenFile(path, true));
+    const QStringList list = records::Column(*TempDatabase::OpenFile(path, true), names);
     ASSERT_EQ(Raw(path, "PRAGMA user_version"), QStringLiteral("0"));
     ASSERT_GT(before.size(), 500);
     // The user's own schema objects, made with the shell: a table with an index, an index on
@@ -70,12 +56,12 @@ TEST(Schema, AnOldFileIsUpgradedOnOpeningWithEveryRecordNumberAndOrderKept) {
           "CREATE TRIGGER neu_protokollieren AFTER INSERT ON cocktails BEGIN INSERT INTO "
           "protokoll VALUES (new.name); END"})
         ASSERT_EQ(Raw(path, sql), QString()) << sql;
-    const char* const eigene = "SELECT group_concat(name) FROM (SELECT name FROM sqlite_master "
-                               "WHERE name IN ('protokoll_was', 'meine_beschreibung', "
-                               "'neu_protokollieren') ORDER BY name)";
 
     auto db = TempDatabase::OpenFile(path);
-    EXPECT_EQ(Raw(path, eigene), "meine_beschreibung,neu_protokollieren,protokoll_was");
+    EXPECT_EQ(Raw(path, "SELECT group_concat(name) FROM (SELECT name FROM sqlite_master WHERE "
+                        "name IN ('protokoll_was', 'meine_beschreibung', 'neu_protokollieren') "
+                        "ORDER BY name)"),
+              "meine_beschreibung,neu_protokollieren,protokoll_was");
     records::Insert(*db, QStringLiteral("cocktails"), {{"name", QStringLiteral("Protokolliert")}});
     EXPECT_EQ(Raw(path, "SELECT group_concat(was) FROM protokoll"), "Protokolliert");
     db->Execute(QStringLiteral("DELETE FROM cocktails WHERE name = \"Protokolliert\""));
@@ -85,23 +71,14 @@ TEST(Schema, AnOldFileIsUpgradedOnOpeningWithEveryRecordNumberAndOrderKept) {
               QStringLiteral("0"));
     EXPECT_EQ(Raw(path, "PRAGMA integrity_check"), QStringLiteral("ok"));
     EXPECT_EQ(Everything(*db), before);
-    QStringList now;
-    for (dao::Recordset rs = db->OpenRecordset(names); !rs.Eof(); rs.MoveNext())
-        now << rs.Fields(0).ToText();
-    EXPECT_EQ(now, list);
+    EXPECT_EQ(records::Column(*db, names), list);
 
-    // Names are found without regard to case, ä/Ä and ß/SS included, in every table.
-    const auto found = [&db](const char* table, const char* name) {
-        return db
-            ->OpenRecordset(QStringLiteral("SELECT * FROM ") + QString::fromUtf8(table) +
-                            QStringLiteral(" WHERE ucase(name) = ") +
-                            dao::Quoted(dao::UCase(QString::fromUtf8(name))))
-            .RecordCount();
-    };
-    EXPECT_EQ(found("zutaten", "ÄPFELSAFT"), 1);
-    EXPECT_EQ(found("deko", "ÄPFELSAFT"), 1);
-    EXPECT_EQ(found("zutaten", "weisse schokolade"), 1);
-    EXPECT_EQ(found("zutaten", "APFELMUS"), 1);
+    // Names are found without regard to case, ä/Ä and ß/SS included.
+    EXPECT_EQ(records::Column(*db, "SELECT name FROM deko WHERE ucase(name) = \"ÄPFELSAFT\""),
+              QStringList{"äpfelsaft"});
+    EXPECT_EQ(
+        records::Column(*db, "SELECT name FROM zutaten WHERE ucase(name) = \"WEISSE SCHOKOLADE\""),
+        QStringList{"Weiße Schokolade"});
 
     // The counter goes on after the highest number ever given, not the highest kept.
     const int highest = Raw(path, "SELECT max(nr) FROM deko").toInt();
@@ -122,21 +99,21 @@ TEST(Schema, ANewerFileAndAFailedUpgradeLeaveTheFileAsItWas) {
     t.Db().Close();
     EXPECT_EQ(Raw(t.Path(), "PRAGMA user_version = 2"), QString());
     const QByteArray newer = Contents(t.Path());
-    QString text;
-    EXPECT_EQ(OpenError(t.Path(), &text), 3343);
-    EXPECT_TRUE(text.contains(QStringLiteral("neueren Version"))) << text.toStdString();
+    const dao::Error tooNew = TempDatabase::OpenFailure(t.Path());
+    EXPECT_EQ(tooNew.Number(), 3343);
+    EXPECT_TRUE(tooNew.Description().contains("neueren Version")) << tooNew.what();
     EXPECT_EQ(Contents(t.Path()), newer);
 
     // An upgrade that cannot be done (a table of the new form's temporary name is in the way)
     // is taken back as a whole.
-    QTemporaryDir dir;
-    const QString path = TempDatabase::WriteVersion0(dir.filePath(QStringLiteral("Alt.mdb")));
+    const QString path = TempDatabase::WriteVersion0(t.Folder() + QStringLiteral("/Alt.mdb"));
     EXPECT_EQ(Raw(path, "CREATE TABLE deko_v0 (x)"), QString());
     const auto readOnly = [&path] { return Everything(*TempDatabase::OpenFile(path, true)); };
     const QStringList old = readOnly();
     const QString schema = Raw(path, "SELECT group_concat(sql) FROM sqlite_master");
-    EXPECT_NE(OpenError(path, &text), 0);
-    EXPECT_TRUE(text.contains(QStringLiteral("unverändert"))) << text.toStdString();
+    const dao::Error failed = TempDatabase::OpenFailure(path);
+    EXPECT_NE(failed.Number(), 0);
+    EXPECT_TRUE(failed.Description().contains("unverändert")) << failed.what();
     EXPECT_EQ(readOnly(), old);
     EXPECT_EQ(Raw(path, "SELECT group_concat(sql) FROM sqlite_master"), schema);
     EXPECT_EQ(Raw(path, "PRAGMA user_version"), QStringLiteral("0"));

@@ -26,6 +26,11 @@ template <class List> QStringList Entries(const List* list) {
 
 namespace records {
 
+// The tables of the file.
+inline constexpr const char* kTables[] = {"cocktails", "cocktailgruppen", "gruppenzugehörigkeit",
+                                          "zutaten",   "zutatenliste",    "deko",
+                                          "dekoliste", "zutatensetup",    "zutatensetupvorrat"};
+
 // The failure f raises (number 0 when it raises none), and its number.
 template <class F> dao::Error FailureOf(F&& f) {
     try {
@@ -74,11 +79,6 @@ inline int Catalogue(dao::Database& db, const QString& table, const QString& nam
     return rs.Eof() ? Insert(db, table, {{"name", name}}) : rs.Fields(0).ToInt();
 }
 
-// An ingredient line by the ingredient's number.
-inline void Zeile(dao::Database& db, int cocktail, int zutat, bool pflicht = true) {
-    Insert(db, "zutatenliste", {{"cocktail", cocktail}, {"zutat", zutat}, {"pflicht", pflicht}});
-}
-
 // A cocktail from its fields in stored order (name, beschreibung, zubereitung, bewertung,
 // erfinder, url), with one ingredient line per number; the line of `optional` is not mandatory.
 inline int Cocktail(dao::Database& db, const QList<dao::Value>& values,
@@ -90,7 +90,8 @@ inline int Cocktail(dao::Database& db, const QList<dao::Value>& values,
         fields.emplace_back(names[i], values.at(i));
     const int nr = Insert(db, "cocktails", fields);
     for (int zutat : zutaten)
-        Zeile(db, nr, zutat, zutat != optional);
+        Insert(db, "zutatenliste",
+               {{"cocktail", nr}, {"zutat", zutat}, {"pflicht", zutat != optional}});
     return nr;
 }
 

@@ -1,23 +1,25 @@
 #pragma once
 // The file opened straight in the engine with the program's key, as any shell opens it: to
-// write what the program never would, to read what it wrote, or to hold its lock.
+// write what the program never would, to read what it wrote, or to hold its lock. Without a
+// key, a file of the engine's own, not encrypted.
 
 #include <QFile>
 #include <QString>
+#include <cstring>
 #include <sqlite3.h>
 
 class RoheDatei {
 public:
-    explicit RoheDatei(const QString& pfad) {
+    explicit RoheDatei(const QString& pfad, const char* schlüssel = "TornVX1993") {
         sqlite3_open(QFile::encodeName(pfad).constData(), &m_db);
-        sqlite3_key(m_db, "TornVX1993", 10);
+        if (!schlüssel) return;
+        sqlite3_key(m_db, schlüssel, static_cast<int>(std::strlen(schlüssel)));
         sqlite3_exec(m_db, "PRAGMA cipher_compatibility = 3", nullptr, nullptr, nullptr);
     }
     ~RoheDatei() { sqlite3_close(m_db); }
     RoheDatei(const RoheDatei&) = delete;
     RoheDatei& operator=(const RoheDatei&) = delete;
 
-    sqlite3* Db() const { return m_db; }
     // Runs statements; the engine's result code.
     int Exec(const QString& sql) const {
         return sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);

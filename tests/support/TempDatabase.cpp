@@ -21,41 +21,38 @@ std::shared_ptr<dao::Database> TempDatabase::OpenFile(const QString& path, bool 
         ->OpenDatabase(path, false, readOnly, Connect());
 }
 
-namespace {
-const char* const kTables[] = {"cocktails", "cocktailgruppen", "gruppenzugehörigkeit",
-                               "zutaten",   "zutatenliste",    "deko",
-                               "dekoliste", "zutatensetup",    "zutatensetupvorrat"};
-} // namespace
+dao::Error TempDatabase::OpenFailure(const QString& path, const QString& connect) {
+    const dao::Error e = records::FailureOf(
+        [&] { dao::CreateWorkspace({}, {}, {})->OpenDatabase(path, false, false, connect); });
+    EXPECT_EQ(e.Number() == 0, e.Description().isEmpty()) << e.what();
+    return e;
+}
 
 void TempDatabase::MakeEmpty() {
-    for (const char* table : kTables)
+    for (const char* table : records::kTables)
         m_db->Execute(QStringLiteral("DELETE FROM ") + QString::fromUtf8(table));
 }
 
 QList<int> TempDatabase::Records() {
     QList<int> n;
-    for (const char* table : kTables)
+    for (const char* table : records::kTables)
         n << Count(QStringLiteral("SELECT * FROM ") + QString::fromUtf8(table));
     return n;
 }
 
 int TempDatabase::Count(const QString& statement) {
-    dao::Recordset rs = m_db->OpenRecordset(statement);
-    return rs.RecordCount();
+    return m_db->OpenRecordset(statement).RecordCount();
 }
-
-namespace {
-QByteArray Source(const char* relative) {
-    QFile f(QStringLiteral(VELKOR_SOURCE_DIR "/") + QString::fromUtf8(relative));
-    if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error(relative);
-    return f.readAll();
-}
-} // namespace
 
 QString TempDatabase::WriteVersion0(const QString& path, int extraCocktails) {
+    QByteArray script = "BEGIN;\n";
+    for (const char* source : {"tests/dao/data/schema_v0.sql", "src/schema/starter.sql"}) {
+        QFile f(QStringLiteral(VELKOR_SOURCE_DIR "/") + QString::fromUtf8(source));
+        if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error(source);
+        script += f.readAll() + "\n";
+    }
     auto db = dao::CreateWorkspace({}, {}, {})->CreateDatabase(path, Connect());
-    db->ExecuteScript("BEGIN;\n" + Source("tests/dao/data/schema_v0.sql") + "\n" +
-                      Source("src/schema/starter.sql") + "\nCOMMIT;\n");
+    db->ExecuteScript(script + "COMMIT;\n");
     dao::Transaction tx(*db);
     for (const char* name : {"Äpfelsaft", "Weiße Schokolade", "Zuckerwürfel", "apfelmus"})
         records::Insert(*db, QStringLiteral("zutaten"), {{"name", QString::fromUtf8(name)}});
