@@ -2,8 +2,8 @@
 //
 // An input starting with '=' is read as up to four statements, one a line, for
 // dao::Translate alone. Any other input is a short program, one operation a line,
-// run against a small encrypted database made once per process (see Run below for
-// the operations). Every failure must be a dao::Error; anything else escaping, a
+// run against a small encrypted database made once per process (see Program::Step
+// for the operations). Every failure must be a dao::Error; anything else escaping, a
 // crash, a sanitizer report or a broken invariant (reported through Require) is a
 // finding.
 //
@@ -18,7 +18,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <sqlite3.h>
 
@@ -27,59 +26,48 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <memory>
 #include <optional>
 #include <pthread.h>
+#include <set>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-// ---------------------------------------------------------------- reporting
-
-[[noreturn]] void Broken(const char* what, const QString& detail) {
+void Require(bool ok, const char* what, const QString& detail = {}) {
+    if (ok) return;
     std::fprintf(stderr, "\nFUZZ INVARIANT BROKEN: %s\n  %s\n", what, detail.toUtf8().constData());
     std::fflush(stderr);
     std::abort();
 }
 
-void Require(bool ok, const char* what, const QString& detail = {}) {
-    if (!ok) Broken(what, detail);
+// Runs f. A failure must carry a classic number and a description; given a number, f must
+// fail with that one.
+template <class F> void Checked(F&& f, int number = 0, const char* what = "") {
+    try {
+        f();
+    } catch (const dao::Error& e) {
+        return Require(e.Number() >= 3000 && e.Number() < 4000 && !e.Description().isEmpty() &&
+                           (number == 0 || e.Number() == number),
+                       number ? what : "error number outside the classic range or without text",
+                       QStringLiteral("error %1 (%2): ").arg(e.Number()).arg(number) +
+                           e.Description());
+    }
+    Require(number == 0, what, QStringLiteral("no error %1").arg(number));
 }
 
-// A failure the store reports must carry a classic number and a description.
-void CheckError(const dao::Error& e) {
-    Require(e.Number() >= 3000 && e.Number() < 4000, "error number outside the classic range",
-            QString::number(e.Number()) + QStringLiteral(" ") + e.Description());
-    Require(!e.Description().isEmpty(), "error without description", QString::number(e.Number()));
-}
-
-// Runs f on a fresh thread and hands on whatever it throws. The thread gets a small
-// stack: under the sanitizers a thread costs in proportion to its stack.
-template <class F> void OnFreshThread(F&& f) {
-    struct Call {
-        F* f;
-        std::exception_ptr thrown;
-        static void* Run(void* self) {
-            Call& call = *static_cast<Call*>(self);
-            try {
-                (*call.f)();
-            } catch (...) {
-                call.thrown = std::current_exception();
-            }
-            return nullptr;
-        }
-    } call{&f, nullptr};
+// Runs f on a fresh thread with a small stack (under the sanitizers a thread costs in
+// proportion to its stack). Anything f throws ends the process.
+template <class F> void OnFreshThread(F f) {
     pthread_attr_t attr;
     pthread_attr_init(&attr);
     pthread_attr_setstacksize(&attr, 2 << 20);
     pthread_t thread;
-    const int started = pthread_create(&thread, &attr, &Call::Run, &call);
+    const auto run = [](void* p) noexcept -> void* { return (*static_cast<F*>(p))(), nullptr; };
+    Require(pthread_create(&thread, &attr, run, &f) == 0, "no thread for the input");
     pthread_attr_destroy(&attr);
-    Require(started == 0, "no thread for the input");
     pthread_join(thread, nullptr);
-    if (call.thrown) std::rethrow_exception(call.thrown);
 }
 
 // ---------------------------------------------------------------- input
@@ -88,14 +76,13 @@ template <class F> void OnFreshThread(F&& f) {
 // characters), or, behind a leading \x01, UTF-16 code units in little-endian
 // byte pairs, so lone surrogates reach the store too.
 QString TextOf(std::string_view bytes) {
-    if (!bytes.empty() && bytes[0] == '\x01') {
-        QString out;
-        for (std::size_t i = 1; i + 1 < bytes.size(); i += 2)
-            out += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                               static_cast<unsigned char>(bytes[i + 1]) << 8));
-        return out;
-    }
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (bytes.empty() || bytes[0] != '\x01')
+        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QString out;
+    for (std::size_t i = 1; i + 1 < bytes.size(); i += 2)
+        out += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                           static_cast<unsigned char>(bytes[i + 1]) << 8));
+    return out;
 }
 
 std::vector<std::string_view> Lines(std::string_view data, std::size_t limit) {
@@ -109,98 +96,67 @@ std::vector<std::string_view> Lines(std::string_view data, std::size_t limit) {
     return lines;
 }
 
+// The first byte of an argument picks one of n (0 without one) or is a signed position;
+// Rest is what follows it.
+std::size_t Pick(std::string_view arg, std::size_t n) {
+    return arg.empty() ? 0 : static_cast<unsigned char>(arg[0]) % n;
+}
+int Position(std::string_view arg) {
+    return arg.empty() ? 0 : static_cast<signed char>(arg[0]);
+}
+std::string_view Rest(std::string_view arg) {
+    return arg.empty() ? arg : arg.substr(1);
+}
+
 // ---------------------------------------------------------------- translator
 
-struct Outcome {
-    bool translated = false;
-    int error = 0;
-    dao::Translation translation;
-};
-
-Outcome TranslateOnce(const QString& statement, bool withRowId) {
-    Outcome out;
+// One translation written out whole (engine SQL, table to change, each parameter with its
+// kind), or its error number; checked for what holds of a translation by itself.
+QString Translated(const QString& statement, bool withRowId) {
     try {
-        out.translation = dao::Translate(statement, withRowId);
-        out.translated = true;
+        const dao::Translation t = dao::Translate(statement, withRowId);
+        QString out = QString::fromUtf8(t.sql) + " | table " + t.updatableTable;
+        for (const dao::Value& v : t.params)
+            out += QStringLiteral(" |%1 ").arg(v.Raw().index()) + v.ToText();
+        Require(withRowId || t.updatableTable.isEmpty(), "a table to change without the row id",
+                statement + " -> " + out);
+        // Without a ? of its own, every ? of the engine SQL is one parameter.
+        Require(statement.contains(u'?') || t.sql.count('?') == qsizetype(t.params.size()),
+                "parameters and marks differ in number", statement + " -> " + out);
+        return out;
     } catch (const dao::Error& e) {
-        CheckError(e);
-        out.error = e.Number();
+        Require(e.Number() == dao::errSyntax && !e.Description().isEmpty(),
+                "translation failed with a number other than 3075",
+                statement + " -> " + e.Description());
+        return QStringLiteral("error %1").arg(e.Number());
     }
-    return out;
-}
-
-bool Same(const Outcome& a, const Outcome& b) {
-    if (a.translated != b.translated || a.error != b.error) return false;
-    if (!a.translated) return true;
-    return a.translation.sql == b.translation.sql && a.translation.params == b.translation.params &&
-           a.translation.updatableTable == b.translation.updatableTable;
-}
-
-QString Describe(const QString& statement, const Outcome& o) {
-    if (!o.translated) return statement + QStringLiteral(" -> error ") + QString::number(o.error);
-    QString params;
-    for (const dao::Value& v : o.translation.params)
-        params += QStringLiteral(" [") + v.ToText() + QStringLiteral("]");
-    return statement + QStringLiteral(" -> ") + QString::fromUtf8(o.translation.sql) +
-           QStringLiteral(" |") + params + QStringLiteral(" | table ") +
-           o.translation.updatableTable;
-}
-
-// What holds for one translation by itself.
-void CheckTranslation(const QString& statement, bool withRowId, const Outcome& o) {
-    if (!o.translated) {
-        Require(o.error == dao::errSyntax, "translation failed with a number other than 3075",
-                Describe(statement, o));
-        return;
-    }
-    const dao::Translation& t = o.translation;
-    if (!withRowId)
-        Require(t.updatableTable.isEmpty(), "a table to change without the row id",
-                Describe(statement, o));
-    // Without a ? of its own, every ? of the engine SQL is one parameter.
-    if (!statement.contains(QLatin1Char('?')))
-        Require(t.sql.count('?') == static_cast<qsizetype>(t.params.size()),
-                "parameters and marks differ in number", Describe(statement, o));
 }
 
 // Statements translated one after another on one thread, so each may find the
 // shape of one before it: the same translation as on its own, and again the same
 // when translated a second time.
 void FuzzTranslator(const std::vector<std::string_view>& lines) {
-    std::vector<QString> statements;
+    std::vector<QString> statements, first;
+    std::vector<bool> kept; // the first translation came from a shape kept before
     for (std::string_view line : lines)
         statements.push_back(TextOf(line));
-    struct Seen {
-        Outcome first;
-        bool hit = false; // the first translation came from a shape kept before
-    };
-    std::vector<Seen> seen(statements.size() * 2);
+    // Each statement without and with the row id: translation i is of statement i / 2.
     OnFreshThread([&] {
-        for (std::size_t i = 0; i < statements.size(); ++i) {
-            for (int rowId = 0; rowId < 2; ++rowId) {
-                const int misses = dao::ShapeCache().misses;
-                Seen& s = seen[i * 2 + static_cast<std::size_t>(rowId)];
-                s.first = TranslateOnce(statements[i], rowId == 1);
-                s.hit = dao::ShapeCache().misses == misses;
-                CheckTranslation(statements[i], rowId == 1, s.first);
-                const Outcome again = TranslateOnce(statements[i], rowId == 1);
-                Require(Same(s.first, again), "a second translation differs",
-                        Describe(statements[i], s.first) + QStringLiteral("\n  then ") +
-                            Describe(statements[i], again));
-            }
+        for (std::size_t i = 0; i < statements.size() * 2; ++i) {
+            const int misses = dao::ShapeCache().misses;
+            first.push_back(Translated(statements[i / 2], i % 2 == 1));
+            kept.push_back(dao::ShapeCache().misses == misses);
+            const QString again = Translated(statements[i / 2], i % 2 == 1);
+            Require(again == first[i], "a second translation differs",
+                    statements[i / 2] + "\n  " + first[i] + "\n  then " + again);
         }
     });
-    for (std::size_t i = 0; i < statements.size(); ++i) {
-        for (int rowId = 0; rowId < 2; ++rowId) {
-            const Seen& s = seen[i * 2 + static_cast<std::size_t>(rowId)];
-            if (!s.hit) continue;
-            Outcome fresh;
-            OnFreshThread([&] { fresh = TranslateOnce(statements[i], rowId == 1); });
-            Require(Same(s.first, fresh),
-                    "a translation from a kept shape differs from a fresh one",
-                    Describe(statements[i], s.first) + QStringLiteral("\n  fresh ") +
-                        Describe(statements[i], fresh));
-        }
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        if (!kept[i]) continue;
+        QString fresh;
+        OnFreshThread([&] { fresh = Translated(statements[i / 2], i % 2 == 1); });
+        Require(fresh == first[i], "a translation from a kept shape differs from a fresh one",
+                statements[i / 2] + "\n  " + first[i] + "\n  fresh " + fresh);
     }
 }
 
@@ -215,42 +171,14 @@ constexpr int kTickSteps = 1000; // engine steps between two ticks
 constexpr int kTickBudget = 300; // ticks for one statement of the input
 
 int Authorize(void*, int action, const char*, const char*, const char*, const char*) {
-    if (!g_untrusted) return SQLITE_OK;
-    switch (action) {
-    case SQLITE_ATTACH:
-    case SQLITE_DETACH:
-    case SQLITE_PRAGMA:
-    case SQLITE_TRANSACTION:
-    case SQLITE_SAVEPOINT:
-    case SQLITE_ALTER_TABLE:
-    case SQLITE_ANALYZE:
-    case SQLITE_REINDEX:
-    case SQLITE_CREATE_INDEX:
-    case SQLITE_CREATE_TABLE:
-    case SQLITE_CREATE_TEMP_INDEX:
-    case SQLITE_CREATE_TEMP_TABLE:
-    case SQLITE_CREATE_TEMP_TRIGGER:
-    case SQLITE_CREATE_TEMP_VIEW:
-    case SQLITE_CREATE_TRIGGER:
-    case SQLITE_CREATE_VIEW:
-    case SQLITE_CREATE_VTABLE:
-    case SQLITE_DROP_INDEX:
-    case SQLITE_DROP_TABLE:
-    case SQLITE_DROP_TEMP_INDEX:
-    case SQLITE_DROP_TEMP_TABLE:
-    case SQLITE_DROP_TEMP_TRIGGER:
-    case SQLITE_DROP_TEMP_VIEW:
-    case SQLITE_DROP_TRIGGER:
-    case SQLITE_DROP_VIEW:
-    case SQLITE_DROP_VTABLE:
-        return SQLITE_DENY;
-    default:
-        return SQLITE_OK;
-    }
+    static const std::set<int> allowed = {SQLITE_SELECT,   SQLITE_READ,   SQLITE_FUNCTION,
+                                          SQLITE_INSERT,   SQLITE_UPDATE, SQLITE_DELETE,
+                                          SQLITE_RECURSIVE};
+    return !g_untrusted || allowed.count(action) ? SQLITE_OK : SQLITE_DENY;
 }
 
 int Progress(void*) {
-    return g_untrusted && g_ticks.fetch_add(1) >= kTickBudget ? 1 : 0;
+    return g_untrusted && g_ticks++ >= kTickBudget ? 1 : 0;
 }
 
 // Installed on every connection the engine opens in this process.
@@ -263,12 +191,8 @@ int Guard(sqlite3* db, const char**, const sqlite3_api_routines*) {
 }
 
 // While one statement of the input runs.
-class Untrusted {
-public:
-    Untrusted() {
-        g_ticks = 0;
-        g_untrusted = true;
-    }
+struct Untrusted {
+    Untrusted() { g_ticks = 0, g_untrusted = true; }
     ~Untrusted() { g_untrusted = false; }
 };
 
@@ -276,10 +200,10 @@ public:
 // ligatures, a long s.
 const char kRows[] = R"(
 INSERT INTO cocktailgruppen (name, beschreibung) VALUES ('Klassiker', 'Zeitlos'), ('Sours', NULL);
-INSERT INTO zutaten (name, beschreibung, alkohol, getränk) VALUES
-  ('Weißer Rum', 'hell', 1, 1), ('Äpfelsaft', NULL, 0, 1), ('Limette', 'grün', 0, 0),
-  ('ıstanbul', NULL, 0, 0), ('İzmir', NULL, 1, 0), ('ﬀ-Likör', '', 1, 1), ('Straſſe', NULL, 0, 1),
-  ('straße', NULL, 0, 0), ('STRASSE', NULL, 1, 1), ('Eis', NULL, 0, 0);
+INSERT INTO zutaten (name, beschreibung, alkohol, getränk) VALUES ('Weißer Rum', 'hell', 1, 1),
+  ('Äpfelsaft', NULL, 0, 1), ('Limette', 'grün', 0, 0), ('ıstanbul', NULL, 0, 0),
+  ('İzmir', NULL, 1, 0), ('ﬀ-Likör', '', 1, 1), ('Straſſe', NULL, 0, 1), ('straße', NULL, 0, 0),
+  ('STRASSE', NULL, 1, 1), ('Eis', NULL, 0, 0);
 INSERT INTO deko (name, beschreibung) VALUES ('Minze', NULL), ('Öl', 'ätherisch');
 INSERT INTO cocktails (name, beschreibung, zubereitung, bewertung, erfinder, url) VALUES
   ('Daiquiri', 'sauer', 'schütteln', '5', NULL, NULL), ('Mojito', NULL, 'bauen', NULL, 'x', ''),
@@ -287,42 +211,27 @@ INSERT INTO cocktails (name, beschreibung, zubereitung, bewertung, erfinder, url
 INSERT INTO gruppenzugehörigkeit (gruppe, cocktail) VALUES (1, 1), (2, 1), (1, 2);
 INSERT INTO zutatenliste (cocktail, zutat, menge, variation, variationsmenge, pflicht, beschreibung)
   VALUES (1, 1, '6 cl', 0, NULL, 1, NULL), (1, 3, '2 cl', 0, NULL, 1, 'frisch'),
-         (2, 1, '4 cl', 10, '5 cl', 0, NULL), (3, 2, '10 cl', 0, NULL, 0, NULL);
+  (2, 1, '4 cl', 10, '5 cl', 0, NULL), (3, 2, '10 cl', 0, NULL, 0, NULL);
 INSERT INTO dekoliste (cocktail, deko, beschreibung) VALUES (2, 1, 'Zweig'), (3, 2, NULL);
 INSERT INTO zutatensetup (name, beschreibung) VALUES ('Zuhause', NULL), ('Party', 'groß');
 INSERT INTO zutatensetupvorrat (setup, zutat) VALUES (1, 1), (1, 3), (2, 2);
 )";
 
-// Enough of every table to tell whether anything was kept: the count of its
-// records, their row ids and the length of one text column.
-struct Counted {
-    const char* table;
-    const char* text;
-};
-const Counted kCounted[] = {{"cocktails", "name"},
-                            {"cocktailgruppen", "name"},
-                            {"gruppenzugehörigkeit", "cocktail"},
-                            {"zutaten", "name"},
-                            {"zutatenliste", "menge"},
-                            {"deko", "name"},
-                            {"dekoliste", "beschreibung"},
-                            {"zutatensetup", "name"},
-                            {"zutatensetupvorrat", "zutat"}};
+// Enough of every table to tell whether anything was kept: the count of its records, their
+// row ids and the length of one text column.
+const char kCounted[] = "cocktails.name cocktailgruppen.name gruppenzugehörigkeit.cocktail "
+                        "zutaten.name zutatenliste.menge deko.name dekoliste.beschreibung "
+                        "zutatensetup.name zutatensetupvorrat.zutat";
 
 QByteArray Fingerprint(dao::Database& db) {
+    QByteArray sql = "SELECT name || '=' || seq FROM (SELECT * FROM sqlite_sequence ORDER BY name)";
+    for (const QByteArray& column : QByteArray(kCounted).split(' '))
+        sql += " UNION ALL SELECT count(*) || ',' || total(_rowid_) || ',' || total(length(quote(" +
+               column + "))) FROM " + column.left(column.indexOf('.'));
     QByteArray out;
-    const auto collect = [&](const QByteArray& sql, int columns) {
-        db.ReadEngineRows(sql, [&](const dao::EngineRow& row) {
-            for (int i = 0; i < columns; ++i)
-                out += row.Utf8(i).toByteArray() + '|';
-        });
-    };
-    collect("PRAGMA schema_version", 1);
-    collect("SELECT name, seq FROM sqlite_sequence ORDER BY name", 2);
-    for (const Counted& c : kCounted)
-        collect(QByteArray("SELECT count(*), total(_rowid_), total(length(quote(") + c.text +
-                    "))) FROM \"" + c.table + "\"",
-                3);
+    for (const QByteArray& each : {QByteArray("PRAGMA schema_version"), sql})
+        db.ReadEngineRows(
+            each, [&](const dao::EngineRow& row) { out += row.Utf8(0).toByteArray() + '|'; });
     return out;
 }
 
@@ -333,7 +242,7 @@ struct Store {
 
     Store() {
         sqlite3_auto_extension(reinterpret_cast<void (*)(void)>(&Guard));
-        if (!dir.isValid()) Broken("no temporary folder", dir.errorString());
+        Require(dir.isValid(), "no temporary folder", dir.errorString());
         try {
             db = dao::CreateWorkspace(QStringLiteral("Fuzz"), QStringLiteral("Admin"), {})
                      ->CreateDatabase(dir.filePath(QStringLiteral("Fuzz.mdb")),
@@ -346,123 +255,85 @@ struct Store {
             // The look-up tables are built on the first look-up by name; once, here.
             db->OpenRecordset(QStringLiteral("SELECT nr FROM zutaten WHERE ucase(name) = \"Ä\""));
         } catch (const dao::Error& e) {
-            Broken("the fuzz database cannot be made", e.Description());
+            Require(false, "the fuzz database cannot be made", e.Description());
         }
     }
 };
 
-Store& TheStore() {
-    static Store store;
-    return store;
-}
-
 // ---------------------------------------------------------------- program
 
-// Statements the windows write, with the input's value in place of %1: as a
-// quoted text (upper-cased as the windows do for look-ups by name, or as it is)
-// or as it is in the text, like a number.
-enum class Fill { UpperQuoted, Quoted, Raw };
-struct Shape {
-    const char* text;
-    Fill fill;
+// Statements the windows write, with the input's value in place of the mark: %U as a quoted
+// text upper-cased (as the windows do for look-ups by name), %Q quoted as it is, %1 as it
+// is in the text, like a number.
+const char* const kOpenShapes[] = {
+    "SELECT * FROM cocktails WHERE ucase(name) = %U ",
+    "SELECT nr FROM cocktailgruppen WHERE Ucase(name) = %U",
+    "SELECT * FROM zutaten WHERE Ucase(name) = %U",
+    "SELECT nr FROM zutaten WHERE ucase(name) = %U ",
+    "SELECT * FROM deko WHERE Ucase(name) = %U",
+    "SELECT * FROM ZutatenSetup WHERE name = %Q",
+    "SELECT nr, name FROM zutatensetup WHERE name = %Q",
+    "SELECT name FROM zutaten WHERE nr = %1",
+    "SELECT * FROM zutaten a INNER JOIN zutatenliste b ON a.nr = b.zutat WHERE b.cocktail = %1",
+    "SELECT * FROM deko a INNER JOIN dekoliste b ON a.nr = b.deko WHERE b.cocktail = %1",
+    "SELECT * FROM zutatenliste WHERE cocktail = %1 AND zutat = 1",
+    "SELECT * FROM dekoliste WHERE cocktail = 2 AND deko = %1",
+    "SELECT * FROM gruppenzugehörigkeit WHERE gruppe = %1 AND cocktail = 1",
+    "SELECT * FROM zutatensetupvorrat WHERE setup = %1 ",
+    "SELECT b.name FROM zutatensetupvorrat a INNER JOIN zutaten b ON a.zutat = b.nr WHERE "
+    "a.setup = %1 ORDER BY b.name ",
+    "SELECT name FROM zutaten ORDER BY name",
+    "SELECT name FROM cocktailgruppen ORDER BY nr",
+    "SELECT count(*) FROM zutaten WHERE name < %Q",
+    "SELECT * FROM cocktails ORDER BY name, %1",
+    "SELECT * FROM zutaten WHERE name LIKE %Q ORDER BY beschreibung DESC",
 };
-const Shape kOpenShapes[] = {
-    {"SELECT * FROM cocktails WHERE ucase(name) = %1 ", Fill::UpperQuoted},
-    {"SELECT nr FROM cocktailgruppen WHERE Ucase(name) = %1", Fill::UpperQuoted},
-    {"SELECT * FROM zutaten WHERE Ucase(name) = %1", Fill::UpperQuoted},
-    {"SELECT nr FROM zutaten WHERE ucase(name) = %1 ", Fill::UpperQuoted},
-    {"SELECT * FROM deko WHERE Ucase(name) = %1", Fill::UpperQuoted},
-    {"SELECT * FROM ZutatenSetup WHERE name = %1", Fill::Quoted},
-    {"SELECT nr, name FROM zutatensetup WHERE name = %1", Fill::Quoted},
-    {"SELECT name FROM zutaten WHERE nr = %1", Fill::Raw},
-    {"SELECT * FROM zutaten a INNER JOIN zutatenliste b ON a.nr = b.zutat WHERE b.cocktail = %1",
-     Fill::Raw},
-    {"SELECT * FROM deko a INNER JOIN dekoliste b ON a.nr = b.deko WHERE b.cocktail = %1",
-     Fill::Raw},
-    {"SELECT * FROM zutatenliste WHERE cocktail = %1 AND zutat = 1", Fill::Raw},
-    {"SELECT * FROM dekoliste WHERE cocktail = 2 AND deko = %1", Fill::Raw},
-    {"SELECT * FROM gruppenzugehörigkeit WHERE gruppe = %1 AND cocktail = 1", Fill::Raw},
-    {"SELECT * FROM zutatensetupvorrat WHERE setup = %1 ", Fill::Raw},
-    {"SELECT b.name FROM zutatensetupvorrat a INNER JOIN zutaten b ON a.zutat = b.nr WHERE "
-     "a.setup = %1 ORDER BY b.name ",
-     Fill::Raw},
-    {"SELECT name FROM zutaten ORDER BY name", Fill::Raw},
-    {"SELECT name FROM cocktailgruppen ORDER BY nr", Fill::Raw},
-    {"SELECT count(*) FROM zutaten WHERE name < %1", Fill::Quoted},
-    {"SELECT * FROM cocktails ORDER BY name, %1", Fill::Raw},
-    {"SELECT * FROM zutaten WHERE name LIKE %1 ORDER BY beschreibung DESC", Fill::Quoted},
+const char* const kExecuteShapes[] = {
+    "DELETE FROM zutaten WHERE nr = %1",
+    "DELETE FROM zutatenliste WHERE cocktail = %1",
+    "UPDATE zutaten SET name = %Q WHERE nr = 2",
+    "UPDATE cocktails SET beschreibung = %Q WHERE ucase(name) = \"MOJITO\"",
+    "INSERT INTO deko (name) VALUES (%Q)",
+    "INSERT INTO zutatensetupvorrat (setup, zutat) VALUES (1, %1)",
+    "DELETE FROM deko WHERE ucase(name) = %U",
 };
-const Shape kExecuteShapes[] = {
-    {"DELETE FROM zutaten WHERE nr = %1", Fill::Raw},
-    {"DELETE FROM zutatenliste WHERE cocktail = %1", Fill::Raw},
-    {"UPDATE zutaten SET name = %1 WHERE nr = 2", Fill::Quoted},
-    {"UPDATE cocktails SET beschreibung = %1 WHERE ucase(name) = \"MOJITO\"", Fill::Quoted},
-    {"INSERT INTO deko (name) VALUES (%1)", Fill::Quoted},
-    {"INSERT INTO zutatensetupvorrat (setup, zutat) VALUES (1, %1)", Fill::Raw},
-    {"DELETE FROM deko WHERE ucase(name) = %1", Fill::UpperQuoted},
-};
+const char* const kNamedTables[] = {"cocktails", "cocktailgruppen", "zutaten", "deko",
+                                    "zutatensetup"};
 
-template <std::size_t N> QString Statement(const Shape (&shapes)[N], std::string_view arg) {
-    const Shape& shape = shapes[arg.empty() ? 0 : static_cast<unsigned char>(arg[0]) % N];
-    const QString value = TextOf(arg.empty() ? arg : arg.substr(1));
-    QString filled;
-    switch (shape.fill) {
-    case Fill::UpperQuoted:
-        filled = dao::Quoted(dao::UCase(value));
-        break;
-    case Fill::Quoted:
-        filled = dao::Quoted(value);
-        break;
-    case Fill::Raw:
-        filled = value;
-        break;
-    }
-    return QString::fromUtf8(shape.text).replace(QStringLiteral("%1"), filled);
+template <std::size_t N> QString Statement(const char* const (&shapes)[N], std::string_view arg) {
+    QString text = QString::fromUtf8(shapes[Pick(arg, N)]);
+    const QString value = TextOf(Rest(arg));
+    for (const QString& mark : {QStringLiteral("%U"), QStringLiteral("%Q")})
+        if (text.contains(mark))
+            return text.replace(mark, dao::Quoted(mark == "%U" ? dao::UCase(value) : value));
+    return text.replace(QStringLiteral("%1"), value);
 }
 
 // A value to write into a field: N Null, B yes/no, I whole number, D number, else text.
 dao::Value ValueOf(std::string_view arg) {
-    if (arg.empty()) return dao::Value();
-    const QString rest = TextOf(arg.substr(1));
-    switch (arg[0]) {
-    case 'N':
-        return dao::Value();
-    case 'B':
-        return dao::Value(!rest.isEmpty());
-    case 'I':
-        return dao::Value(rest.toInt());
-    case 'D':
-        return dao::Value(rest.toDouble());
-    default:
-        return dao::Value(rest);
-    }
+    const QString rest = TextOf(Rest(arg));
+    const char kind = arg.empty() ? 'N' : arg[0];
+    if (kind == 'N') return dao::Value();
+    if (kind == 'B') return dao::Value(!rest.isEmpty());
+    if (kind == 'I') return dao::Value(rest.toInt());
+    if (kind == 'D') return dao::Value(rest.toDouble());
+    return dao::Value(rest);
 }
 
-const char* const kNamedTables[] = {"cocktails", "cocktailgruppen", "zutaten", "deko",
-                                    "zutatensetup"};
-
-// The numbers of the records a statement finds, in order.
-std::vector<int> Numbers(dao::Database& db, const QString& statement) {
-    std::vector<int> out;
-    dao::Recordset rs = db.OpenRecordset(statement);
-    while (!rs.Eof()) {
-        out.push_back(rs.Fields(0).ToInt());
-        rs.MoveNext();
-    }
-    return out;
-}
-
-// A look-up by name through the name indexes finds the same records as the same
-// comparison written the other way round, which reads every name.
+// A look-up by name through the name indexes finds the same records (by number, in order) as
+// the same comparison written the other way round, which reads every name.
 std::vector<int> LookUp(dao::Database& db, const char* table, const QString& value) {
+    const auto numbers = [&](const QString& where) {
+        std::vector<int> out;
+        for (dao::Recordset rs = db.OpenRecordset("SELECT nr FROM " + QString(table) + where);
+             !rs.Eof(); rs.MoveNext())
+            out.push_back(rs.Fields(0).ToInt());
+        return out;
+    };
     const QString quoted = dao::Quoted(value);
-    const QString from = QStringLiteral("SELECT nr FROM ") + QString::fromUtf8(table);
-    const std::vector<int> indexed =
-        Numbers(db, from + QStringLiteral(" WHERE ucase(name) = ") + quoted + QStringLiteral(" "));
-    const std::vector<int> scanned =
-        Numbers(db, from + QStringLiteral(" WHERE ") + quoted + QStringLiteral(" = ucase(name)"));
-    Require(indexed == scanned, "a look-up by name differs from reading every name",
-            QString::fromUtf8(table) + QStringLiteral(": ") + quoted);
+    const std::vector<int> indexed = numbers(" WHERE ucase(name) = " + quoted + " ");
+    Require(indexed == numbers(" WHERE " + quoted + " = ucase(name)"),
+            "a look-up by name differs from reading every name", table + (": " + quoted));
     return indexed;
 }
 
@@ -470,256 +341,150 @@ class Program {
 public:
     explicit Program(dao::Database& db) : m_db(db) {}
 
-    // Whether the input ran anything that writes records.
-    bool Wrote() const { return m_wrote; }
-
-    void Run(const std::vector<std::string_view>& ops) {
+    // Runs the operations; whether any of them writes records.
+    bool Run(const std::vector<std::string_view>& ops) {
+        bool wrote = false;
         for (std::string_view op : ops) {
             if (op.empty()) continue;
-            if (std::string_view("xXudL").find(op[0]) != std::string_view::npos) m_wrote = true;
-            try {
-                Step(op[0], op.substr(1));
-            } catch (const dao::Error& e) {
-                CheckError(e);
-            }
+            wrote = wrote || std::string_view("xXudL").find(op[0]) != std::string_view::npos;
+            Checked([&] { Step(op[0], op.substr(1)); });
             Require(m_db.TransactionDepth() == m_depth, "transaction depth differs from the count",
-                    QString::number(m_db.TransactionDepth()) + QStringLiteral(" != ") +
-                        QString::number(m_depth));
+                    QStringLiteral("%1 != %2").arg(m_db.TransactionDepth()).arg(m_depth));
         }
         // Whatever the input left open is taken back; the depth ends at 0.
         while (!m_transactions.empty())
             Pop();
-        while (m_depth > 0) {
-            try {
-                m_db.Rollback();
-            } catch (const dao::Error& e) {
-                CheckError(e);
-            }
-            --m_depth;
-        }
+        for (; m_depth > 0; --m_depth)
+            Checked([&] { m_db.Rollback(); });
         Require(m_db.TransactionDepth() == 0, "transaction depth not 0 after rolling back",
                 QString::number(m_db.TransactionDepth()));
+        return wrote;
     }
 
 private:
-    dao::Recordset& Rs() { return m_rs[m_slot]; }
-
+    // One operation: its letter and its argument.
     void Step(char code, std::string_view arg) {
-        switch (code) {
-        case '#':
-            m_slot = arg.empty() ? 0 : static_cast<unsigned char>(arg[0]) % 4;
-            break;
-        case 'o':
-            Open(TextOf(arg));
-            break;
-        case 'O':
-            Open(Statement(kOpenShapes, arg));
-            break;
-        case 'x':
-            Execute(TextOf(arg));
-            break;
-        case 'X':
-            Execute(Statement(kExecuteShapes, arg));
-            break;
-        case 'v':
-            Rs() = m_rs[arg.empty() ? 0 : static_cast<unsigned char>(arg[0]) % 4];
-            break;
-        case 'f':
-            Rs().MoveFirst();
-            CheckCurrent("MoveFirst");
-            break;
-        case 'l':
-            Rs().MoveLast();
-            CheckCurrent("MoveLast");
-            break;
-        case 'n':
-            Rs().MoveNext();
-            if (!Rs().Eof()) CheckCurrent("MoveNext");
-            break;
-        case 'p':
-            Rs().MovePrevious();
-            if (!Rs().Bof()) CheckCurrent("MovePrevious");
-            break;
-        case 'g': {
-            const int position = arg.empty() ? 0 : static_cast<signed char>(arg[0]);
-            m_field = Rs().Fields(position);
-            ReadField(*m_field);
-            break;
-        }
-        case 'G':
-            m_field = Rs().Fields(TextOf(arg));
-            ReadField(*m_field);
-            break;
-        case 'h': // the field taken last, whatever happened to its record set since
-            if (m_field) {
-                if (arg.empty())
-                    ReadField(*m_field);
-                else
-                    m_field->Set(ValueOf(arg));
+        dao::Recordset& rs = m_rs[m_slot];
+        if (code == '#') m_slot = Pick(arg, 4);   // the record set worked on
+        if (code == 'v') rs = m_rs[Pick(arg, 4)]; // a copy of another one
+        if (code == 'o' || code == 'O') {
+            const QString statement = code == 'o' ? TextOf(arg) : Statement(kOpenShapes, arg);
+            {
+                const Untrusted untrusted;
+                rs = m_db.OpenRecordset(statement);
             }
-            break;
-        case 's': {
-            const int position = arg.empty() ? 0 : static_cast<signed char>(arg[0]);
-            Rs().Fields(position).Set(ValueOf(arg.empty() ? arg : arg.substr(1)));
-            break;
+            const int rows = rs.RecordCount();
+            Require(rows >= 0 && rs.FieldCount() >= 0 &&
+                        (rows == 0 ? rs.Eof() && rs.Bof() : !rs.Eof() && !rs.Bof()),
+                    "a record set opened with a negative count, or not at its first record",
+                    statement);
+            if (rows > 0) CheckCurrent(rs, "OpenRecordset");
+            // Every field is found by its name, the first of that name.
+            for (int i = 0; i < rs.FieldCount(); ++i) {
+                const QString name = rs.Fields(i).Name();
+                Require(rs.Fields(name).Name().compare(name, Qt::CaseInsensitive) == 0,
+                        "a field not found by its name", statement + ": " + name);
+            }
         }
-        case 'S': {
+        if (code == 'x' || code == 'X') {
+            const QString statement = code == 'x' ? TextOf(arg) : Statement(kExecuteShapes, arg);
+            const Untrusted untrusted;
+            m_db.Execute(statement);
+        }
+        if (code == 'f') rs.MoveFirst(), CheckCurrent(rs, "MoveFirst");
+        if (code == 'l') rs.MoveLast(), CheckCurrent(rs, "MoveLast");
+        if (code == 'n' && (rs.MoveNext(), !rs.Eof())) CheckCurrent(rs, "MoveNext");
+        if (code == 'p' && (rs.MovePrevious(), !rs.Bof())) CheckCurrent(rs, "MovePrevious");
+        if (code == 'g') ReadField(m_field = rs.Fields(Position(arg)));
+        if (code == 'G') ReadField(m_field = rs.Fields(TextOf(arg)));
+        // The field taken last, whatever happened to its record set since.
+        if (code == 'h' && m_field) arg.empty() ? ReadField(m_field) : m_field->Set(ValueOf(arg));
+        if (code == 's') rs.Fields(Position(arg)).Set(ValueOf(Rest(arg)));
+        if (code == 'S') {
             const std::size_t eq = arg.find('=');
-            Rs().Fields(TextOf(arg.substr(0, eq)))
+            rs.Fields(TextOf(arg.substr(0, eq)))
                 .Set(ValueOf(eq == std::string_view::npos ? std::string_view()
                                                           : arg.substr(eq + 1)));
-            break;
         }
-        case 'a':
-            Rs().AddNew();
-            break;
-        case 'u':
-            Rs().Update();
-            break;
-        case 'c':
-            Rs().CancelUpdate();
-            break;
-        case 'd':
-            Delete();
-            break;
-        case 'C':
-            Close();
-            break;
-        case 'b':
-            m_db.BeginTrans();
+        if (code == 'a') rs.AddNew();
+        if (code == 'u') rs.Update();
+        if (code == 'c') rs.CancelUpdate();
+        if (code == 'd') {
+            rs.Delete();
+            if (rs.FieldCount() > 0)
+                Checked([&] { (void)rs.Fields(0).Get(); }, dao::errRecordDeleted,
+                        "reading a deleted record");
+            Checked([&] { rs.Delete(); }, dao::errRecordDeleted, "deleting a record twice");
+        }
+        if (code == 'C') {
+            rs.Close();
+            Checked([&] { (void)rs.Eof(); }, dao::errObjectInvalid, "a closed record set");
+            rs.Close(); // a second time does nothing
+        }
+        if (code == 'b') m_db.BeginTrans(), ++m_depth;
+        if (code == 'k') End([&] { m_db.CommitTrans(); }, false);
+        if (code == 'r') End([&] { m_db.Rollback(); }, true);
+        if (code == 't' && m_transactions.size() < 4) {
+            m_transactions.push_back(std::make_unique<dao::Transaction>(m_db));
             ++m_depth;
-            break;
-        case 'k':
-            Commit([&] { m_db.CommitTrans(); });
-            break;
-        case 'r':
-            Rollback([&] { m_db.Rollback(); });
-            break;
-        case 't':
-            if (m_transactions.size() < 4) {
-                m_transactions.push_back(std::make_unique<dao::Transaction>(m_db));
-                ++m_depth;
-            }
-            break;
-        case 'T':
-            if (!m_transactions.empty()) {
-                dao::Transaction& tx = *m_transactions.back();
-                if (!tx.Active()) {
-                    RequireNumber([&] { tx.Commit(); }, dao::errNoTransaction,
-                                  "Commit of an ended transaction");
-                } else {
-                    Commit([&] { tx.Commit(); });
-                }
-            }
-            break;
-        case 'R':
-            if (!m_transactions.empty()) {
-                dao::Transaction& tx = *m_transactions.back();
-                if (tx.Active())
-                    Rollback([&] { tx.Rollback(); });
-                else
-                    tx.Rollback(); // does nothing
-                Require(!tx.Active(), "a transaction still active after its Rollback");
-            }
-            break;
-        case '~':
-            if (!m_transactions.empty()) Pop();
-            break;
-        case 'L':
-            InsertAndLookUp(arg);
-            break;
-        case 'D': {
-            const char* table =
-                kNamedTables[arg.empty() ? 0 : static_cast<unsigned char>(arg[0]) % 5];
-            LookUp(m_db, table, TextOf(arg.empty() ? arg : arg.substr(1)));
-            break;
         }
-        default:
-            break;
+        dao::Transaction* tx = m_transactions.empty() ? nullptr : m_transactions.back().get();
+        if (code == 'T' && tx && !tx->Active())
+            Checked([&] { tx->Commit(); }, dao::errNoTransaction, "Commit of an ended transaction");
+        else if (code == 'T' && tx)
+            End([&] { tx->Commit(); }, false);
+        if (code == 'R' && tx) {
+            if (tx->Active())
+                End([&] { tx->Rollback(); }, true);
+            else
+                tx->Rollback(); // does nothing
+            Require(!tx->Active(), "a transaction still active after its Rollback");
         }
-    }
-
-    void Open(const QString& statement) {
-        {
-            const Untrusted untrusted;
-            Rs() = m_db.OpenRecordset(statement);
+        if (code == '~' && tx) Pop();
+        if (code == 'D') LookUp(m_db, kNamedTables[Pick(arg, 5)], TextOf(Rest(arg)));
+        // A name written through a record set is found by the look-up the windows use.
+        if (code == 'L') {
+            const char* table = kNamedTables[Pick(arg, 5)];
+            const QString name = TextOf(Rest(arg));
+            dao::Recordset added =
+                m_db.OpenRecordset("SELECT * FROM " + QString(table) + " WHERE nr = 0");
+            added.AddNew();
+            const int nr = added.Fields(QStringLiteral("nr")).ToInt();
+            added.Fields(QStringLiteral("name")) = name;
+            added.Update();
+            const std::vector<int> found = LookUp(m_db, table, dao::UCase(name));
+            // Text that is not valid UTF-16 is not kept as it is written.
+            Require(!name.isValidUtf16() ||
+                        std::find(found.begin(), found.end(), nr) != found.end(),
+                    "a name written is not found by its upper case", table + (": " + name));
         }
-        dao::Recordset& rs = Rs();
-        const int rows = rs.RecordCount();
-        Require(rows >= 0 && rs.FieldCount() >= 0, "negative count", statement);
-        if (rows == 0) {
-            Require(rs.Eof() && rs.Bof(), "an empty record set not at its end", statement);
-        } else {
-            Require(!rs.Eof() && !rs.Bof(), "a record set not at its first record", statement);
-            CheckCurrent("OpenRecordset");
-        }
-        // Every field is found by its name, the first of that name.
-        for (int i = 0; i < rs.FieldCount(); ++i) {
-            const QString name = rs.Fields(i).Name();
-            Require(rs.Fields(name).Name().compare(name, Qt::CaseInsensitive) == 0,
-                    "a field not found by its name", statement + QStringLiteral(": ") + name);
-        }
-    }
-
-    void Execute(const QString& statement) {
-        const Untrusted untrusted;
-        m_db.Execute(statement);
     }
 
     // The current record reads in every field.
-    void CheckCurrent(const char* after) {
-        dao::Recordset& rs = Rs();
-        Require(!rs.Eof() && !rs.Bof(), "no current record", QString::fromUtf8(after));
+    static void CheckCurrent(dao::Recordset& rs, const char* after) {
+        Require(!rs.Eof() && !rs.Bof(), "no current record", after);
         for (int i = 0; i < rs.FieldCount(); ++i) {
             try {
                 (void)rs.Fields(i).Get();
             } catch (const dao::Error& e) {
-                Broken("a field of the current record does not read",
-                       QString::fromUtf8(after) + QStringLiteral(": ") + e.Description());
+                Require(false, "a field of the current record does not read",
+                        after + (": " + e.Description()));
             }
         }
     }
 
-    static void ReadField(const dao::Field& field) {
-        const dao::Value value = field.Get();
-        (void)value.ToText();
-        (void)value.ToInt();
-        (void)value.ToBool();
-        (void)field.Name();
+    static void ReadField(const std::optional<dao::Field>& field) {
+        const dao::Value value = field->Get();
+        (void)value.ToText(), (void)value.ToInt(), (void)value.ToBool(), (void)field->Name();
     }
 
-    void Delete() {
-        dao::Recordset& rs = Rs();
-        rs.Delete();
-        if (rs.FieldCount() > 0)
-            RequireNumber([&] { (void)rs.Fields(0).Get(); }, dao::errRecordDeleted,
-                          "reading a deleted record");
-        RequireNumber([&] { rs.Delete(); }, dao::errRecordDeleted, "deleting a record twice");
-    }
-
-    void Close() {
-        dao::Recordset& rs = Rs();
-        rs.Close();
-        RequireNumber([&] { (void)rs.Eof(); }, dao::errObjectInvalid, "a closed record set");
-        rs.Close(); // a second time does nothing
-    }
-
-    template <class F> void Commit(F&& commit) {
-        if (m_depth == 0) {
-            RequireNumber(commit, dao::errNoTransaction, "Commit without transaction");
-            return;
-        }
-        commit();
-        --m_depth;
-    }
-
-    template <class F> void Rollback(F&& rollback) {
-        if (m_depth == 0) {
-            RequireNumber(rollback, dao::errNoTransaction, "Rollback without transaction");
-            return;
-        }
-        --m_depth; // taken back even when the engine fails
-        rollback();
+    // Ends the innermost transaction by end; without one, end must fail with 3034. A
+    // rollback counts as done even when the engine fails.
+    template <class F> void End(F&& end, bool rollback) {
+        if (m_depth == 0) return Checked(end, dao::errNoTransaction, "ending without transaction");
+        if (rollback) --m_depth;
+        end();
+        if (!rollback) --m_depth;
     }
 
     void Pop() {
@@ -728,78 +493,34 @@ private:
         if (active && m_depth > 0) --m_depth;
     }
 
-    template <class F> static void RequireNumber(F&& f, int number, const char* what) {
-        try {
-            f();
-        } catch (const dao::Error& e) {
-            Require(e.Number() == number, what,
-                    QStringLiteral("error %1 instead of %2: ").arg(e.Number()).arg(number) +
-                        e.Description());
-            return;
-        }
-        Broken(what, QStringLiteral("no error %1").arg(number));
-    }
-
-    // A name written through a record set is found by the look-up the windows use.
-    void InsertAndLookUp(std::string_view arg) {
-        const char* table = kNamedTables[arg.empty() ? 0 : static_cast<unsigned char>(arg[0]) % 5];
-        const QString name = TextOf(arg.empty() ? arg : arg.substr(1));
-        dao::Recordset rs =
-            m_db.OpenRecordset(QStringLiteral("SELECT * FROM ") + QString::fromUtf8(table) +
-                               QStringLiteral(" WHERE nr = 0"));
-        rs.AddNew();
-        const int nr = rs.Fields(QStringLiteral("nr")).ToInt();
-        rs.Fields(QStringLiteral("name")) = name;
-        rs.Update();
-        const std::vector<int> found = LookUp(m_db, table, dao::UCase(name));
-        // Text that is not valid UTF-16 is not kept as it is written.
-        if (name.isValidUtf16())
-            Require(std::find(found.begin(), found.end(), nr) != found.end(),
-                    "a name written is not found by its upper case",
-                    QString::fromUtf8(table) + QStringLiteral(": ") + name);
-    }
-
     dao::Database& m_db;
     dao::Recordset m_rs[4];
     std::size_t m_slot = 0;
     std::optional<dao::Field> m_field;
     std::vector<std::unique_ptr<dao::Transaction>> m_transactions;
     int m_depth = 0; // the transactions begun and not ended, as counted here
-    bool m_wrote = false;
 };
 
 void FuzzProgram(const std::vector<std::string_view>& ops) {
-    Store& store = TheStore();
+    static Store store;
     dao::Database& db = *store.db;
     try {
         db.ExecuteScript("SAVEPOINT fuzz_input");
-    } catch (const dao::Error& e) {
-        Broken("the input's savepoint", e.Description());
-    }
-    bool wrote = false;
-    OnFreshThread([&] {
-        Program program(db);
-        program.Run(ops);
-        wrote = program.Wrote();
-    });
-    try {
+        bool wrote = false;
+        OnFreshThread([&] { wrote = Program(db).Run(ops); });
         // What the input wrote is consistent, and then taken back whole.
-        if (wrote) {
-            QByteArray check;
+        QByteArray check;
+        if (wrote)
             db.ReadEngineRows("PRAGMA integrity_check", [&](const dao::EngineRow& row) {
                 check += row.Utf8(0).toByteArray() + '\n';
             });
-            Require(check == "ok\n", "the file is not consistent", QString::fromUtf8(check));
-        }
+        Require(!wrote || check == "ok\n", "the file is not consistent", QString::fromUtf8(check));
         db.ExecuteScript("ROLLBACK TO fuzz_input; RELEASE fuzz_input;");
-        if (wrote) {
-            const QByteArray now = Fingerprint(db);
-            Require(now == store.pristine, "the file differs after taking the input back",
-                    QString::fromUtf8(now) + QStringLiteral("\n  instead of\n  ") +
-                        QString::fromUtf8(store.pristine));
-        }
+        const QByteArray now = wrote ? Fingerprint(db) : store.pristine;
+        Require(now == store.pristine, "the file differs after taking the input back",
+                QString::fromUtf8(now + "\n  instead of\n  " + store.pristine));
     } catch (const dao::Error& e) {
-        Broken("taking the input back", e.Description());
+        Require(false, "setting up or taking back the input", e.Description());
     }
 }
 
