@@ -64,7 +64,7 @@ TEST(Schema, AnOldFileIsUpgradedOnOpeningWithEveryRecordNumberAndOrderKept) {
               "meine_beschreibung,neu_protokollieren,protokoll_was");
     records::Insert(*db, QStringLiteral("cocktails"), {{"name", QStringLiteral("Protokolliert")}});
     EXPECT_EQ(Raw(path, "SELECT group_concat(was) FROM protokoll"), "Protokolliert");
-    db->Execute(QStringLiteral("DELETE FROM cocktails WHERE name = \"Protokolliert\""));
+    db->Execute("DELETE FROM cocktails WHERE name = \"Protokolliert\"");
     EXPECT_EQ(Raw(path, "PRAGMA user_version"), QStringLiteral("1"));
     EXPECT_EQ(Raw(path, "SELECT count(*) FROM sqlite_master WHERE sql LIKE '%deutsch%' OR sql "
                         "LIKE '%ucase%'"),
@@ -82,7 +82,7 @@ TEST(Schema, AnOldFileIsUpgradedOnOpeningWithEveryRecordNumberAndOrderKept) {
 
     // The counter goes on after the highest number ever given, not the highest kept.
     const int highest = Raw(path, "SELECT max(nr) FROM deko").toInt();
-    dao::Recordset deko = db->OpenRecordset(QStringLiteral("SELECT * FROM deko"));
+    dao::Recordset deko = db->OpenRecordset("SELECT * FROM deko");
     deko.AddNew();
     EXPECT_EQ(deko.Fields(0).ToInt(), highest + 2);
     deko.CancelUpdate();

@@ -15,7 +15,7 @@ using Statements = StoreTest;
 
 TEST_F(Statements, LiteralsStayLiteralsAndNamesIgnoreCase) {
     // A double-quoted token that spells a column is still text; a doubled quote stands for one.
-    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM zutaten WHERE ucase(name) = \"NAME\" ")), 0);
+    EXPECT_EQ(t.Count("SELECT * FROM zutaten WHERE ucase(name) = \"NAME\" "), 0);
     Recordset literal = db.OpenRecordset(QStringLiteral(
         "SELECT \"NR\", \"x\"\"y\", 'it''s', nr + 1, \"[kein Name]\" FROM cocktails WHERE nr = 1"));
     QStringList fields;
@@ -31,13 +31,12 @@ TEST_F(Statements, LiteralsStayLiteralsAndNamesIgnoreCase) {
               QStringList{odd});
 
     // Upper-cased by the program in full: ß as SS.
-    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM zutaten WHERE Ucase(name) = \"WEISSER RUM\"")),
-              1);
+    EXPECT_EQ(t.Count("SELECT * FROM zutaten WHERE Ucase(name) = \"WEISSER RUM\""), 1);
 
     // Table and field names in any case, umlaut names unquoted.
-    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM GRUPPENZUGEHÖRIGKEIT")),
-              t.Count(QStringLiteral("SELECT * FROM gruppenzugehörigkeit")));
-    EXPECT_GT(t.Count(QStringLiteral("SELECT NAME, Getränk FROM ZUTATEN WHERE GETRÄNK = true")), 0);
+    EXPECT_EQ(t.Count("SELECT * FROM GRUPPENZUGEHÖRIGKEIT"),
+              t.Count("SELECT * FROM gruppenzugehörigkeit"));
+    EXPECT_GT(t.Count("SELECT NAME, Getränk FROM ZUTATEN WHERE GETRÄNK = true"), 0);
 }
 
 // A statement that is not whole is a syntax error and changes nothing. So is text the engine
@@ -47,7 +46,7 @@ TEST_F(Statements, LiteralsStayLiteralsAndNamesIgnoreCase) {
 // other. A missing table or field has a number of its own.
 TEST_F(Statements, FailuresHaveTheirNumbersAndChangeNothing) {
     const QString nul(QChar(0)), high(QChar(0xD83C)), low(QChar(0xDF78));
-    const int before = t.Count(QStringLiteral("SELECT * FROM deko"));
+    const int before = t.Count("SELECT * FROM deko");
     for (const QString& text :
          {QString(), QStringLiteral("   "), QStringLiteral("-- nur ein Kommentar"),
           QStringLiteral(";"), QStringLiteral("/* */"), QStringLiteral("DELETE FROM deko WHERE"),
@@ -59,16 +58,14 @@ TEST_F(Statements, FailuresHaveTheirNumbersAndChangeNothing) {
         EXPECT_EQ(records::ErrorOf([&] { db.OpenRecordset(text); }), dao::errSyntax);
         EXPECT_EQ(records::ErrorOf([&] { db.Execute(text); }), dao::errSyntax);
     }
-    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM deko")), before);
+    EXPECT_EQ(t.Count("SELECT * FROM deko"), before);
     const QString name = "a" + nul + "b" + high + low;
     db.Execute("INSERT INTO deko (name) VALUES (" + dao::Quoted(name) + ")");
     EXPECT_EQ(Column(db, "SELECT name AS [Glas" + high + low + "] FROM deko WHERE name = " +
                              dao::Quoted(name) + " AND name <> \"" + high + "\""),
               QStringList{name});
-    EXPECT_EQ(records::ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT * FROM dek")); }),
-              3078);
-    EXPECT_EQ(records::ErrorOf([&] { db.OpenRecordset(QStringLiteral("SELECT nam FROM deko")); }),
-              3265);
+    EXPECT_EQ(records::ErrorOf([&] { db.OpenRecordset("SELECT * FROM dek"); }), 3078);
+    EXPECT_EQ(records::ErrorOf([&] { db.OpenRecordset("SELECT nam FROM deko"); }), 3265);
 }
 
 TEST_F(Statements, TextSortsInGermanDictionaryOrder) {
@@ -92,7 +89,7 @@ TEST_F(Statements, TextSortsInGermanDictionaryOrder) {
     // missing name first; its records can still be deleted one by one.
     records::Insert(db, "deko", {{"beschreibung", "ohne Namen"}});
     EXPECT_EQ(Column(db, "SELECT name FROM deko ORDER BY name"), QStringList{QString()} + expected);
-    Recordset names = db.OpenRecordset(QStringLiteral("SELECT name FROM deko ORDER BY name"));
+    Recordset names = db.OpenRecordset("SELECT name FROM deko ORDER BY name");
     names.MoveNext();
     names.MoveNext();
     ASSERT_EQ(names.Fields(0).ToText(), QStringLiteral("Apfel"));
@@ -138,7 +135,7 @@ TEST_F(Statements, RecordsComeInStoredOrderAndPositionsKeepTheirMeaning) {
         (QStringList{"2", "1", "1", "1"}));
 
     // A record set ordered by position still deletes the record it stands on.
-    Recordset rs = db.OpenRecordset(QStringLiteral("SELECT name FROM zutaten ORDER BY 1"));
+    Recordset rs = db.OpenRecordset("SELECT name FROM zutaten ORDER BY 1");
     ASSERT_EQ(rs.Fields(0).ToText(), QStringLiteral("Apfel"));
     rs.Delete();
     EXPECT_EQ(Column(db, "SELECT name FROM zutaten"), (QStringList{"Dattel", "Birne", "Chili"}));
