@@ -337,9 +337,15 @@ std::vector<int> LookUp(dao::Database& db, const char* table, const QString& val
     return indexed;
 }
 
-class Program {
-public:
+// The state of one input's program.
+struct Program {
     explicit Program(dao::Database& db) : m_db(db) {}
+    dao::Database& m_db;
+    dao::Recordset m_rs[4];
+    std::size_t m_slot = 0;
+    std::optional<dao::Field> m_field;
+    std::vector<std::unique_ptr<dao::Transaction>> m_transactions;
+    int m_depth = 0; // the transactions begun and not ended, as counted here
 
     // Runs the operations; whether any of them writes records.
     bool Run(const std::vector<std::string_view>& ops) {
@@ -361,7 +367,6 @@ public:
         return wrote;
     }
 
-private:
     // One operation: its letter and its argument.
     void Step(char code, std::string_view arg) {
         dao::Recordset& rs = m_rs[m_slot];
@@ -492,13 +497,6 @@ private:
         m_transactions.pop_back(); // rolls back what is still active
         if (active && m_depth > 0) --m_depth;
     }
-
-    dao::Database& m_db;
-    dao::Recordset m_rs[4];
-    std::size_t m_slot = 0;
-    std::optional<dao::Field> m_field;
-    std::vector<std::unique_ptr<dao::Transaction>> m_transactions;
-    int m_depth = 0; // the transactions begun and not ended, as counted here
 };
 
 void FuzzProgram(const std::vector<std::string_view>& ops) {
