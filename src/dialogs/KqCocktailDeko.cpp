@@ -2,19 +2,12 @@
 
 #include "app/HauptModul.h"
 #include "dialogs/KqNeu.h"
-#include "entry/KqCocktailEingabe.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Trap.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-const QString kHinzufügen = QStringLiteral("Hinzufügen");
-
-} // namespace
 
 KqCocktailDeko::KqCocktailDeko() {
     using namespace toolkit;
@@ -71,27 +64,27 @@ void KqCocktailDeko::InitDeko() {
 
 void KqCocktailDeko::Start(int row) {
     Show();
-    const toolkit::LineGrid& grid = *KqCocktailEingabe::Instance().TDekoration();
+    const toolkit::LineGrid& grid = *Ziel().TDekoration();
     if (row < 1 || row > grid.Rows() - 2) {
         // No line to change in this row.
         m_cDeko->SetText(QString());
         m_eBeschreibung->clear();
-        m_bHinzufügen->setText(kHinzufügen);
+        SetzeÄndern(false);
         return;
     }
     m_row = row;
     m_cDeko->SetText(grid.TextAt(row, 1));
     m_eBeschreibung->setText(grid.TextAt(row, 2));
-    m_bHinzufügen->setText(QStringLiteral("Ändern"));
+    SetzeÄndern(true);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Event handlers
 
 void KqCocktailDeko::BHinzufügen_Click() {
-    m_row = KqCocktailEingabe::ZeileSchreiben(*KqCocktailEingabe::Instance().TDekoration(),
-                                              m_bHinzufügen->text() == kHinzufügen ? 0 : m_row,
-                                              {m_cDeko->Text(), m_eBeschreibung->text()});
+    Zeilenziel& ziel = Ziel();
+    m_row = ziel.Schreiben(*ziel.TDekoration(), Ändert() ? m_row : 0,
+                           {m_cDeko->Text(), m_eBeschreibung->text()});
     Unload();
 }
 

@@ -6,6 +6,7 @@
 // The caption of its button BHinzufügen is its mode: "Hinzufügen" adds a line at the bottom of
 // the grid, "Ändern" rewrites the row given to Start.
 
+#include "dialogs/Zeilendialog.h"
 #include "toolkit/Form.h"
 
 class QLineEdit;
@@ -15,7 +16,7 @@ namespace toolkit {
 class ComboBox;
 } // namespace toolkit
 
-class KqCocktailDeko : public toolkit::SingleForm<KqCocktailDeko> {
+class KqCocktailDeko : public toolkit::SingleForm<KqCocktailDeko>, private Zeilendialog {
 public:
     KqCocktailDeko();
 
@@ -46,8 +47,5 @@ private:
     toolkit::ComboBox* m_cDeko = nullptr;
     QPushButton* m_bDekoNeu = nullptr;
     QLineEdit* m_eBeschreibung = nullptr;
-    QPushButton* m_bHinzufügen = nullptr;
     QPushButton* m_bAbbrechen = nullptr;
-    // The grid row the dialog fills.
-    int m_row = 0;
 };

@@ -2,7 +2,6 @@
 
 #include "app/HauptModul.h"
 #include "dialogs/KqNeu.h"
-#include "entry/KqCocktailEingabe.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Trap.h"
 
@@ -14,8 +13,6 @@
 
 namespace {
 
-const QString kHinzufügen = QStringLiteral("Hinzufügen");
-const QString kÄndern = QStringLiteral("Ändern");
 const QString kPflicht = QStringLiteral("Pflicht");
 
 QString OhneBlankLinks(const QString& text) {
@@ -123,7 +120,7 @@ KqCocktailZutaten::KqCocktailZutaten() {
 
 void KqCocktailZutaten::Form_Load() {
     InitZutat();
-    m_bHinzufügen->setText(kHinzufügen);
+    SetzeÄndern(false);
 }
 
 void KqCocktailZutaten::Leeren() {
@@ -157,11 +154,11 @@ void KqCocktailZutaten::InitZutat() {
 
 void KqCocktailZutaten::Start(int row) {
     Show();
-    const toolkit::LineGrid& grid = *KqCocktailEingabe::Instance().TZutaten();
+    const toolkit::LineGrid& grid = *Ziel().TZutaten();
     if (row < 1 || row > grid.Rows() - 2) {
         // No line to change in this row.
         Leeren();
-        m_bHinzufügen->setText(kHinzufügen);
+        SetzeÄndern(false);
         return;
     }
     m_row = row;
@@ -175,7 +172,7 @@ void KqCocktailZutaten::Start(int row) {
     MengeTeilen(grid.TextAt(row, 4), menge, einheit);
     m_eVariationMenge->setText(menge);
     m_eVariationEinheit->SetText(einheit);
-    m_bHinzufügen->setText(kÄndern);
+    SetzeÄndern(true);
     m_aPflicht->setChecked(grid.TextAt(row, 5) == kPflicht);
     m_eBeschreibung->setText(grid.TextAt(row, 6));
 }
@@ -197,8 +194,9 @@ void KqCocktailZutaten::MengeTeilen(const QString& zelle, QString& menge, QStrin
 // Event handlers
 
 void KqCocktailZutaten::BHinzufügen_Click() {
-    m_row = KqCocktailEingabe::ZeileSchreiben(
-        *KqCocktailEingabe::Instance().TZutaten(), m_bHinzufügen->text() == kHinzufügen ? 0 : m_row,
+    Zeilenziel& ziel = Ziel();
+    m_row = ziel.Schreiben(
+        *ziel.TZutaten(), Ändert() ? m_row : 0,
         {m_cZutat->Text(), MengeMitEinheit(m_eZutatMenge->text(), m_cZutatEinheit->Text()),
          m_cVariation->Text(),
          MengeMitEinheit(m_eVariationMenge->text(), m_eVariationEinheit->Text()),

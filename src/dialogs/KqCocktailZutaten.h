@@ -6,6 +6,7 @@
 // The caption of its button BHinzufügen is its mode: "Hinzufügen" adds a line at the bottom of
 // the grid, "Ändern" rewrites the row given to Start.
 
+#include "dialogs/Zeilendialog.h"
 #include "toolkit/Form.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ namespace toolkit {
 class ComboBox;
 } // namespace toolkit
 
-class KqCocktailZutaten : public toolkit::SingleForm<KqCocktailZutaten> {
+class KqCocktailZutaten : public toolkit::SingleForm<KqCocktailZutaten>, private Zeilendialog {
 public:
     KqCocktailZutaten();
 
@@ -72,8 +73,5 @@ private:
     toolkit::ComboBox* m_eVariationEinheit = nullptr;
     QLineEdit* m_eBeschreibung = nullptr;
     QCheckBox* m_aPflicht = nullptr;
-    QPushButton* m_bHinzufügen = nullptr;
     QPushButton* m_bAbbrechen = nullptr;
-    // The grid row the dialog fills.
-    int m_row = 0;
 };

@@ -138,6 +138,8 @@ KqCocktailEingabe::KqCocktailEingabe() {
     // A new group from "Neu" is offered in this window's list, also when the window was closed
     // meanwhile: then it is loaded again, hidden.
     KqNeu::SetzeAuffrischen(1, [] { KqCocktailEingabe::Instance().InitGruppe(); });
+    // The line dialogs write into this window's grids, also when it was closed meanwhile.
+    Zeilendialog::SetzeZiel([]() -> Zeilenziel& { return KqCocktailEingabe::Instance(); });
 }
 
 void KqCocktailEingabe::Form_Load() {

@@ -6,6 +6,7 @@
 // were added, column 0 the row index at the time a line was last written; the last row is
 // always empty. The line dialogs write the lines, the Del buttons remove them.
 
+#include "dialogs/Zeilendialog.h"
 #include "toolkit/Form.h"
 
 #include <QStringList>
@@ -20,7 +21,8 @@ class ComboBox;
 class LineGrid;
 } // namespace toolkit
 
-class KqCocktailEingabe : public toolkit::SingleForm<KqCocktailEingabe> {
+// The line dialogs know it as the Zeilenziel whose grids they fill.
+class KqCocktailEingabe : public toolkit::SingleForm<KqCocktailEingabe>, public Zeilenziel {
 public:
     KqCocktailEingabe();
 
@@ -44,17 +46,11 @@ public:
     toolkit::ComboBox* CGruppe() const { return m_cGruppe; }
     QPushButton* BGruppeNeu() const { return m_bGruppeNeu; }
     QLineEdit* EBeschreibung() const { return m_eBeschreibung; }
-    toolkit::LineGrid* TZutaten() const { return m_tZutaten; }
+    toolkit::LineGrid* TZutaten() const override { return m_tZutaten; }
     QPushButton* BZutatenNeu() const { return m_bZutatenNeu; }
     QPushButton* BZutatenEdit() const { return m_bZutatenEdit; }
     QPushButton* BZutatenDel() const { return m_bZutatenDel; }
-    toolkit::LineGrid* TDekoration() const { return m_tDekoration; }
-
-    // Writes a line into one of the two grids by their protocol and returns its row. Row 0,
-    // or a row that holds no line any more (lines were deleted meanwhile), adds the line above
-    // the empty last row instead of writing into that row. Column 0 gets the line's number,
-    // the cells follow from column 1; the grid then shows the line from its start.
-    static int ZeileSchreiben(toolkit::LineGrid& grid, int row, const QStringList& zellen);
+    toolkit::LineGrid* TDekoration() const override { return m_tDekoration; }
     QPushButton* BDekorationNeu() const { return m_bDekorationNeu; }
     QPushButton* BDekorationEdit() const { return m_bDekorationEdit; }
     QPushButton* BDekorationDel() const { return m_bDekorationDel; }
@@ -65,6 +61,15 @@ public:
     QPushButton* BHinzufügen() const { return m_bHinzufügen; }
     QPushButton* BAbbrechen() const { return m_bAbbrechen; }
     QPushButton* BZubereitungÜbernehmen() const { return m_bZubereitungÜbernehmen; }
+
+    // Writes a line into one of the two grids by their protocol and returns its row. Row 0,
+    // or a row that holds no line any more (lines were deleted meanwhile), adds the line above
+    // the empty last row instead of writing into that row. Column 0 gets the line's number,
+    // the cells follow from column 1; the grid then shows the line from its start.
+    static int ZeileSchreiben(toolkit::LineGrid& grid, int row, const QStringList& zellen);
+    int Schreiben(toolkit::LineGrid& grid, int row, const QStringList& zellen) override {
+        return ZeileSchreiben(grid, row, zellen);
+    }
 
 protected:
     void Form_Load() override;
