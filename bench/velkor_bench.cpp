@@ -8,11 +8,11 @@
 //   velkor_bench --messen <Datei>   one catalogue; prints "Schlüssel<TAB>Wert" lines
 
 #include "Katalog.h"
-#include "app/HauptModul.h"
 #include "app/Kennwort.h"
 #include "dao/Text.h"
 #include "entry/CocktailSpeichern.h"
 #include "entry/KqCocktailEingabe.h"
+#include "modul/HauptModul.h"
 #include "stock/KqZutaten.h"
 #include "stock/Rezeptbestand.h"
 #include "toolkit/Controls.h"

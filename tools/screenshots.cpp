@@ -4,9 +4,9 @@
 //   velkor_screenshots <folder>
 
 #include "Fenster.h"
-#include "app/HauptModul.h"
 #include "menu/KqMenue.h"
 #include "menu/ZebKnopf.h"
+#include "modul/HauptModul.h"
 #include "toolkit/Form.h"
 #include "toolkit/Look.h"
 #include "toolkit/MsgBox.h"

@@ -1,6 +1,6 @@
 // Start-up: opens the database beside the program and shows the main menu. It sits above every
-// window; the state the windows share is the module's lower part (HauptModul.cpp).
-#include "app/HauptModul.h"
+// window; the state the windows share is the module's lower part (src/modul/HauptModul.cpp).
+#include "modul/HauptModul.h"
 
 #include "app/Kennwort.h"
 #include "menu/KqMenue.h"

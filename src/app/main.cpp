@@ -1,5 +1,5 @@
 // Velkor-DB: a cocktail recipe database for the home bar.
-#include "app/HauptModul.h"
+#include "modul/HauptModul.h"
 #include "toolkit/Look.h"
 #include "toolkit/Symbol.h"
 

@@ -1,7 +1,7 @@
 #include "dialogs/KqCocktailDeko.h"
 
-#include "app/HauptModul.h"
 #include "dialogs/KqNeu.h"
+#include "modul/HauptModul.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Trap.h"
 

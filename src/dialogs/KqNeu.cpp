@@ -1,7 +1,7 @@
 #include "dialogs/KqNeu.h"
 
-#include "app/HauptModul.h"
 #include "dao/Text.h"
+#include "modul/HauptModul.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/Trap.h"

@@ -1,8 +1,8 @@
 #include "entry/CocktailSpeichern.h"
 
-#include "app/HauptModul.h"
 #include "dao/Text.h"
 #include "entry/KqCocktailEingabe.h"
+#include "modul/HauptModul.h"
 #include "toolkit/AbortRetryIgnore.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MsgBox.h"

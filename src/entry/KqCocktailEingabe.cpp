@@ -1,10 +1,10 @@
 #include "entry/KqCocktailEingabe.h"
 
-#include "app/HauptModul.h"
 #include "dialogs/KqCocktailDeko.h"
 #include "dialogs/KqCocktailZutaten.h"
 #include "dialogs/KqNeu.h"
 #include "entry/CocktailSpeichern.h"
+#include "modul/HauptModul.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Trap.h"
 

@@ -1,9 +1,9 @@
 #include "menu/KqMenue.h"
 
-#include "app/HauptModul.h"
 #include "entry/KqCocktailEingabe.h"
 #include "menu/PropertyBag.h"
 #include "menu/ZebKnopf.h"
+#include "modul/HauptModul.h"
 #include "stock/KqZutaten.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MsgBox.h"

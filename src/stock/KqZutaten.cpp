@@ -1,8 +1,8 @@
 #include "stock/KqZutaten.h"
 
-#include "app/HauptModul.h"
 #include "dao/Text.h"
 #include "dialogs/KqNeu.h"
+#include "modul/HauptModul.h"
 #include "stock/KqZutatenAuswahl.h"
 #include "stock/Rezeptbestand.h"
 #include "toolkit/AbortRetryIgnore.h"

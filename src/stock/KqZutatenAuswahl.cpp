@@ -1,6 +1,6 @@
 #include "stock/KqZutatenAuswahl.h"
 
-#include "app/HauptModul.h"
+#include "modul/HauptModul.h"
 #include "stock/KqZutaten.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Trap.h"

@@ -1,6 +1,6 @@
 #include "viewer/KqRezepte.h"
 
-#include "app/HauptModul.h"
+#include "modul/HauptModul.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Trap.h"
 #include "viewer/Blatt.h"

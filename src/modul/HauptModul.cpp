@@ -1,4 +1,4 @@
-#include "app/HauptModul.h"
+#include "modul/HauptModul.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,0 +1,51 @@
+#pragma once
+// The program's start-up module: the state every window shares and the two
+// routines that begin and end a run.
+
+#include "dao/Dao.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace HauptModul {
+
+// The program's own folder, ending in one separator.
+inline QString Pfad;
+// The database file name, "Cocktails.mdb".
+inline QString Datenbankname;
+// The workspace created at start-up, and the one open database every window uses.
+inline std::shared_ptr<dao::Workspace> Arbeitsbereich;
+inline std::shared_ptr<dao::Database> Datenbank;
+
+// Opens the database beside the program and shows the main menu. When the
+// database cannot be opened, reports the engine's number and text and ends
+// the program with status 1; the menu is never shown.
+void Main();
+
+// The one open database; fails with 3420 when none is open (after Beenden).
+dao::Database& OffeneDatenbank();
+
+// The first field of every record a statement finds on the open database, as
+// text, in the order the store delivers them. Fills the windows' lists.
+QStringList ErstesFeld(const QString& statement);
+
+// Lets go of the database and ends the program at once, with every window.
+void Beenden();
+
+// The path unchanged when it ends in a folder separator, otherwise with one
+// appended: a backslash when the path is written with backslashes, else the
+// platform's separator. An empty path gives the separator alone.
+QString PfadMitBackslash(const QString& pfad);
+
+// How the program ends (status 0 after Beenden, 1 when the database cannot
+// be opened). The default ends the process at once; tests replace it to
+// observe the ending.
+extern std::function<void(int status)> Ende;
+
+// Where Main looks for the program's folder; the default is the folder of the
+// running program. Tests point it elsewhere.
+extern std::function<QString()> Programmordner;
+
+} // namespace HauptModul
