@@ -3,6 +3,7 @@
 // cocktails with five ingredient lines each, in a temporary copy.
 
 #include "dao/Dao.h"
+#include "dao/Password.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,7 +22,7 @@ struct Catalogue {
         QFile::copy(QStringLiteral(VELKOR_STARTER_DB), path);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         db = dao::CreateWorkspace({}, {}, {})
-                 ->OpenDatabase(path, false, false, QStringLiteral(";pwd=TornVX1993"));
+                 ->OpenDatabase(path, false, false, dao::PasswordConnect());
         ingredients = db->OpenRecordset(QStringLiteral("SELECT nr FROM zutaten")).RecordCount();
         dao::Transaction tx(*db);
         for (int c = 1; c <= kCocktails; ++c) {

@@ -8,7 +8,7 @@
 //   velkor_bench --messen <Datei>   one catalogue; prints "Schlüssel<TAB>Wert" lines
 
 #include "Katalog.h"
-#include "app/Kennwort.h"
+#include "dao/Password.h"
 #include "dao/Text.h"
 #include "entry/CocktailSpeichern.h"
 #include "entry/KqCocktailEingabe.h"
@@ -37,7 +37,7 @@
 
 namespace {
 
-const QString kPasswort = QStringLiteral(";pwd=") + QString::fromLatin1(HauptModul::Kennwort);
+const QString kPasswort = dao::PasswordConnect();
 
 double Median(std::vector<double> werte) {
     std::sort(werte.begin(), werte.end());

@@ -1,7 +1,7 @@
 #include "Katalog.h"
 
-#include "app/Kennwort.h"
 #include "dao/Dao.h"
+#include "dao/Password.h"
 #include "dao/Schema.h"
 
 #include <QByteArray>
@@ -71,9 +71,7 @@ Inhalt Schreiben(const QString& pfad, const Umfang& umfang) {
     inhalt.cocktails = umfang.cocktails;
     inhalt.zutaten = zutaten - umfang.fehlendeZutaten;
 
-    auto db = dao::CreateWorkspace({}, {}, {})
-                  ->CreateDatabase(pfad, QStringLiteral(";pwd=") +
-                                             QString::fromLatin1(HauptModul::Kennwort));
+    auto db = dao::CreateWorkspace({}, {}, {})->CreateDatabase(pfad, dao::PasswordConnect());
     db->ExecuteScript("BEGIN;\n" + dao::SchemaScript());
 
     QByteArray sql;

@@ -2,7 +2,7 @@
 // window; the state the windows share is the module's lower part (src/modul/HauptModul.cpp).
 #include "modul/HauptModul.h"
 
-#include "app/Kennwort.h"
+#include "dao/Password.h"
 #include "menu/KqMenue.h"
 #include "stock/Rezeptbestand.h"
 #include "toolkit/MsgBox.h"
@@ -12,14 +12,13 @@
 namespace HauptModul {
 
 void Main() {
-    const QString passwort = QString::fromLatin1(Kennwort);
     Pfad = PfadMitBackslash(Programmordner());
     Datenbankname = QStringLiteral("Cocktails.mdb");
     try {
         Arbeitsbereich =
             dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), QString());
         Datenbank = Arbeitsbereich->OpenDatabase(Pfad + Datenbankname, false, false,
-                                                 QStringLiteral(";pwd=") + passwort);
+                                                 dao::PasswordConnect());
     } catch (const dao::Error& e) {
         const QString text = QStringLiteral("Die Datenbank kann nicht geöffnet werden.\n\n"
                                             "Laufzeitfehler '%1':\n%2")
@@ -35,9 +34,9 @@ void Main() {
     }
     // The catalogue for the bar stock window is read in the background meanwhile.
     const QString datei = Pfad + Datenbankname;
-    Rezeptbestand::Instance().Vorlesen(Datenbank, [datei, passwort] {
+    Rezeptbestand::Instance().Vorlesen(Datenbank, [datei] {
         auto db = dao::CreateWorkspace({}, {}, {})
-                      ->OpenDatabase(datei, false, true, QStringLiteral(";pwd=") + passwort);
+                      ->OpenDatabase(datei, false, true, dao::PasswordConnect());
         // It reads every page once: keeping them would only cost memory.
         db->ExecuteScript("PRAGMA cache_size = -256");
         return db;

@@ -28,10 +28,6 @@ qint64 Number(Connection& connection, const QByteArray& sql) {
     return statement->Step() ? sqlite3_column_int64(statement->Get(), 0) : 0;
 }
 
-const char* const kTables[] = {"cocktails", "cocktailgruppen", "gruppenzugehörigkeit",
-                               "zutaten",   "zutatenliste",    "deko",
-                               "dekoliste", "zutatensetup",    "zutatensetupvorrat"};
-
 // The indexes version 0 made on its tables.
 const char* const kIndexesV0[] = {"cocktails_ucase_name",
                                   "cocktailgruppen_ucase_name",
@@ -49,8 +45,8 @@ const char* const kIndexesV0[] = {"cocktails_ucase_name",
 // The condition on sqlite_master for the schema objects that belong to one of the tables.
 QByteArray OnTheTables() {
     QByteArray names;
-    for (const char* table : kTables)
-        names += (names.isEmpty() ? "'" : ", '") + QByteArray(table) + "'";
+    for (const SchemaTable& table : kTables)
+        names += (names.isEmpty() ? "'" : ", '") + QByteArray(table.name) + "'";
     return "lower(tbl_name) IN (" + names + ")";
 }
 
@@ -76,7 +72,7 @@ void FromVersion0(Connection& c) {
                            QByteArray(type) + "' AND sql IS NOT NULL"))
             c.Exec("DROP " + QByteArray(type) + " " + QuoteIdentifier(object).toUtf8());
     std::vector<qint64> counters;
-    for (const char* table : kTables) {
+    for (const auto& [table, named] : kTables) {
         const QByteArray name = QuoteIdentifier(QString::fromUtf8(table)).toUtf8();
         const QByteArray old = QuoteIdentifier(QString::fromUtf8(table) + "_v0").toUtf8();
         counters.push_back(
@@ -86,7 +82,7 @@ void FromVersion0(Connection& c) {
     }
     c.Exec(SchemaScript());
     std::size_t i = 0;
-    for (const char* table : kTables) {
+    for (const auto& [table, named] : kTables) {
         const QByteArray name = QuoteIdentifier(QString::fromUtf8(table)).toUtf8();
         const QByteArray old = QuoteIdentifier(QString::fromUtf8(table) + "_v0").toUtf8();
         c.Exec("INSERT INTO " + name + " SELECT * FROM " + old + " ORDER BY _rowid_");

@@ -12,6 +12,17 @@ class Connection;
 // The schema version this program writes and reads.
 constexpr int kSchemaVersion = 1;
 
+// The tables of a Cocktails.mdb (their names in lower case), in the order the schema makes them.
+// The records of a named table have a name, which the file keeps two indexes on for look-ups.
+struct SchemaTable {
+    const char* name;
+    bool named;
+};
+inline constexpr SchemaTable kTables[] = {
+    {"cocktails", true},  {"cocktailgruppen", true}, {"gruppenzugehörigkeit", false},
+    {"zutaten", true},    {"zutatenliste", false},   {"deko", true},
+    {"dekoliste", false}, {"zutatensetup", true},    {"zutatensetupvorrat", false}};
+
 // The tables of the current version, as the engine SQL that creates them (and sets the version).
 QByteArray SchemaScript();
 

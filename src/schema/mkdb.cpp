@@ -3,8 +3,8 @@
 //
 //   velkor_mkdb <target.mdb> <schema.sql> <starter.sql>
 
-#include "app/Kennwort.h"
 #include "dao/Dao.h"
+#include "dao/Password.h"
 
 #include <QFile>
 #include <QString>
@@ -64,8 +64,7 @@ int main(int argc, char** argv) {
         auto workspace =
             dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), {});
         {
-            auto db = workspace->CreateDatabase(
-                partial, QStringLiteral(";pwd=") + QString::fromLatin1(HauptModul::Kennwort));
+            auto db = workspace->CreateDatabase(partial, dao::PasswordConnect());
             db->ExecuteScript(script);
             CheckReferences(*db);
             std::printf("Cocktails.mdb: %d Cocktails, %d Zutaten, %d Dekorationen, %d Setups\n",

@@ -1,5 +1,6 @@
 #include "dao/dialect/Stages.h"
 
+#include "dao/Schema.h"
 #include "dao/Text.h"
 
 #include <QHash>
@@ -9,9 +10,12 @@
 namespace dao::dialect {
 
 const QSet<QString>& NamedTables() {
-    static const QSet<QString> set = {QStringLiteral("cocktails"),
-                                      QStringLiteral("cocktailgruppen"), QStringLiteral("zutaten"),
-                                      QStringLiteral("deko"), QStringLiteral("zutatensetup")};
+    static const QSet<QString> set = [] {
+        QSet<QString> named;
+        for (const SchemaTable& table : kTables)
+            if (table.named) named.insert(QString::fromUtf8(table.name));
+        return named;
+    }();
     return set;
 }
 

@@ -75,7 +75,7 @@ std::vector<const Token*> OrderTermEnds(const std::vector<const Token*>& t);
 // found through the first index. Every other name is in the second index.
 constexpr int kCandidateSlots = 16;
 
-// The tables whose records have a name, each with its two name indexes.
+// The named tables of the schema (dao/Schema.h).
 const QSet<QString>& NamedTables();
 
 // Where an engine parameter's value comes from: a literal of the statement, or what a name
