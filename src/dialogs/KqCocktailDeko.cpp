@@ -42,7 +42,7 @@ KqCocktailDeko::KqCocktailDeko() {
 
     // A new decoration from "Neu" is offered in the list (the dialog is loaded again, hidden,
     // when it was closed meanwhile).
-    KqNeu::SetzeAuffrischen(3, [] { KqCocktailDeko::Instance().InitDeko(); });
+    KqNeu::SetzeAuffrischen(KqNeu::Deko, [] { KqCocktailDeko::Instance().InitDeko(); });
 }
 
 void KqCocktailDeko::Form_Load() {
@@ -94,7 +94,7 @@ void KqCocktailDeko::BAbbrechen_Click() {
 }
 
 void KqCocktailDeko::BDekoNeu_Click() {
-    KqNeu::Instance().Start(3);
+    KqNeu::Instance().Start(KqNeu::Deko);
 }
 
 void KqCocktailDeko::Eingabe_KeyPress(int& KeyAscii) {

@@ -115,7 +115,7 @@ KqCocktailZutaten::KqCocktailZutaten() {
 
     // A new ingredient from "Neu" is offered in both lists (the dialog is loaded again, hidden,
     // when it was closed meanwhile).
-    KqNeu::SetzeAuffrischen(2, [] { KqCocktailZutaten::Instance().InitZutat(); });
+    KqNeu::SetzeAuffrischen(KqNeu::Zutat, [] { KqCocktailZutaten::Instance().InitZutat(); });
 }
 
 void KqCocktailZutaten::Form_Load() {
@@ -209,7 +209,7 @@ void KqCocktailZutaten::BAbbrechen_Click() {
 }
 
 void KqCocktailZutaten::BZutatNeu_Click() {
-    KqNeu::Instance().Start(2);
+    KqNeu::Instance().Start(KqNeu::Zutat);
 }
 
 void KqCocktailZutaten::Eingabe_KeyPress(int& KeyAscii) {

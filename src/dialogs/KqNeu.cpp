@@ -107,21 +107,21 @@ KqNeu::KqNeu() {
     ConnectClick(m_bAbbrechen, this, [this] { BAbbrechen_Click(); });
 }
 
-void KqNeu::SetzeAuffrischen(int callBy, std::function<void()> auffrischen) {
+void KqNeu::SetzeAuffrischen(Katalog callBy, std::function<void()> auffrischen) {
     if (Bekannt(callBy)) Auffrischen().at(static_cast<std::size_t>(callBy - 1)) = auffrischen;
 }
 
 // ---------------------------------------------------------------------------------------------
 // Public routines
 
-void KqNeu::Start(int callBy) {
+void KqNeu::Start(Katalog callBy) {
     if (Bekannt(callBy)) {
         const QString wort = QString::fromUtf8(ArtVon(callBy).wort);
         m_aName->setText(wort);
         m_aName->setAccessibleName(wort);
         m_eName->setAccessibleName(wort);
-        m_aAlkohol->setVisible(callBy == 2);
-        m_aGetränk->setVisible(callBy == 2);
+        m_aAlkohol->setVisible(callBy == Zutat);
+        m_aGetränk->setVisible(callBy == Zutat);
     }
     m_kind = callBy;
     Show();
@@ -133,7 +133,7 @@ void KqNeu::Start(int callBy) {
 void KqNeu::BHinzufügen_Click() {
     // No caller opens the dialog for another kind: there is no table to add to.
     if (!Bekannt(m_kind)) return;
-    const int kind = m_kind;
+    const Katalog kind = m_kind;
     // No name, or one of nothing but blanks, could not be told apart in any list: the dialog
     // stays open for one to be typed.
     if (m_eName->text().trimmed().isEmpty()) {
@@ -151,7 +151,7 @@ void KqNeu::BHinzufügen_Click() {
         rs.AddNew();
         rs.Fields(1) = dao::Value(m_eName->text());
         rs.Fields(2) = dao::Value(m_eBeschreibung->text());
-        if (kind == 2) {
+        if (kind == Zutat) {
             rs.Fields(3) = dao::Value(m_aAlkohol->isChecked() ? 1 : 0);
             rs.Fields(4) = dao::Value(m_aGetränk->isChecked() ? 1 : 0);
         }

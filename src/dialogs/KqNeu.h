@@ -1,9 +1,9 @@
 #pragma once
 // The dialog that adds a new group, ingredient, decoration or setup to its catalogue. The kind
-// (1 group, 2 ingredient, 3 decoration, 4 setup) is given by the window that opens it; after
-// "Hinzufügen" that window's list is refilled, so the new entry can be chosen at once. An empty
-// name or one of nothing but blanks is refused and the dialog stays open; the boxes never hold half
-// of a character beyond the 16-bit range.
+// (Katalog) is given by the window that opens it; after "Hinzufügen" that window's list is
+// refilled, so the new entry can be chosen at once. An empty name or one of nothing but blanks is
+// refused and the dialog stays open; the boxes never hold half of a character beyond the 16-bit
+// range.
 
 #include "toolkit/Form.h"
 
@@ -18,16 +18,21 @@ class KqNeu : public toolkit::SingleForm<KqNeu> {
 public:
     KqNeu();
 
-    // Relabels the dialog for a kind (1 group, 2 ingredient, 3 decoration, 4 setup) and shows
-    // it; what is typed stays. Other kinds change nothing but the kind.
-    void Start(int callBy);
-    int Kind() const { return m_kind; }
+    // The catalogue a new entry goes into.
+    enum Katalog : int { Gruppe = 1, Zutat = 2, Deko = 3, Setup = 4 };
+
+    // Relabels the dialog for a kind and shows it; what is typed stays. Other kinds change
+    // nothing but the kind.
+    void Start(Katalog callBy);
+    // Only until the tests name the kinds: the kind by its number.
+    void Start(int callBy) { Start(static_cast<Katalog>(callBy)); }
+    Katalog Kind() const { return m_kind; }
 
     // The refill of the list of the window that opens the dialog for a kind. The windows that
     // open it are built on this dialog, not the other way round, so each of them hands its
     // refill in here (from its constructor); the refill loads its window, hidden, when that was
     // closed meanwhile.
-    static void SetzeAuffrischen(int callBy, std::function<void()> auffrischen);
+    static void SetzeAuffrischen(Katalog callBy, std::function<void()> auffrischen);
 
     // Event handlers.
     void BHinzufügen_Click();
@@ -44,7 +49,7 @@ public:
     QPushButton* BAbbrechen() const { return m_bAbbrechen; }
 
 private:
-    int m_kind = 0;
+    Katalog m_kind{};
     QLabel* m_aName = nullptr;
     QLineEdit* m_eName = nullptr;
     QLabel* m_aBeschreibung = nullptr;

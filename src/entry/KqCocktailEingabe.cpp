@@ -137,7 +137,7 @@ KqCocktailEingabe::KqCocktailEingabe() {
 
     // A new group from "Neu" is offered in this window's list, also when the window was closed
     // meanwhile: then it is loaded again, hidden.
-    KqNeu::SetzeAuffrischen(1, [] { KqCocktailEingabe::Instance().InitGruppe(); });
+    KqNeu::SetzeAuffrischen(KqNeu::Gruppe, [] { KqCocktailEingabe::Instance().InitGruppe(); });
     // The line dialogs write into this window's grids, also when it was closed meanwhile.
     Zeilendialog::SetzeZiel([]() -> Zeilenziel& { return KqCocktailEingabe::Instance(); });
 }
@@ -165,7 +165,7 @@ void KqCocktailEingabe::InitGruppe() {
 // Event handlers
 
 void KqCocktailEingabe::BGruppeNeu_Click() {
-    KqNeu::Instance().Start(1);
+    KqNeu::Instance().Start(KqNeu::Gruppe);
 }
 
 void KqCocktailEingabe::BZutatenNeu_Click() {

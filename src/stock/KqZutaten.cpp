@@ -134,7 +134,7 @@ KqZutaten::KqZutaten() {
 
     // A new setup from "Neu" is offered in the setup list (the window is loaded again, hidden,
     // when it was closed meanwhile).
-    KqNeu::SetzeAuffrischen(4, [] { KqZutaten::Instance().InitSetup(); });
+    KqNeu::SetzeAuffrischen(KqNeu::Setup, [] { KqZutaten::Instance().InitSetup(); });
 }
 
 void KqZutaten::Form_Load() {
@@ -257,7 +257,7 @@ void KqZutaten::BEntfernen_Click() {
 }
 
 void KqZutaten::BNeu_Click() {
-    KqNeu::Instance().Start(4);
+    KqNeu::Instance().Start(KqNeu::Setup);
 }
 
 void KqZutaten::BDetails_Click() {
