@@ -1,7 +1,7 @@
 // Start-up: the program's folder, a database that cannot be opened, and the real program
 // refusing a file it cannot read or write.
 
-#include "app/HauptModul.h"
+#include "modul/HauptModul.h"
 #include "Dateifehler.h"
 #include "ProgramTest.h"
 #include "menu/KqMenue.h"

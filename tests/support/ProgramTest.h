@@ -5,7 +5,7 @@
 
 #include "NoWindowLeft.h"
 #include "TempDatabase.h"
-#include "app/HauptModul.h"
+#include "modul/HauptModul.h"
 #include "toolkit/Form.h"
 #include "toolkit/MsgBox.h"
 

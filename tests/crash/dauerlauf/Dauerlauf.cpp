@@ -6,8 +6,8 @@
 // writes "kennt <Name>" for every cocktail its recipe viewer lists.
 // Any failure the program reports ends it with status 3.
 
-#include "app/HauptModul.h"
 #include "entry/KqCocktailEingabe.h"
+#include "modul/HauptModul.h"
 #include "stock/KqZutaten.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Look.h"
