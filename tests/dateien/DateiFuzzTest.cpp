@@ -128,7 +128,7 @@ void Durchgang(const QByteArray& füllung) {
     if (KqCocktailEingabe::IsLoaded()) Tun([&] { eingabe.BHinzufügen_Click(); });
 
     // A new setup, and every window read again after the changes.
-    Tun([&] { KqNeu::Instance().Start(4); });
+    Tun([&] { KqNeu::Instance().Start(KqNeu::Setup); });
     KqNeu::Instance().EName()->setText(QStringLiteral("Zufallssetup"));
     Tun([&] { KqNeu::Instance().BHinzufügen_Click(); });
     Tun([&] { KqRezepte::Instance().Start(QStringLiteral("Zufallsprobe")); });

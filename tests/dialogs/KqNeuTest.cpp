@@ -21,7 +21,7 @@ TEST_F(KqNeuTest, RefusesAKnownNameStoresANewOneAsTypedAndRefillsItsCaller) {
     // At most 50 and 128 characters; another kind relabels and keeps what is typed.
     Keys(d.EName(), QString(60, u'x'));
     Keys(d.EBeschreibung(), QString(140, u'y'));
-    d.Start(4);
+    d.Start(KqNeu::Setup);
     EXPECT_EQ(d.AName()->text(), QStringLiteral("Setup-Name"));
     EXPECT_TRUE(d.AAlkohol()->isHidden() && d.AGetränk()->isHidden());
     EXPECT_EQ(d.EName()->text() + d.EBeschreibung()->text(),

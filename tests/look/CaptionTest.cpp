@@ -113,7 +113,7 @@ TEST_F(ProgramTest, EveryCaptionFitsItsControl) {
             ExpectCaptionsFit(window);
         }
         // The catalogue dialog names its first box after what it adds.
-        for (int kind = 1; kind <= 4; ++kind) {
+        for (KqNeu::Katalog kind : {KqNeu::Gruppe, KqNeu::Zutat, KqNeu::Deko, KqNeu::Setup}) {
             KqNeu::Instance().Start(kind);
             ExpectCaptionsFit(&KqNeu::Instance());
         }
