@@ -4,6 +4,7 @@
 
 #include "ProgramTest.h"
 #include "Records.h"
+#include "dao/Password.h"
 #include "dao/Text.h"
 #include "toolkit/Controls.h"
 #include "viewer/KqRezepte.h"
@@ -15,7 +16,7 @@ TEST_F(ProgramTest, TheStandardShellReadsChangesAndChecksEveryTable) {
     QProcess shell;
     shell.start(QStringLiteral("sqlcipher"), {QStringLiteral("-batch"), db.Path()});
     ASSERT_TRUE(shell.waitForStarted()) << "the sqlcipher shell is not installed";
-    shell.write(R"(PRAGMA key = 'TornVX1993';
+    shell.write("PRAGMA key = '" + QByteArray(dao::kPassword) + R"(';
 PRAGMA cipher_compatibility = 3;
 SELECT count(*) FROM zutaten WHERE name LIKE 'gin%';
 BEGIN;

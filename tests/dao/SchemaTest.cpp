@@ -2,6 +2,7 @@
 // program's own collation and upper-casing in its columns and indexes) is upgraded when it is
 // opened, keeping every record and number; a newer file and a failed upgrade leave it untouched.
 
+#include "dao/Schema.h"
 #include "Records.h"
 #include "RoheDatei.h"
 #include "TempDatabase.h"
@@ -21,7 +22,7 @@ QByteArray Contents(const QString& path) {
 // Every record of every table, in stored order, as text.
 QStringList Everything(dao::Database& db) {
     QStringList rows;
-    for (const char* table : records::kTables)
+    for (const auto& [table, named] : dao::kTables)
         for (dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM ") + table);
              !rs.Eof(); rs.MoveNext()) {
             QStringList fields{QString::fromUtf8(table)};

@@ -8,7 +8,7 @@
 set -euo pipefail
 
 build=$(readlink -f "$1")
-kennwort=$(sed -n 's/.*"\(.*\)".*/\1/p' "$(dirname "$0")/../../src/app/Kennwort.h" | head -n 1)
+kennwort=$(sed -n 's/.*kPassword\[\] = "\(.*\)".*/\1/p' "$(dirname "$0")/../../src/dao/Password.h")
 if [ "$(id -u)" -ne 0 ]; then
     echo "Übersprungen: dpkg in ein fremdes Wurzelverzeichnis und der Benutzerwechsel brauchen root."
     exit 77

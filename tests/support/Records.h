@@ -26,11 +26,6 @@ template <class List> QStringList Entries(const List* list) {
 
 namespace records {
 
-// The tables of the file.
-inline constexpr const char* kTables[] = {"cocktails", "cocktailgruppen", "gruppenzugehörigkeit",
-                                          "zutaten",   "zutatenliste",    "deko",
-                                          "dekoliste", "zutatensetup",    "zutatensetupvorrat"};
-
 // The failure f raises (number 0 when it raises none), and its number.
 template <class F> dao::Error FailureOf(F&& f) {
     try {

@@ -3,6 +3,7 @@
 // write what the program never would, to read what it wrote, or to hold its lock. Without a
 // key, a file of the engine's own, not encrypted.
 
+#include "dao/Password.h"
 #include <QFile>
 #include <QString>
 #include <cstring>
@@ -10,7 +11,7 @@
 
 class RoheDatei {
 public:
-    explicit RoheDatei(const QString& pfad, const char* schlüssel = "TornVX1993") {
+    explicit RoheDatei(const QString& pfad, const char* schlüssel = dao::kPassword) {
         sqlite3_open(QFile::encodeName(pfad).constData(), &m_db);
         if (!schlüssel) return;
         sqlite3_key(m_db, schlüssel, static_cast<int>(std::strlen(schlüssel)));

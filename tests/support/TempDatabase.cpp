@@ -1,4 +1,6 @@
 #include "TempDatabase.h"
+#include "dao/Password.h"
+#include "dao/Schema.h"
 
 #include "Records.h"
 
@@ -6,7 +8,7 @@
 #include <gtest/gtest.h>
 
 QString TempDatabase::Connect() {
-    return QStringLiteral(";pwd=TornVX1993");
+    return dao::PasswordConnect();
 }
 
 TempDatabase::TempDatabase() {
@@ -29,13 +31,13 @@ dao::Error TempDatabase::OpenFailure(const QString& path, const QString& connect
 }
 
 void TempDatabase::MakeEmpty() {
-    for (const char* table : records::kTables)
+    for (const auto& [table, named] : dao::kTables)
         m_db->Execute(QStringLiteral("DELETE FROM ") + QString::fromUtf8(table));
 }
 
 QList<int> TempDatabase::Records() {
     QList<int> n;
-    for (const char* table : records::kTables)
+    for (const auto& [table, named] : dao::kTables)
         n << Count(QStringLiteral("SELECT * FROM ") + QString::fromUtf8(table));
     return n;
 }
