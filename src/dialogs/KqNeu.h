@@ -24,8 +24,6 @@ public:
     // Relabels the dialog for a kind and shows it; what is typed stays. Other kinds change
     // nothing but the kind.
     void Start(Katalog callBy);
-    // Only until the tests name the kinds: the kind by its number.
-    void Start(int callBy) { Start(static_cast<Katalog>(callBy)); }
     Katalog Kind() const { return m_kind; }
 
     // The refill of the list of the window that opens the dialog for a kind. The windows that
