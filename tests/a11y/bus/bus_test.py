@@ -346,10 +346,8 @@ def main():
                 reader.fault(title, str(failure))
     finally:
         reader.stop()
-    print('Was ein Bildschirmleser beim Fokus hört, je Fenster in Tab-Reihenfolge:')
-    for title, lines in reader.transcript.items():
-        print(f'\n{title}')
-        print('\n'.join(f'  {caption:22} {said}' for caption, said in lines))
+    for title, lines in reader.transcript.items():  # what a reader hears on focus
+        print(f'\n{title}\n' + '\n'.join(f'  {caption:22} {said}' for caption, said in lines))
     print(f'\n{len(reader.faults)} Fehler in {time.monotonic() - begin:.0f} s')
     print('\n'.join(f'  {fault}' for fault in reader.faults))
     return 1 if reader.faults else 0
