@@ -1,7 +1,7 @@
 // Faults of the file while the program runs: the file write-protected behind the program's back,
 // and another program holding the lock. Storing routines report the failure with Abort, Retry and
 // Ignore and store everything once Retry finds the cause gone; other changes report it as a
-// run-time failure; a short lock is waited for; nothing half-written remains.
+// run-time failure; a short lock is waited for. (Abort: CocktailSpeichernTest.)
 
 #include "Dateifehler.h"
 #include "EntryTest.h"
@@ -32,17 +32,25 @@ protected:
                 db.Count("SELECT * FROM dekoliste WHERE cocktail = " + c),
                 db.Count("SELECT * FROM gruppenzugehörigkeit WHERE cocktail = " + c)};
     }
-    // Answers every "Fehler!" with Retry and lifts the cause at the first; counts the boxes.
-    void RetryNachdem(const std::function<void()>& beheben, QStringList& meldungen) {
-        toolkit::SetMsgBoxResponder(
-            [&meldungen, beheben](const QString& text, int buttons, const QString& title) {
-                meldungen << title + ": " + text;
-                if (meldungen.size() == 1) beheben();
-                // A fault that outlasts its cause would ask for ever; the test ends it instead.
-                if (meldungen.size() > 5) return int(toolkit::vbAbort);
-                return buttons == toolkit::vbAbortRetryIgnore ? int(toolkit::vbRetry)
-                                                              : int(toolkit::vbOK);
-            });
+    // Runs a change while a fault lasts: every "Fehler!" is answered with Retry, the cause lifted
+    // at the first. Expects one box, which contains text.
+    static void RetryNachdem(const std::function<void()>& beheben, const QString& text,
+                             const std::function<void()>& änderung) {
+        QStringList meldungen;
+        toolkit::SetMsgBoxResponder([&](const QString& prompt, int buttons, const QString& title) {
+            meldungen << title + ": " + prompt;
+            if (meldungen.size() == 1) beheben();
+            // A fault that outlasts its cause would ask for ever; the test ends it instead.
+            if (meldungen.size() > 5) return int(toolkit::vbAbort);
+            return buttons == toolkit::vbAbortRetryIgnore ? int(toolkit::vbRetry)
+                                                          : int(toolkit::vbOK);
+        });
+        änderung();
+        toolkit::SetMsgBoxResponder({});
+        ASSERT_EQ(meldungen.size(), 1) << meldungen.join('\n').toStdString();
+        EXPECT_TRUE(meldungen.first().startsWith(QStringLiteral("Fehler!: Es trat ein Fehler")) &&
+                    meldungen.first().contains(text))
+            << meldungen.first().toStdString();
     }
 };
 
@@ -50,115 +58,75 @@ TEST_F(DateifehlerTest, ALockOrWriteProtectionAtSavingIsTrappedAndRetryStoresThe
     // A lock held by another program for longer than the store waits: the transaction cannot
     // begin, which the trap reports at its first position.
     {
-        const QString name = QStringLiteral("Gesperrter Gin Tonic");
-        KqCocktailEingabe& w = Neuer(name);
+        KqCocktailEingabe& w = Neuer(QStringLiteral("Gesperrter Gin Tonic"));
         Sperre sperre(db.Path());
         ASSERT_TRUE(sperre.Gesetzt());
-        QStringList meldungen;
-        RetryNachdem([&sperre] { sperre.Lösen(); }, meldungen);
-        Click(w.BHinzufügen());
-        toolkit::SetMsgBoxResponder({});
-        ASSERT_EQ(meldungen.size(), 1) << meldungen.join('\n').toStdString();
-        EXPECT_TRUE(meldungen.first().startsWith(QStringLiteral("Fehler!: Es trat ein Fehler")));
-        EXPECT_TRUE(meldungen.first().contains(QStringLiteral("Pos: 0 Nummer: 3045")))
-            << meldungen.first().toStdString();
+        RetryNachdem([&sperre] { sperre.Lösen(); }, QStringLiteral("Pos: 0 Nummer: 3045"),
+                     [&w] { Click(w.BHinzufügen()); });
         EXPECT_FALSE(KqCocktailEingabe::IsLoaded());
-        EXPECT_EQ(Datensätze(name), (QList<int>{1, 3, 1, 1}));
+        EXPECT_EQ(Datensätze(QStringLiteral("Gesperrter Gin Tonic")), (QList<int>{1, 3, 1, 1}));
     }
     Schreibschutz schutz(db.Path());
     if (!schutz.Gesetzt()) GTEST_SKIP() << "the file system cannot write-protect for root";
-    const QString name = QStringLiteral("Geschützter Gin Tonic");
-    KqCocktailEingabe& w = Neuer(name);
-    QStringList meldungen;
-    RetryNachdem([&schutz] { schutz.Aufheben(); }, meldungen);
-    Click(w.BHinzufügen());
-    toolkit::SetMsgBoxResponder({});
-    ASSERT_EQ(meldungen.size(), 1) << meldungen.join('\n').toStdString();
-    EXPECT_TRUE(meldungen.first().startsWith(QStringLiteral("Fehler!: Es trat ein Fehler")))
-        << meldungen.first().toStdString();
-    EXPECT_TRUE(meldungen.first().contains(QStringLiteral("Nummer: 30")));
+    KqCocktailEingabe& w = Neuer(QStringLiteral("Geschützter Gin Tonic"));
+    RetryNachdem([&schutz] { schutz.Aufheben(); }, QStringLiteral("Nummer: 30"),
+                 [&w] { Click(w.BHinzufügen()); });
     EXPECT_FALSE(KqCocktailEingabe::IsLoaded());
-    EXPECT_EQ(Datensätze(name), (QList<int>{1, 3, 1, 1}));
+    EXPECT_EQ(Datensätze(QStringLiteral("Geschützter Gin Tonic")), (QList<int>{1, 3, 1, 1}));
 }
 
-TEST_F(DateifehlerTest, AbortWhileWriteProtectedLeavesNothingOfTheCocktail) {
-    Schreibschutz schutz(db.Path());
-    if (!schutz.Gesetzt()) GTEST_SKIP() << "the file system cannot write-protect for root";
-    const QString name = QStringLiteral("Abgebrochener Gin Tonic");
-    KqCocktailEingabe& w = Neuer(name);
-    MsgBoxExpect boxes;
-    boxes.Expect(QStringLiteral("Nummer: 30"), toolkit::vbAbort, QStringLiteral("Fehler!"));
+TEST_F(DateifehlerTest, AShortLockIsWaitedForWithoutAWord) {
+    KqCocktailEingabe& w = Neuer(QStringLiteral("Geduldiger Gin Tonic"));
+    Sperre sperre(db.Path());
+    ASSERT_TRUE(sperre.Gesetzt());
+    std::thread lösen([&sperre] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(800));
+        sperre.Lösen();
+    });
+    MsgBoxExpect keine; // no box at all
     Click(w.BHinzufügen());
-    EXPECT_EQ(endings, std::vector<int>{0});
-    schutz.Aufheben();
-    // What the file holds, read afresh by another connection.
-    const auto frisch = db.Open();
-    dao::Recordset rs =
-        frisch->OpenRecordset("SELECT count(*) FROM cocktails WHERE name = " + dao::Quoted(name));
-    EXPECT_EQ(rs.Fields(0).ToInt(), 0);
-    rs = frisch->OpenRecordset(QStringLiteral(
-        "SELECT count(*) FROM zutatenliste WHERE cocktail NOT IN (SELECT nr FROM cocktails)"));
-    EXPECT_EQ(rs.Fields(0).ToInt(), 0);
+    lösen.join();
+    EXPECT_EQ(Datensätze(QStringLiteral("Geduldiger Gin Tonic")), (QList<int>{1, 3, 1, 1}));
 }
 
 TEST_F(DateifehlerTest, StockChangesReportTheFaultAndSucceedOnceItIsGone) {
     KqZutaten& vorrat = KqZutaten::Instance();
     vorrat.Show();
-    const QString setup = vorrat.CSetup()->Text();
-    const auto imVorrat = [&](const QString& zutat) {
+    const QString pisco = QStringLiteral("Pisco");
+    const auto imVorrat = [&] {
         return db.Count("SELECT * FROM zutatensetupvorrat v INNER JOIN zutaten z ON z.nr = "
                         "v.zutat INNER JOIN zutatensetup s ON s.nr = v.setup WHERE z.name = " +
-                        dao::Quoted(zutat) + " AND s.name = " + dao::Quoted(setup));
+                        dao::Quoted(pisco) +
+                        " AND s.name = " + dao::Quoted(vorrat.CSetup()->Text()));
     };
-    ASSERT_EQ(imVorrat(QStringLiteral("Pisco")), 0);
+    ASSERT_EQ(imVorrat(), 0);
 
-    // Adding: Abort, Retry and Ignore; Retry once the lock is released.
+    // Adding while locked: Abort, Retry and Ignore; Retry once the lock is released.
     {
         Sperre sperre(db.Path());
         ASSERT_TRUE(sperre.Gesetzt());
-        QStringList meldungen;
-        RetryNachdem([&sperre] { sperre.Lösen(); }, meldungen);
-        vorrat.Add(QStringLiteral("Pisco"));
-        toolkit::SetMsgBoxResponder({});
-        ASSERT_EQ(meldungen.size(), 1);
-        EXPECT_TRUE(meldungen.first().contains(QStringLiteral("Nummer: 3045")))
-            << meldungen.first().toStdString();
+        RetryNachdem([&sperre] { sperre.Lösen(); }, QStringLiteral("Nummer: 3045"),
+                     [&] { vorrat.Add(pisco); });
     }
-    EXPECT_EQ(imVorrat(QStringLiteral("Pisco")), 1);
-    EXPECT_TRUE(Entries(vorrat.LZutaten()).contains(QStringLiteral("Pisco")));
+    EXPECT_EQ(imVorrat(), 1);
+    EXPECT_TRUE(Entries(vorrat.LZutaten()).contains(pisco));
 
     // Removing, while the file is write-protected: the run-time failure report, the entry stays
     // in the file; once the protection is gone the same click removes it.
     Schreibschutz schutz(db.Path());
     if (!schutz.Gesetzt()) GTEST_SKIP() << "the file system cannot write-protect for root";
-    vorrat.LZutaten()->SetListIndex(Entries(vorrat.LZutaten()).indexOf(QStringLiteral("Pisco")));
+    vorrat.LZutaten()->SetListIndex(Entries(vorrat.LZutaten()).indexOf(pisco));
     {
         MsgBoxExpect boxes;
         boxes.Expect(QStringLiteral("Laufzeitfehler '30"), toolkit::vbOK);
         Click(vorrat.BEntfernen());
     }
     schutz.Aufheben();
-    EXPECT_EQ(imVorrat(QStringLiteral("Pisco")), 1);
+    EXPECT_EQ(imVorrat(), 1);
     vorrat.InitZutaten();
-    vorrat.LZutaten()->SetListIndex(Entries(vorrat.LZutaten()).indexOf(QStringLiteral("Pisco")));
+    vorrat.LZutaten()->SetListIndex(Entries(vorrat.LZutaten()).indexOf(pisco));
     Click(vorrat.BEntfernen());
-    EXPECT_EQ(imVorrat(QStringLiteral("Pisco")), 0);
-}
-
-TEST_F(DateifehlerTest, AShortLockIsWaitedForWithoutAWord) {
-    const QString name = QStringLiteral("Geduldiger Gin Tonic");
-    KqCocktailEingabe& w = Neuer(name);
-    auto sperre = std::make_unique<Sperre>(db.Path());
-    ASSERT_TRUE(sperre->Gesetzt());
-    std::thread lösen([&sperre] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(800));
-        sperre->Lösen();
-    });
-    MsgBoxExpect keine; // no box at all
-    Click(w.BHinzufügen());
-    lösen.join();
-    EXPECT_FALSE(KqCocktailEingabe::IsLoaded());
-    EXPECT_EQ(Datensätze(name), (QList<int>{1, 3, 1, 1}));
+    EXPECT_EQ(imVorrat(), 0);
 }
 
 TEST_F(DateifehlerTest, EscapeOrClosingTheFehlerBoxOfEitherTrapEndsNothing) {

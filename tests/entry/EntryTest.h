@@ -17,15 +17,11 @@
 #include <QPushButton>
 #include <QStringList>
 
-// One ingredient line as typed into the dialog.
+// One ingredient line as typed into the dialog's input boxes, in their order (ingredient,
+// amount, unit, variation, its amount and unit, description); boxes beyond the texts keep what
+// they hold.
 struct Zutatenzeile {
-    QString zutat{};
-    QString menge{};
-    QString einheit = QStringLiteral("cl");
-    QString variation{};
-    QString variationsmenge{};
-    QString variationseinheit{};
-    QString beschreibung{};
+    QStringList texte;
     bool pflicht = true;
 };
 
@@ -38,37 +34,33 @@ protected:
 
     // The entry window, shown.
     static KqCocktailEingabe& Eingabe() {
-        KqCocktailEingabe& form = KqCocktailEingabe::Instance();
-        form.Show();
-        return form;
+        KqCocktailEingabe::Instance().Show();
+        return KqCocktailEingabe::Instance();
     }
-    static toolkit::LineGrid& TZutaten() { return *Eingabe().TZutaten(); }
-    static toolkit::LineGrid& TDekoration() { return *Eingabe().TDekoration(); }
 
-    static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // Clicks a button, which makes its window the active one, as a click of the user does.
+    static void Click(QAbstractButton* button) {
+        button->window()->activateWindow();
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
 
-    // Types text key by key, umlauts included, a character beyond the 16-bit range as one key;
+    // Replaces what a box holds the way the user does: all of it selected and deleted, then the
+    // text typed key by key, umlauts included, a character beyond the 16-bit range as one key;
     // a text longer than 200 characters is pasted.
-    static void Keys(QWidget* w, const QString& text) {
+    static void Type(QWidget* box, const QString& text) {
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Delete);
         if (text.size() > 200) {
             QGuiApplication::clipboard()->setText(text);
-            QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
-            return;
+            return QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         }
         for (qsizetype i = 0; i < text.size(); ++i) {
             const QChar c = text.at(i);
             const qsizetype n = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
             const auto key = n == 2 ? Qt::Key_unknown : static_cast<Qt::Key>(c.toUpper().unicode());
-            QTest::sendKeyEvent(QTest::Click, w, key, text.mid(i, n), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, box, key, text.mid(i, n), Qt::NoModifier);
             i += n - 1;
         }
-    }
-    // Replaces what a box holds the way the user does: all of it selected and deleted, then the
-    // text typed.
-    static void Type(QWidget* box, const QString& text) {
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_Delete);
-        Keys(box, text);
     }
 
     // Makes a row current by clicking its second cell.
@@ -79,13 +71,13 @@ protected:
         ASSERT_EQ(grid.Row(), row);
     }
 
+    // The cells of a row; Names: column 1 of every row.
     static QStringList Cells(const toolkit::LineGrid& grid, int row) {
         QStringList cells;
         for (int col = 0; col < grid.Cols(); ++col)
             cells << grid.TextAt(row, col);
         return cells;
     }
-    // Column 1 of every row.
     static QStringList Names(const toolkit::LineGrid& grid) {
         QStringList names;
         for (int row = 0; row < grid.Rows(); ++row)
@@ -93,39 +85,34 @@ protected:
         return names;
     }
 
-    // Fills the open ingredient dialog by typing.
+    // The ingredient dialog's input boxes in tab order.
+    static std::vector<QWidget*> Boxes(KqCocktailZutaten& d) {
+        return {d.CZutat(),          d.EZutatMenge(),       d.CZutatEinheit(), d.CVariation(),
+                d.EVariationMenge(), d.EVariationEinheit(), d.EBeschreibung()};
+    }
     static void Fill(KqCocktailZutaten& d, const Zutatenzeile& z) {
-        Type(d.CZutat(), z.zutat);
-        Type(d.EZutatMenge(), z.menge);
-        Type(d.CZutatEinheit(), z.einheit);
-        Type(d.CVariation(), z.variation);
-        Type(d.EVariationMenge(), z.variationsmenge);
-        Type(d.EVariationEinheit(), z.variationseinheit);
-        Type(d.EBeschreibung(), z.beschreibung);
+        for (qsizetype i = 0; i < z.texte.size(); ++i)
+            Type(Boxes(d).at(i), z.texte.at(i));
         if (d.APflicht()->isChecked() != z.pflicht) Click(d.APflicht());
     }
 
-    // Adds an ingredient line: "Neu", the boxes typed, "Hinzufügen".
+    // Adds an ingredient line (by default 2 cl of it): "Neu", the boxes typed, "Hinzufügen".
     static void AddZutat(const Zutatenzeile& z) {
         Click(Eingabe().BZutatenNeu());
         ASSERT_TRUE(KqCocktailZutaten::IsLoaded());
-        KqCocktailZutaten& d = *KqCocktailZutaten::Loaded();
-        Fill(d, z);
-        Click(d.BHinzufügen());
+        Fill(*KqCocktailZutaten::Loaded(), z);
+        Click(KqCocktailZutaten::Loaded()->BHinzufügen());
         ASSERT_FALSE(KqCocktailZutaten::IsLoaded());
     }
-    static void AddZutat(const QString& zutat) {
-        AddZutat(Zutatenzeile{zutat, QStringLiteral("2")});
-    }
+    static void AddZutat(const QString& zutat) { AddZutat({{zutat, QStringLiteral("2")}}); }
 
     // Adds a decoration line: "Neu", name and description typed, "Hinzufügen".
     static void AddDeko(const QString& deko, const QString& beschreibung = {}) {
         Click(Eingabe().BDekorationNeu());
         ASSERT_TRUE(KqCocktailDeko::IsLoaded());
-        KqCocktailDeko& d = *KqCocktailDeko::Loaded();
-        Type(d.CDeko(), deko);
-        Type(d.EBeschreibung(), beschreibung);
-        Click(d.BHinzufügen());
+        Type(KqCocktailDeko::Loaded()->CDeko(), deko);
+        Type(KqCocktailDeko::Loaded()->EBeschreibung(), beschreibung);
+        Click(KqCocktailDeko::Loaded()->BHinzufügen());
         ASSERT_FALSE(KqCocktailDeko::IsLoaded());
     }
 };
