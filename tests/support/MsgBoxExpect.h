@@ -15,21 +15,21 @@ toolkit::MsgBoxResponder RealBoxAfterEscapeAndClose(int answer, int* stayed);
 
 class MsgBoxExpect {
 public:
-    // Installs itself as the message box responder.
+    // Installs itself as the message box responder; the destructor removes it and fails the
+    // test when expected boxes were never shown.
     MsgBoxExpect();
-    // Removes the responder; fails the test when expected boxes were never shown.
     ~MsgBoxExpect();
-
     MsgBoxExpect(const MsgBoxExpect&) = delete;
     MsgBoxExpect& operator=(const MsgBoxExpect&) = delete;
 
-    // The next box must contain textSubstring and carry title; it is answered with answer.
+    // The next box must contain textSubstring, carry title and offer answer, which answers it.
     void Expect(const QString& textSubstring, int answer,
-                const QString& title = toolkit::kDefaultMsgBoxTitle);
+                const QString& title = toolkit::kDefaultMsgBoxTitle) {
+        m_expected.push_back({textSubstring, answer, title});
+    }
 
-    // Texts of all boxes shown so far, expected or not.
+    // Texts of all boxes shown so far, expected or not; the expected boxes not shown yet.
     QStringList Shown() const { return m_shown; }
-    // Expected boxes not shown yet.
     int Pending() const { return static_cast<int>(m_expected.size()); }
 
 private:
@@ -38,9 +38,6 @@ private:
         int answer;
         QString title;
     };
-
-    int Answer(const QString& prompt, int buttons, const QString& title);
-
     std::deque<Expected> m_expected;
     QStringList m_shown;
 };

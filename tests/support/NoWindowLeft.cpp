@@ -9,11 +9,10 @@
 void ExpectNoWindowLeft() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(toolkit::LoadedFormCount(), 0);
-    int visible = 0, forms = 0;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        visible += window->isVisible() ? 1 : 0;
-        forms += qobject_cast<toolkit::Form*>(window) ? 1 : 0;
+        EXPECT_FALSE(window->isVisible())
+            << "a window was left open: " << qPrintable(window->objectName());
+        EXPECT_FALSE(qobject_cast<toolkit::Form*>(window))
+            << "unloaded forms must be destroyed: " << qPrintable(window->objectName());
     }
-    EXPECT_EQ(visible, 0) << "a window was left open";
-    EXPECT_EQ(forms, 0) << "unloaded forms must be destroyed";
 }

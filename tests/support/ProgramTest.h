@@ -17,8 +17,6 @@
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_ende = HauptModul::Ende;
-        m_ordner = HauptModul::Programmordner;
         HauptModul::Ende = [this](int status) { endings.push_back(status); };
         HauptModul::Programmordner = [this] { return db.Folder(); };
     }
@@ -52,6 +50,7 @@ protected:
     std::vector<int> endings;
 
 private:
-    std::function<void(int)> m_ende;
-    std::function<QString()> m_ordner;
+    // What the program had, restored at the end.
+    std::function<void(int)> m_ende = HauptModul::Ende;
+    std::function<QString()> m_ordner = HauptModul::Programmordner;
 };
