@@ -9,13 +9,11 @@
 #include "entry/KqCocktailEingabe.h"
 #include "toolkit/Controls.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStringList>
 
 // One ingredient line as typed into the dialog's input boxes, in their order (ingredient,
 // amount, unit, variation, its amount and unit, description); boxes beyond the texts keep what
@@ -45,11 +43,15 @@ protected:
     }
 
     // Replaces what a box holds the way the user does: all of it selected and deleted, then the
-    // text typed key by key, umlauts included, a character beyond the 16-bit range as one key;
-    // a text longer than 200 characters is pasted.
+    // text typed.
     static void Type(QWidget* box, const QString& text) {
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_Delete);
+        Keys(box, text);
+    }
+    // Types text key by key, umlauts included, a character beyond the 16-bit range as one key;
+    // a text longer than 200 characters is pasted.
+    static void Keys(QWidget* box, const QString& text) {
         if (text.size() > 200) {
             QGuiApplication::clipboard()->setText(text);
             return QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
@@ -61,6 +63,28 @@ protected:
             QTest::sendKeyEvent(QTest::Click, box, key, text.mid(i, n), Qt::NoModifier);
             i += n - 1;
         }
+    }
+
+    // A cocktail as stored, in text: its record, its lines one field after another with the
+    // ingredient and the decoration by name, then its groups.
+    static QStringList Gespeichert(const QString& cocktail) {
+        const QString c = "(SELECT nr FROM cocktails WHERE name = " + dao::Quoted(cocktail) + ")";
+        return HauptModul::ErstesFeld("SELECT name || '|' || beschreibung || '|' || zubereitung || "
+                                      "'|' || bewertung || '|' || erfinder || '|' || url FROM "
+                                      "cocktails WHERE nr = " +
+                                      c) +
+               HauptModul::ErstesFeld(
+                   "SELECT z.name || '|' || l.menge || '|' || l.variation || '|' || "
+                   "l.variationsmenge || '|' || l.pflicht || '|' || l.beschreibung FROM "
+                   "zutatenliste "
+                   "l INNER JOIN zutaten z ON z.nr = l.zutat WHERE l.cocktail = " +
+                   c + " ORDER BY l.rowid") +
+               HauptModul::ErstesFeld("SELECT d.name || '|' || l.beschreibung FROM dekoliste l "
+                                      "INNER JOIN deko d ON d.nr = l.deko WHERE l.cocktail = " +
+                                      c) +
+               HauptModul::ErstesFeld("SELECT g.name FROM gruppenzugehörigkeit l INNER JOIN "
+                                      "cocktailgruppen g ON g.nr = l.gruppe WHERE l.cocktail = " +
+                                      c);
     }
 
     // Makes a row current by clicking its second cell.
