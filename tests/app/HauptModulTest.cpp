@@ -6,7 +6,6 @@
 #include "ProgramTest.h"
 #include "menu/KqMenue.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -33,17 +32,6 @@ void ExpectRefusedIn(const QString& folder, const QString& reason) {
 
 } // namespace
 
-TEST(PfadMitBackslash, AddsOneSeparatorOnlyWhenMissing) {
-    EXPECT_EQ(HauptModul::PfadMitBackslash(QStringLiteral("C:\\")), QStringLiteral("C:\\"));
-    EXPECT_EQ(HauptModul::PfadMitBackslash(QStringLiteral("C:\\Bar")), QStringLiteral("C:\\Bar\\"));
-    EXPECT_EQ(HauptModul::PfadMitBackslash(QStringLiteral("/")), QStringLiteral("/"));
-    EXPECT_EQ(HauptModul::PfadMitBackslash(QStringLiteral("/opt/velkor")),
-              QStringLiteral("/opt/velkor/"));
-    EXPECT_EQ(HauptModul::PfadMitBackslash(QString()), QString(QDir::separator()));
-}
-
-// A start that opens the database and shows the menu begins every window test that starts the
-// program (KqMenueTest first).
 TEST_F(HauptModulTest, MainReportsAnUnopenableDatabaseAndNeverShowsTheMenu) {
     QTemporaryDir empty;
     HauptModul::Programmordner = [&] { return empty.path(); };

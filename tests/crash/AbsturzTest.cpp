@@ -39,24 +39,6 @@ Schritte Lesen(const QString& pfad) {
     return s;
 }
 
-// What must never change: every cocktail not made by the runs, with its lines, decorations and
-// groups, and the catalogues.
-QStringList Bestand(dao::Database& db) {
-    QStringList bestand;
-    for (const char* sql :
-         {"SELECT c.nr || '|' || c.name || '|' || c.zubereitung FROM cocktails c WHERE c.name NOT "
-          "LIKE \"Probe %\" ORDER BY c.nr",
-          "SELECT l.cocktail || '|' || l.zutat || '|' || l.menge FROM zutatenliste l INNER JOIN "
-          "cocktails c ON c.nr = l.cocktail WHERE c.name NOT LIKE \"Probe %\" ORDER BY 1",
-          "SELECT count(*) FROM dekoliste l INNER JOIN cocktails c ON c.nr = l.cocktail WHERE "
-          "c.name NOT LIKE \"Probe %\"",
-          "SELECT nr || name FROM zutaten ORDER BY nr", "SELECT nr || name FROM deko ORDER BY nr",
-          "SELECT nr || name FROM cocktailgruppen ORDER BY nr",
-          "SELECT nr || name FROM zutatensetup ORDER BY nr"})
-        bestand += records::Column(db, QString::fromUtf8(sql));
-    return bestand;
-}
-
 QSet<QString> Vorrat(dao::Database& db) {
     const QStringList paare = records::Column(
         db, QStringLiteral("SELECT s.name || '|' || z.name FROM zutatensetupvorrat v INNER JOIN "
@@ -85,7 +67,6 @@ int KillsAusUmgebung() {
 TEST(Absturz, KilledAtRandomMomentsTheFileStaysSoundAndComplete) {
     TempDatabase temp;
     const QString protokoll = temp.Folder() + QStringLiteral("/protokoll.txt");
-    const QStringList bestand = Bestand(temp.Db());
     const QSet<QString> vorratAmAnfang = Vorrat(temp.Db());
     temp.Db().Close();
 
@@ -170,8 +151,6 @@ TEST(Absturz, KilledAtRandomMomentsTheFileStaysSoundAndComplete) {
             f.write(("fertig " + schritte.offen + '\n').toUtf8());
         }
 
-        // Nothing else changed.
-        EXPECT_EQ(Bestand(*db), bestand);
         cocktails = static_cast<int>(namen.size());
         if (::testing::Test::HasFailure()) break;
     }

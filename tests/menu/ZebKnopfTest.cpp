@@ -130,17 +130,6 @@ TEST(ZebKnopf, StoredPropertiesAreReadInOrderMissingOnesSilently) {
     EXPECT_TRUE(Same(button.Image1(), rest));
     EXPECT_TRUE(Same(button.Image2(), pressed)); // kept its value
 
-    // A value of the wrong type: one message, the rest still read.
-    lesen({{"BackColor", QStringLiteral("rot")},
-           {"FrameColor", static_cast<qint32>(0x8000000F)},
-           {"Bild1", Png(pressed)},
-           {"Bild2", Png(rest)}},
-          "Unbekannter Fehler in ZebBeschriftung \r13 ");
-    EXPECT_EQ(button.BackColor(), 0x00DFFFFFu);
-    EXPECT_EQ(ColourOf(button.FrameColor()), QPalette().color(QPalette::Button)); // system colour
-    EXPECT_TRUE(Same(button.Image1(), pressed));
-    EXPECT_TRUE(Same(button.Image2(), rest));
-
     // Writing stores all four keys in order; reading them back gives the same.
     PropertyBag bag;
     button.UserControl_WriteProperties(bag);

@@ -10,7 +10,6 @@
 namespace {
 
 using toolkit::ComboBox;
-using toolkit::ListBox;
 
 class ControlsTest : public ToolkitTest {
 protected:
@@ -96,37 +95,6 @@ TEST_F(ControlsTest, ComboUserChoiceRaisesClickAndKeysReachKeyPress) {
     QTest::keyClick(free, Qt::Key_Return);
     EXPECT_EQ(free->ListCount(), 1) << "Enter must not add the text to the list";
     EXPECT_EQ(freeClicks, 0) << "typing an entry's text is no choice from the list";
-}
-
-TEST_F(ControlsTest, ListBoxSelectsOnlyByCodeOrUser) {
-    ListBox* list = Watched(toolkit::MakeListBox(form, "lstGlas", {0, 0, 3000, 2000}));
-    int doubleClicks = 0;
-    list->OnDblClick([&] { ++doubleClicks; });
-    EXPECT_EQ(list->ListIndex(), -1);
-    list->SetListIndex(2);
-    list->SetListIndex(2);
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(seenText, "Becher");
-    list->RemoveItem(0);
-    EXPECT_EQ(list->Text(), "Becher");
-    list->RemoveItem(1);
-    EXPECT_EQ(list->ListIndex(), -1);
-    EXPECT_EQ(clicks, 1);
-
-    ShowAndWait(*form);
-    const QPoint kelch = list->visualItemRect(list->item(0)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, kelch);
-    EXPECT_EQ(clicks, 2);
-    EXPECT_EQ(seenText, "Kelch");
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, kelch);
-    EXPECT_EQ(doubleClicks, 1);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, kelch);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->viewport()->rect().bottomLeft());
-    EXPECT_EQ(list->ListIndex(), 0) << "the user cannot take the selection away";
-
-    list->Clear();
-    EXPECT_EQ(list->ListIndex(), -1);
-    EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(ControlsTest, EnterAndSpaceClickTheFocusedButtonButEnterInABoxClicksNothing) {

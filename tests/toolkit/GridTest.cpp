@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <stdexcept>
 
 namespace {
@@ -75,33 +74,6 @@ TEST_F(GridTest, AddingLinesKeepsTheLastRowEmptyAndRemovingMovesRowsUp) {
     EXPECT_EQ(grid->Row(), 1);
     grid->SetRows(0);
     EXPECT_EQ(grid->Rows(), 1);
-}
-
-TEST_F(GridTest, ClickingACellMakesItsRowCurrentButNothingIsEditable) {
-    AddLine({"1", "Gin", "4 cl"});
-    AddLine({"2", "Tonic", "10 cl"});
-    int clicks = 0;
-    grid->OnClick([&] { ++clicks; });
-    ShowAndWait(*form);
-    const auto click = [&](int row, int col) {
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                          grid->visualRect(grid->model()->index(row, col)).center());
-    };
-    click(2, 2);
-    EXPECT_EQ(std::make_tuple(grid->Row(), grid->Col(), clicks), std::make_tuple(2, 2, 1));
-    click(0, 1); // the fixed row
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->viewport()->rect().bottomLeft());
-    EXPECT_EQ(grid->Row(), 2) << "neither the fixed row nor the empty area becomes current";
-    QTest::keyClick(grid, Qt::Key_Up);
-    QTest::keyClick(grid, Qt::Key_Up);
-    EXPECT_EQ(grid->Row(), 1);
-    EXPECT_EQ(grid->currentRow(), 1);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {},
-                       grid->visualRect(grid->model()->index(1, 1)).center());
-    QTest::keyClicks(grid, "Wodka");
-    QTest::keyClick(grid, Qt::Key_F2);
-    EXPECT_EQ(grid->findChild<QLineEdit*>(), nullptr) << "no cell editor opened";
-    EXPECT_EQ(grid->TextAt(1, 1), "Gin");
 }
 
 } // namespace

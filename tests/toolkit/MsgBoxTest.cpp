@@ -14,17 +14,6 @@ using namespace toolkit;
 
 class MsgBoxTest : public ToolkitTest {};
 
-TEST_F(MsgBoxTest, TheResponderAnswersWithPromptButtonsAndTitle) {
-    QStringList seen;
-    SetMsgBoxResponder([&](const QString& prompt, int buttons, const QString& title) {
-        seen << QStringLiteral("%1|%2|%3").arg(prompt).arg(buttons).arg(title);
-        return vbNo;
-    });
-    EXPECT_EQ(MsgBox("Rezept löschen?", vbYesNo), vbNo);
-    MsgBox("Hinweis", vbRetryCancel + 16, "Zutaten"); // icon flags are no button set
-    EXPECT_EQ(seen, QStringList({"Rezept löschen?|4|Velkor", "Hinweis|5|Zutaten"}));
-}
-
 TEST_F(MsgBoxTest, OffscreenWithoutResponderAnswersTheFirstButton) {
     ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
     testing::internal::CaptureStderr();
