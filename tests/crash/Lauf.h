@@ -19,14 +19,13 @@ inline std::unique_ptr<QProcess> LaufStarten(const QString& ordner, const QStrin
     return lauf;
 }
 
-// The lines of a run's protocol, in order; with art, those that begin with it, without it.
-inline QStringList Zeilen(const QString& pfad, const QString& art = {}) {
+// The lines of a run's protocol, in order.
+inline QStringList Zeilen(const QString& pfad) {
     QFile f(pfad);
     QStringList out;
     if (f.open(QIODevice::ReadOnly))
         for (const QByteArray& zeile : f.readAll().split('\n'))
-            if (const QString z = QString::fromUtf8(zeile); z.startsWith(art))
-                out << z.mid(art.size());
+            out << QString::fromUtf8(zeile);
     return out;
 }
 
