@@ -16,7 +16,9 @@ liste="$root/scripts/mutationen.txt"
 
 scripts/install-deps.sh
 mkdir -p "$scratch/baum"
-# The working tree as it is (committed or not), without build folders.
+# The working tree as it is (committed or not), without build folders; what a former copy held
+# and the tree no longer does goes (the test folders are globbed). Kept times spare rebuilds.
+find "$scratch/baum" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
 git ls-files -z --cached --others --exclude-standard |
   tar --null --ignore-failed-read -T - -cf - 2>/dev/null | tar -xf - -C "$scratch/baum"
 cd "$scratch/baum"
