@@ -35,11 +35,8 @@ TEST_F(KqMenueTest, FiveButtonsWithTheirPicturesFirstHasTheFocus) {
     KqMenü& menu = KqMenü::Instance();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
     EXPECT_EQ(menu.pos(), QPoint(0, 0));
-    const QStringList labels = {"Velkor", "Zutatenliste", "Erfassen", "Ändern",
-                                "Homepage-erzeugen"};
     for (int i = 0; i < 5; ++i) {
         ZebKnopf* knopf = menu.BMenüKnopf(i);
-        EXPECT_EQ(knopf->accessibleName(), labels[i]);
         // The stored design was read: two different pictures of the button's size.
         EXPECT_EQ(knopf->Image1().size(), knopf->size()) << i;
         EXPECT_NE(knopf->Image1().toImage(), knopf->Image2().toImage()) << i;
