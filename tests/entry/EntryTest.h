@@ -68,23 +68,20 @@ protected:
     // A cocktail as stored, in text: its record, its lines one field after another with the
     // ingredient and the decoration by name, then its groups.
     static QStringList Gespeichert(const QString& cocktail) {
-        const QString c = "(SELECT nr FROM cocktails WHERE name = " + dao::Quoted(cocktail) + ")";
-        return HauptModul::ErstesFeld("SELECT name || '|' || beschreibung || '|' || zubereitung || "
-                                      "'|' || bewertung || '|' || erfinder || '|' || url FROM "
-                                      "cocktails WHERE nr = " +
-                                      c) +
-               HauptModul::ErstesFeld(
-                   "SELECT z.name || '|' || l.menge || '|' || l.variation || '|' || "
-                   "l.variationsmenge || '|' || l.pflicht || '|' || l.beschreibung FROM "
-                   "zutatenliste "
-                   "l INNER JOIN zutaten z ON z.nr = l.zutat WHERE l.cocktail = " +
-                   c + " ORDER BY l.rowid") +
-               HauptModul::ErstesFeld("SELECT d.name || '|' || l.beschreibung FROM dekoliste l "
-                                      "INNER JOIN deko d ON d.nr = l.deko WHERE l.cocktail = " +
-                                      c) +
-               HauptModul::ErstesFeld("SELECT g.name FROM gruppenzugehörigkeit l INNER JOIN "
-                                      "cocktailgruppen g ON g.nr = l.gruppe WHERE l.cocktail = " +
-                                      c);
+        QStringList out;
+        for (const char* sql :
+             {"SELECT name || '|' || beschreibung || '|' || zubereitung || '|' || bewertung || "
+              "'|' || erfinder || '|' || url FROM cocktails WHERE nr = %1",
+              "SELECT z.name || '|' || l.menge || '|' || l.variation || '|' || l.variationsmenge "
+              "|| '|' || l.pflicht || '|' || l.beschreibung FROM zutatenliste l INNER JOIN "
+              "zutaten z ON z.nr = l.zutat WHERE l.cocktail = %1 ORDER BY l.rowid",
+              "SELECT d.name || '|' || l.beschreibung FROM dekoliste l INNER JOIN deko d ON "
+              "d.nr = l.deko WHERE l.cocktail = %1",
+              "SELECT g.name FROM gruppenzugehörigkeit l INNER JOIN cocktailgruppen g ON g.nr = "
+              "l.gruppe WHERE l.cocktail = %1"})
+            out += HauptModul::ErstesFeld(QString::fromUtf8(sql).arg(
+                "(SELECT nr FROM cocktails WHERE name = " + dao::Quoted(cocktail) + ")"));
+        return out;
     }
 
     // Makes a row current by clicking its second cell.
@@ -130,12 +127,11 @@ protected:
     }
     static void AddZutat(const QString& zutat) { AddZutat({{zutat, QStringLiteral("2")}}); }
 
-    // Adds a decoration line: "Neu", name and description typed, "Hinzufügen".
-    static void AddDeko(const QString& deko, const QString& beschreibung = {}) {
+    // Adds a decoration line: "Neu", its name typed, "Hinzufügen".
+    static void AddDeko(const QString& deko) {
         Click(Eingabe().BDekorationNeu());
         ASSERT_TRUE(KqCocktailDeko::IsLoaded());
         Type(KqCocktailDeko::Loaded()->CDeko(), deko);
-        Type(KqCocktailDeko::Loaded()->EBeschreibung(), beschreibung);
         Click(KqCocktailDeko::Loaded()->BHinzufügen());
         ASSERT_FALSE(KqCocktailDeko::IsLoaded());
     }
