@@ -82,7 +82,7 @@ protected:
     MsgBoxExpect boxes;
 };
 
-TEST_P(BadInputTest, StoredAsTypedOrRefusedAndFoundByName) {
+TEST_P(BadInputTest, StoredAsTypedOrRefusedWithNothingStored) {
     const Eingabetext& t = GetParam();
     const QList<int> vorher = db.Records();
     KqCocktailEingabe& w = Eingabe();
