@@ -29,9 +29,7 @@ INSERT INTO gruppenzugehörigkeit (gruppe, cocktail) SELECT max(g.nr), max(c.nr)
 INSERT INTO zutatenliste (cocktail, zutat, menge, variation, pflicht) SELECT max(c.nr), max(z.nr), '2 cl', 0, 1 FROM cocktails c, zutaten z;
 INSERT INTO dekoliste (cocktail, deko) SELECT max(c.nr), max(d.nr) FROM cocktails c, deko d;
 INSERT INTO zutatensetupvorrat (setup, zutat) SELECT max(s.nr), max(z.nr) FROM zutatensetup s, zutaten z;
-UPDATE zutatenliste SET menge = '3 cl' WHERE menge = '2 cl';
 DELETE FROM cocktails WHERE name = 'Zum Löschen';
-DELETE FROM zutatensetup WHERE name = 'Minimal';
 COMMIT;
 PRAGMA integrity_check;
 )");

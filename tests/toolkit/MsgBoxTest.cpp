@@ -14,17 +14,6 @@ using namespace toolkit;
 
 class MsgBoxTest : public ToolkitTest {};
 
-TEST_F(MsgBoxTest, OffscreenWithoutResponderAnswersTheFirstButton) {
-    ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(MsgBox("Frage", vbOKCancel, "Titel"), vbOK);
-    EXPECT_EQ(MsgBox("Frage", vbAbortRetryIgnore), vbAbort);
-    EXPECT_EQ(MsgBox("Frage", vbYesNoCancel), vbYes);
-    EXPECT_EQ(MsgBox("Frage", vbYesNo), vbYes);
-    EXPECT_EQ(MsgBox("Frage", vbRetryCancel), vbRetry);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("Titel: Frage"), std::string::npos);
-}
-
 TEST_F(MsgBoxTest, TheRealBoxHasGermanStandardButtonsAndReturnsTheClickedOne) {
     ASSERT_TRUE(InstallGermanTranslation(*qApp));
     QStringList texts;
