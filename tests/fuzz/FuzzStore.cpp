@@ -306,19 +306,26 @@ dao::Value ValueOf(std::string_view arg) {
 }
 
 // A look-up by name through the name indexes finds the same records (by number, in order) as
-// the same comparison written the other way round, which reads every name.
+// the same comparison written the other way round, which reads every name: under NOT (which
+// the look-up must leave alone), next to OR, and, last and returned, by itself.
 std::vector<int> LookUp(dao::Database& db, const char* table, const QString& value) {
-    const auto numbers = [&](const QString& where) {
+    const auto numbers = [&](const char* where, const char* comparison) {
+        const QString condition =
+            QString::fromUtf8(where).arg(QString::fromUtf8(comparison).arg(dao::Quoted(value)));
         std::vector<int> out;
-        for (dao::Recordset rs = db.OpenRecordset("SELECT nr FROM " + QString(table) + where);
+        for (dao::Recordset rs =
+                 db.OpenRecordset("SELECT nr FROM " + QString(table) + " WHERE " + condition);
              !rs.Eof(); rs.MoveNext())
             out.push_back(rs.Fields(0).ToInt());
         return out;
     };
-    const QString quoted = dao::Quoted(value);
-    const std::vector<int> indexed = numbers(" WHERE ucase(name) = " + quoted + " ");
-    Require(indexed == numbers(" WHERE " + quoted + " = ucase(name)"),
-            "a look-up by name differs from reading every name", table + (": " + quoted));
+    std::vector<int> indexed;
+    for (const char* where : {"NOT %1", "nr = 1 OR %1", "%1 "}) {
+        indexed = numbers(where, "ucase(name) = %1");
+        Require(indexed == numbers(where, "%1 = ucase(name)"),
+                "a look-up by name differs from reading every name",
+                table + (": " + QString::fromUtf8(where).arg(dao::Quoted(value))));
+    }
     return indexed;
 }
 
