@@ -36,12 +36,6 @@ public:
 
     static QString Connect();
 
-    // Writes a file as the first version of the program wrote it (its tables with the
-    // program's own collation and upper-casing): the starter catalogue, names that need German
-    // order and full upper-casing, a decoration counter beyond the highest number kept, and
-    // extra cocktails with one ingredient line each. Returns path.
-    static QString WriteVersion0(const QString& path, int extraCocktails = 0);
-
 private:
     QTemporaryDir m_dir;
     std::shared_ptr<dao::Database> m_db;
