@@ -2,10 +2,7 @@
 #include "dao/Password.h"
 #include "dao/Schema.h"
 
-#include "Records.h"
-
 #include <QFile>
-#include <gtest/gtest.h>
 
 QString TempDatabase::Connect() {
     return dao::PasswordConnect();
@@ -21,13 +18,6 @@ TempDatabase::TempDatabase() {
 std::shared_ptr<dao::Database> TempDatabase::OpenFile(const QString& path, bool readOnly) {
     return dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), {})
         ->OpenDatabase(path, false, readOnly, Connect());
-}
-
-dao::Error TempDatabase::OpenFailure(const QString& path, const QString& connect) {
-    const dao::Error e = records::FailureOf(
-        [&] { dao::CreateWorkspace({}, {}, {})->OpenDatabase(path, false, false, connect); });
-    EXPECT_EQ(e.Number() == 0, e.Description().isEmpty()) << e.what();
-    return e;
 }
 
 void TempDatabase::MakeEmpty() {

@@ -21,8 +21,6 @@ public:
     std::shared_ptr<dao::Database> Open() const { return OpenFile(Path()); }
     // Opens any file with the program's password.
     static std::shared_ptr<dao::Database> OpenFile(const QString& path, bool readOnly = false);
-    // The failure of opening a file: number 0 and no text when it opened.
-    static dao::Error OpenFailure(const QString& path, const QString& connect = Connect());
     dao::Database& Db() { return *m_db; }
     std::shared_ptr<dao::Database> Shared() const { return m_db; }
 
