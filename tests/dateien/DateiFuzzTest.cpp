@@ -1,7 +1,7 @@
 // Whole random files (see ZufallsDatei.h), each opened by the program as a user would: every
 // window, every recipe sheet drawn, every setup chosen with the drinks box ticked and
 // unticked, the ideal ingredient asked for, both line dialogs walked through their lists, and a
-// cocktail, a stock entry and a setup stored. The program must neither crash nor hang nor
+// cocktail and a setup stored. The program must neither crash nor hang nor
 // touch memory it does not own (the sanitizer build runs the same files), nor refuse a file
 // the engine reads.
 //
@@ -20,7 +20,6 @@
 #include "menu/KqMenue.h"
 #include "modul/HauptModul.h"
 #include "stock/KqZutaten.h"
-#include "stock/KqZutatenAuswahl.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/Trap.h"
@@ -90,21 +89,6 @@ void Durchgang(const QByteArray& füllung) {
             }
         });
     }
-    // Stock added through the choice dialog and taken out again.
-    if (bestand.CSetup()->ListCount() > 0) {
-        bestand.CSetup()->SetListIndex(0);
-        KqZutatenAuswahl& auswahl = KqZutatenAuswahl::Instance();
-        auswahl.Show();
-        if (auswahl.CZutat()->ListCount() > 0) {
-            auswahl.CZutat()->SetListIndex(auswahl.CZutat()->ListCount() - 1);
-            Tun([&] { auswahl.BHinzufügen_Click(); });
-        }
-        if (bestand.LZutaten()->ListCount() > 0) {
-            bestand.LZutaten()->SetListIndex(0);
-            Tun([&] { bestand.BEntfernen_Click(); });
-        }
-    }
-
     // A cocktail entered with a line of each kind, written and changed through the dialogs.
     KqCocktailEingabe& eingabe = KqCocktailEingabe::Instance();
     eingabe.ECocktail()->setText(QStringLiteral("Zufallsprobe"));

@@ -87,28 +87,3 @@ TEST_F(KqMenueTest, ClosingTheMenuEndsTheProgramAndStoresNothingOfTheEntryWindow
     EXPECT_FALSE(HauptModul::Datenbank);
     EXPECT_EQ(db.Count(QStringLiteral("SELECT * FROM cocktails")), cocktails);
 }
-
-// Space on a menu button shows its pressed picture while held and clicks when released; the
-// focus moving on while Space is held takes the press back, and no other button clicks.
-TEST_F(KqMenueTest, SpaceClicksOnlyTheButtonItWasPressedOn) {
-    Start();
-    KqMenü& menu = KqMenü::Instance();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
-    ZebKnopf* velkor = menu.BMenüKnopf(0);
-    const auto shows = [](ZebKnopf* k, const QPixmap& p) {
-        return k->Picture().toImage() == p.toImage();
-    };
-    velkor->setFocus();
-    QTest::keyPress(velkor, Qt::Key_Space);
-    EXPECT_TRUE(shows(velkor, velkor->Image2()));
-    QTest::keyClick(velkor, Qt::Key_Tab);
-    EXPECT_TRUE(shows(velkor, velkor->Image1()));
-    ASSERT_EQ(QApplication::focusWidget(), menu.BMenüKnopf(1));
-    QTest::keyRelease(menu.BMenüKnopf(1), Qt::Key_Space);
-    EXPECT_EQ(toolkit::LoadedFormCount(), 1);
-
-    QTest::keyPress(menu.BMenüKnopf(1), Qt::Key_Space);
-    EXPECT_EQ(toolkit::LoadedFormCount(), 1);
-    QTest::keyRelease(menu.BMenüKnopf(1), Qt::Key_Space);
-    EXPECT_TRUE(KqZutaten::IsLoaded() && KqZutaten::Instance().isVisible());
-}

@@ -37,15 +37,6 @@ protected:
         ASSERT_TRUE(HauptModul::Datenbank) << "the database did not open";
     }
 
-    // Tab walks the controls in this order, from the first, which has the focus, round to it.
-    static void ExpectTabOrder(const std::vector<QWidget*>& order) {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return order.front()->hasFocus(); }));
-        for (std::size_t i = 1; i <= order.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            EXPECT_EQ(QApplication::focusWidget(), order[i % order.size()]) << i;
-        }
-    }
-
     TempDatabase db;
     std::vector<int> endings;
 

@@ -2,8 +2,7 @@
 // through its windows, so that the crash test can kill it at any moment. It starts as the program
 // does, on the Cocktails.mdb in the folder VELKOR_ORDNER, and writes to the file VELKOR_PROTOKOLL
 // a line "beginne <Schritt>" before each step and "fertig <Schritt>" once the step is stored.
-// Steps: "cocktail <Name>", "vorrat+ <Setup>|<Zutat>", "vorrat- <Setup>|<Zutat>". At start it
-// writes "kennt <Name>" for every cocktail its recipe viewer lists.
+// Steps: "cocktail <Name>", "vorrat+ <Setup>|<Zutat>", "vorrat- <Setup>|<Zutat>".
 // Any failure the program reports ends it with status 3.
 
 #include "entry/KqCocktailEingabe.h"
@@ -12,7 +11,6 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Look.h"
 #include "toolkit/MsgBox.h"
-#include "viewer/KqRezepte.h"
 
 #include <QApplication>
 #include <QFile>
@@ -31,7 +29,6 @@ public:
     }
     void Beginne(const QString& schritt) { Schreiben("beginne " + schritt); }
     void Fertig(const QString& schritt) { Schreiben("fertig " + schritt); }
-    void Kennt(const QString& cocktail) { Schreiben("kennt " + cocktail); }
 
 private:
     // Each line reaches the system at once: a killed process loses nothing it wrote.
@@ -57,9 +54,6 @@ int main(int argc, char** argv) {
     if (!HauptModul::Datenbank) return 1;
 
     Protokoll protokoll(qEnvironmentVariable("VELKOR_PROTOKOLL"));
-    for (int i = 0; i < KqRezepte::Instance().CCocktail()->ListCount(); ++i)
-        protokoll.Kennt(KqRezepte::Instance().CCocktail()->List(i));
-    KqRezepte::Instance().Unload();
     std::mt19937 zufall(std::random_device{}());
     const QString kennung = QString::number(zufall() % 1000000);
     const QStringList zutaten =
