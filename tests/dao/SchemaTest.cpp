@@ -4,6 +4,7 @@
 // and triggers.
 
 #include "dao/Schema.h"
+#include "Records.h"
 #include "RoheDatei.h"
 #include "TempDatabase.h"
 
@@ -78,7 +79,5 @@ TEST(Schema, AnOldFileIsUpgradedOnOpeningKeepingRecordsNumbersOrderCountersAndOw
                         "ORDER BY name)"),
               "meine_beschreibung,neu_protokollieren,protokoll_was");
     // The counter goes on after the highest number ever given, not the highest kept.
-    dao::Recordset deko = db->OpenRecordset("SELECT * FROM deko");
-    deko.AddNew();
-    EXPECT_EQ(deko.Fields(0).ToInt(), highest + 2);
+    EXPECT_EQ(records::Insert(*db, "deko", {}), highest + 2);
 }
