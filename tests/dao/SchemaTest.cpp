@@ -81,3 +81,25 @@ TEST(Schema, AnOldFileIsUpgradedOnOpeningKeepingRecordsNumbersOrderCountersAndOw
     // The counter goes on after the highest number ever given, not the highest kept.
     EXPECT_EQ(records::Insert(*db, "deko", {}), highest + 2);
 }
+
+TEST(Schema, AFailedUpgradeIsTakenBackWholeAndANewerFileIsRefusedUntouched) {
+    QTemporaryDir dir;
+    const QString path = WriteVersion0(dir.filePath(QStringLiteral("Alt.mdb")));
+    // A table of a later step's temporary name in the way: the upgrade fails part-way.
+    ASSERT_EQ(RoheDatei(path).Exec("CREATE TABLE deko_v0 (x)"), SQLITE_OK);
+    const auto stand = [&path] {
+        return Everything(path) << Raw(path, "SELECT group_concat(sql) FROM sqlite_master")
+                                << Raw(path, "PRAGMA user_version");
+    };
+    const QStringList alt = stand();
+    EXPECT_NE(records::FailureOf([&] { TempDatabase::OpenFile(path); }).Number(), 0);
+    EXPECT_EQ(stand(), alt);
+    ASSERT_EQ(RoheDatei(path).Exec("DROP TABLE deko_v0; PRAGMA user_version = 2"), SQLITE_OK);
+    const auto bytes = [&path] {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray neuer = bytes();
+    EXPECT_EQ(records::FailureOf([&] { TempDatabase::OpenFile(path); }).Number(), 3343);
+    EXPECT_EQ(bytes(), neuer);
+}
