@@ -6,13 +6,14 @@
 // The number of kills is VELKOR_KILLS (the test command runs a short version; the README's
 // crash command runs 200 and more).
 
-#include "Lauf.h"
 #include "Records.h"
 #include "TempDatabase.h"
 #include "dao/Dao.h"
 #include "dao/Text.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSet>
 #include <QThread>
 #include <csignal>
@@ -20,6 +21,35 @@
 #include <random>
 
 namespace {
+
+// Starts a run on the Cocktails.mdb in folder; it writes its steps to protokoll.
+std::unique_ptr<QProcess> LaufStarten(const QString& ordner, const QString& protokoll) {
+    auto lauf = std::make_unique<QProcess>();
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("VELKOR_ORDNER"), ordner);
+    umgebung.insert(QStringLiteral("VELKOR_PROTOKOLL"), protokoll);
+    lauf->setProcessEnvironment(umgebung);
+    lauf->start(QStringLiteral(VELKOR_DAUERLAUF), {});
+    return lauf;
+}
+
+// The lines of a run's protocol, in order.
+QStringList Zeilen(const QString& pfad) {
+    QFile f(pfad);
+    QStringList out;
+    if (f.open(QIODevice::ReadOnly))
+        for (const QByteArray& zeile : f.readAll().split('\n'))
+            out << QString::fromUtf8(zeile);
+    return out;
+}
+
+// The engine's own check of the file: {"ok"} when sound.
+QStringList Prüfung(dao::Database& db) {
+    QStringList prüfung;
+    db.ReadEngineRows("PRAGMA integrity_check",
+                      [&prüfung](const dao::EngineRow& row) { prüfung << row.Get(0).ToText(); });
+    return prüfung;
+}
 
 struct Schritte {
     QStringList fertig; // in order
