@@ -20,26 +20,6 @@
 #include <cstdlib>
 #include <random>
 
-namespace {
-
-class Protokoll {
-public:
-    explicit Protokoll(const QString& pfad) : m_datei(pfad) {
-        if (!m_datei.open(QIODevice::Append | QIODevice::Unbuffered)) std::exit(4);
-    }
-    void Beginne(const QString& schritt) { Schreiben("beginne " + schritt); }
-    void Fertig(const QString& schritt) { Schreiben("fertig " + schritt); }
-
-private:
-    // Each line reaches the system at once: a killed process loses nothing it wrote.
-    void Schreiben(const QString& zeile) {
-        if (m_datei.write((zeile + '\n').toUtf8()) < 0) std::exit(4);
-    }
-    QFile m_datei;
-};
-
-} // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velkor-DB"));
@@ -53,7 +33,12 @@ int main(int argc, char** argv) {
     HauptModul::Main();
     if (!HauptModul::Datenbank) return 1;
 
-    Protokoll protokoll(qEnvironmentVariable("VELKOR_PROTOKOLL"));
+    // Each line reaches the system at once: a killed process loses nothing it wrote.
+    QFile protokoll(qEnvironmentVariable("VELKOR_PROTOKOLL"));
+    if (!protokoll.open(QIODevice::Append | QIODevice::Unbuffered)) return 4;
+    const auto schreiben = [&protokoll](const char* was, const QString& schritt) {
+        if (protokoll.write(was + schritt.toUtf8() + '\n') < 0) std::exit(4);
+    };
     std::mt19937 zufall(std::random_device{}());
     const QString kennung = QString::number(zufall() % 1000000);
     const QStringList zutaten =
@@ -71,7 +56,7 @@ int main(int argc, char** argv) {
         case 0: {
             // A cocktail with eight ingredient lines, two decorations and a group.
             const QString name = QStringLiteral("Probe %1-%2").arg(kennung).arg(++nummer);
-            protokoll.Beginne("cocktail " + name);
+            schreiben("beginne ", "cocktail " + name);
             KqCocktailEingabe& e = KqCocktailEingabe::Instance();
             e.ECocktail()->setText(name);
             e.CGruppe()->SetListIndex(static_cast<int>(zufall() % 3));
@@ -84,7 +69,7 @@ int main(int argc, char** argv) {
                                                   {eine(dekos), QStringLiteral("am Rand")});
             e.BHinzufügen_Click();
             if (KqCocktailEingabe::IsLoaded()) std::_Exit(3);
-            protokoll.Fertig("cocktail " + name);
+            schreiben("fertig ", "cocktail " + name);
             break;
         }
         default: {
@@ -98,12 +83,12 @@ int main(int argc, char** argv) {
                     static_cast<int>(zufall() % static_cast<unsigned>(w.LZutaten()->ListCount())));
             const QString schritt = (dazu ? "vorrat+ " : "vorrat- ") + w.CSetup()->Text() + '|' +
                                     (dazu ? eine(zutaten) : w.LZutaten()->Text());
-            protokoll.Beginne(schritt);
+            schreiben("beginne ", schritt);
             if (dazu)
                 w.Add(schritt.section('|', 1));
             else
                 w.BEntfernen_Click();
-            protokoll.Fertig(schritt);
+            schreiben("fertig ", schritt);
         }
         }
     });
