@@ -84,10 +84,10 @@ KqNeu::KqNeu() {
     m_eName = MakeTextBox(this, QStringLiteral("EName"), {1680, 120, 3015, 360}, m_aName);
     m_eName->setMaxLength(50);
     m_eName->setValidator(new GanzeZeichen(m_eName));
-    m_aBeschreibung = MakeLabel(this, QStringLiteral("ABeschreibung"),
-                                QStringLiteral("Beschreibung"), {120, 600, 1455, 255});
+    QLabel* aBeschreibung = MakeLabel(this, QStringLiteral("ABeschreibung"),
+                                      QStringLiteral("Beschreibung"), {120, 600, 1455, 255});
     m_eBeschreibung =
-        MakeTextBox(this, QStringLiteral("EBeschreibung"), {1680, 600, 3015, 360}, m_aBeschreibung);
+        MakeTextBox(this, QStringLiteral("EBeschreibung"), {1680, 600, 3015, 360}, aBeschreibung);
     m_eBeschreibung->setMaxLength(128);
     m_eBeschreibung->setValidator(new GanzeZeichen(m_eBeschreibung));
     m_aAlkohol = MakeCheckBox(this, QStringLiteral("AAlkohol"), QStringLiteral("Alkoholisch"),
@@ -97,14 +97,14 @@ KqNeu::KqNeu() {
     m_aGetränk->setChecked(true);
     m_bHinzufügen = MakeButton(this, QStringLiteral("BHinzufügen"), QStringLiteral("Hinzufügen"),
                                {1680, 1800, 1455, 375});
-    m_bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"), QStringLiteral("Abbrechen"),
-                              {3240, 1800, 1455, 375});
+    QPushButton* bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"),
+                                         QStringLiteral("Abbrechen"), {3240, 1800, 1455, 375});
 
-    SetTabOrder({m_eName, m_eBeschreibung, m_aAlkohol, m_bHinzufügen, m_bAbbrechen, m_aGetränk});
+    SetTabOrder({m_eName, m_eBeschreibung, m_aAlkohol, m_bHinzufügen, bAbbrechen, m_aGetränk});
     m_eName->setFocus();
 
     ConnectClick(m_bHinzufügen, this, [this] { BHinzufügen_Click(); });
-    ConnectClick(m_bAbbrechen, this, [this] { BAbbrechen_Click(); });
+    ConnectClick(bAbbrechen, this, [this] { BAbbrechen_Click(); });
 }
 
 void KqNeu::SetzeAuffrischen(Katalog callBy, std::function<void()> auffrischen) {

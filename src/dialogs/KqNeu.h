@@ -37,23 +37,18 @@ public:
     void BAbbrechen_Click();
 
     // Controls.
-    QLabel* AName() const { return m_aName; }
     QLineEdit* EName() const { return m_eName; }
-    QLabel* ABeschreibung() const { return m_aBeschreibung; }
     QLineEdit* EBeschreibung() const { return m_eBeschreibung; }
     QCheckBox* AAlkohol() const { return m_aAlkohol; }
     QCheckBox* AGetränk() const { return m_aGetränk; }
     QPushButton* BHinzufügen() const { return m_bHinzufügen; }
-    QPushButton* BAbbrechen() const { return m_bAbbrechen; }
 
 private:
     Katalog m_kind{};
     QLabel* m_aName = nullptr;
     QLineEdit* m_eName = nullptr;
-    QLabel* m_aBeschreibung = nullptr;
     QLineEdit* m_eBeschreibung = nullptr;
     QCheckBox* m_aAlkohol = nullptr;
     QCheckBox* m_aGetränk = nullptr;
     QPushButton* m_bHinzufügen = nullptr;
-    QPushButton* m_bAbbrechen = nullptr;
 };

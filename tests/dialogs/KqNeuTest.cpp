@@ -21,7 +21,7 @@ TEST_F(KqNeuTest, RefusesAKnownNameStoresANewOneAsTypedAndRefillsItsCaller) {
     Keys(d.EName(), QString(60, u'x'));
     Keys(d.EBeschreibung(), QString(140, u'y'));
     d.Start(KqNeu::Setup);
-    EXPECT_EQ(d.AName()->text(), QStringLiteral("Setup-Name"));
+    EXPECT_EQ(d.EName()->accessibleName(), QStringLiteral("Setup-Name"));
     EXPECT_TRUE(d.AAlkohol()->isHidden() && d.AGetränk()->isHidden());
     EXPECT_EQ(d.EName()->text() + d.EBeschreibung()->text(),
               QString(50, u'x') + QString(128, u'y'));
