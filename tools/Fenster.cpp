@@ -3,6 +3,7 @@
 #include "dialogs/KqCocktailDeko.h"
 #include "dialogs/KqCocktailZutaten.h"
 #include "dialogs/KqNeu.h"
+#include "entry/KqCocktailAendern.h"
 #include "entry/KqCocktailEingabe.h"
 #include "menu/KqMenue.h"
 #include "stock/KqZutatenAuswahl.h"
@@ -69,9 +70,10 @@ void CocktailErfassen() {
 
 void AlleÖffnen() {
     KqMenü& menu = KqMenü::Instance();
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         menu.BMenüKnopf_Click(i);
     KqRezepte::Instance().Start(QStringLiteral("Mojito"));
+    KqCocktailÄndern::Instance().CCocktail()->SetText(QStringLiteral("Mojito"));
     KqZutatenAuswahl::Instance().Show();
     CocktailErfassen();
 }

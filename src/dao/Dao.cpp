@@ -39,8 +39,9 @@ struct RecordsetState {
     const TableInfo* info = nullptr;
     std::vector<int> tableColumn; // record-set column -> table column, -1 for none
 
-    bool adding = false;
-    std::vector<Value> buffer; // one value per table column while adding
+    bool adding = false;       // a record is being added (AddNew) or changed (Edit)
+    bool editing = false;      // ... and it is the current one, changed
+    std::vector<Value> buffer; // one value per table column while adding or changing
     std::vector<char> assigned;
 
     bool Current() const { return position >= 0 && position < rows; }
@@ -79,7 +80,7 @@ void Field::Set(const Value& value) {
     if (s.closed) ObjectGone();
     if (!s.adding)
         throw Error(errUpdateWithoutAddNew,
-                    QStringLiteral("Ein Feld kann nur nach AddNew beschrieben werden."));
+                    QStringLiteral("Ein Feld kann nur nach AddNew oder Edit beschrieben werden."));
     const int column = s.tableColumn[static_cast<std::size_t>(m_index)];
     const ColumnInfo* info =
         column < 0 ? nullptr : &s.info->columns[static_cast<std::size_t>(column)];
@@ -120,7 +121,7 @@ int Recordset::RecordCount() const {
 void Recordset::MoveFirst() {
     RecordsetState& s = Checked();
     if (s.rows == 0 || s.Empty()) NoCurrentRecord();
-    s.adding = false;
+    s.adding = s.editing = false;
     s.position = 0;
     s.SkipDeletedForward();
 }
@@ -128,7 +129,7 @@ void Recordset::MoveFirst() {
 void Recordset::MoveLast() {
     RecordsetState& s = Checked();
     if (s.rows == 0 || s.Empty()) NoCurrentRecord();
-    s.adding = false;
+    s.adding = s.editing = false;
     s.position = s.rows - 1;
     s.SkipDeletedBackward();
 }
@@ -136,7 +137,7 @@ void Recordset::MoveLast() {
 void Recordset::MoveNext() {
     RecordsetState& s = Checked();
     if (s.rows == 0 || s.position >= s.rows) NoCurrentRecord();
-    s.adding = false;
+    s.adding = s.editing = false;
     ++s.position;
     s.SkipDeletedForward();
 }
@@ -144,7 +145,7 @@ void Recordset::MoveNext() {
 void Recordset::MovePrevious() {
     RecordsetState& s = Checked();
     if (s.rows == 0 || s.position < 0) NoCurrentRecord();
-    s.adding = false;
+    s.adding = s.editing = false;
     --s.position;
     s.SkipDeletedBackward();
 }
@@ -215,17 +216,76 @@ void Recordset::AddNew() {
         s.assigned[counter] = 1;
     }
     s.adding = true;
+    s.editing = false;
+}
+
+void Recordset::Edit() {
+    RecordsetState& s = Checked();
+    RequireUpdatable(s);
+    if (!s.Current()) NoCurrentRecord();
+    const auto row = static_cast<std::size_t>(s.position);
+    if (s.deleted[row])
+        throw Error(errRecordDeleted, QStringLiteral("Der Datensatz ist gelöscht."));
+    // The buffer starts as the record is, so that its fields read as before until set.
+    s.buffer.assign(s.info->columns.size(), Value());
+    s.assigned.assign(s.info->columns.size(), 0);
+    for (std::size_t i = 0; i < s.tableColumn.size(); ++i)
+        if (s.tableColumn[i] >= 0)
+            s.buffer[static_cast<std::size_t>(s.tableColumn[i])] =
+                s.cells[row * static_cast<std::size_t>(s.columns) + i];
+    s.adding = true;
+    s.editing = true;
 }
 
 void Recordset::CancelUpdate() {
-    Checked().adding = false;
+    Checked().adding = Checked().editing = false;
 }
+
+namespace {
+
+// A row's engine key as a bound value.
+Value RowKey(sqlite3_int64 rowid) {
+    return rowid == static_cast<std::int32_t>(rowid) ? Value(static_cast<int>(rowid))
+                                                     : Value(static_cast<double>(rowid));
+}
+
+// Writes the fields set since Edit into the current record, in the file and in the set.
+void UpdateCurrent(RecordsetState& s) {
+    const auto row = static_cast<std::size_t>(s.position);
+    QByteArray assignments;
+    std::vector<Value> values;
+    for (std::size_t i = 0; i < s.info->columns.size(); ++i) {
+        if (!s.assigned[i]) continue;
+        if (!values.empty()) assignments += ", ";
+        assignments += QuoteIdentifier(s.info->columns[i].name).toUtf8() + " = ?";
+        values.push_back(s.buffer[i]);
+    }
+    if (!values.empty()) {
+        values.push_back(RowKey(s.rowids[row]));
+        s.connection
+            ->Prepare("UPDATE " + QuoteIdentifier(s.info->name).toUtf8() + " SET " + assignments +
+                          " WHERE _rowid_ = ?",
+                      values)
+            ->Step(); // on failure the change stays pending
+    }
+    for (std::size_t i = 0; i < s.tableColumn.size(); ++i)
+        if (s.tableColumn[i] >= 0 && s.assigned[static_cast<std::size_t>(s.tableColumn[i])])
+            s.cells[row * static_cast<std::size_t>(s.columns) + i] =
+                s.buffer[static_cast<std::size_t>(s.tableColumn[i])];
+}
+
+} // namespace
 
 void Recordset::Update() {
     RecordsetState& s = Checked();
     if (!s.adding)
         throw Error(errUpdateWithoutAddNew,
-                    QStringLiteral("Update ohne vorheriges AddNew ist nicht möglich."));
+                    QStringLiteral("Update ohne vorheriges AddNew oder Edit ist nicht möglich."));
+    if (s.editing) {
+        UpdateCurrent(s);
+        s.adding = s.editing = false;
+        return;
+    }
     QByteArray columns;
     QByteArray marks;
     std::vector<Value> values;
@@ -244,23 +304,20 @@ void Recordset::Update() {
         values.empty() ? "INSERT INTO " + table + " DEFAULT VALUES"
                        : "INSERT INTO " + table + " (" + columns + ") VALUES (" + marks + ")";
     s.connection->Prepare(sql, values)->Step(); // on failure the record stays pending
-    s.adding = false;
+    s.adding = s.editing = false;
 }
 
 void Recordset::Delete() {
     RecordsetState& s = Checked();
     RequireUpdatable(s);
-    s.adding = false;
+    s.adding = s.editing = false;
     if (!s.Current()) NoCurrentRecord();
     const auto row = static_cast<std::size_t>(s.position);
     if (s.deleted[row])
         throw Error(errRecordDeleted, QStringLiteral("Der Datensatz ist bereits gelöscht."));
     const QByteArray sql =
         "DELETE FROM " + QuoteIdentifier(s.info->name).toUtf8() + " WHERE _rowid_ = ?";
-    const sqlite3_int64 rowid = s.rowids[row];
-    const Value key = rowid == static_cast<std::int32_t>(rowid) ? Value(static_cast<int>(rowid))
-                                                                : Value(static_cast<double>(rowid));
-    s.connection->Prepare(sql, {key})->Step();
+    s.connection->Prepare(sql, {RowKey(s.rowids[row])})->Step();
     s.deleted[row] = 1;
 }
 

@@ -66,6 +66,9 @@ public:
     Field Fields(const QString& name) const;
 
     void AddNew();
+    // Begins changing the current record: its fields are set as after AddNew, and Update
+    // writes those set into it.
+    void Edit();
     void Update();
     void CancelUpdate();
     void Delete();

@@ -1,5 +1,7 @@
 #include "dialogs/Zeilendialog.h"
 
+#include "toolkit/Controls.h"
+
 #include <QPushButton>
 
 namespace {
@@ -24,5 +26,6 @@ bool Zeilendialog::Ändert() const {
 }
 
 void Zeilendialog::SetzeÄndern(bool ändern) {
-    m_bHinzufügen->setText(ändern ? QStringLiteral("Ändern") : kHinzufügen);
+    // A reader says the mode as the button shows it.
+    toolkit::SetCaption(m_bHinzufügen, ändern ? QStringLiteral("Ändern") : kHinzufügen);
 }

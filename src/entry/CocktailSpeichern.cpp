@@ -40,6 +40,22 @@ void NamenÄndern(KqCocktailEingabe& eingabe) {
     eingabe.ECocktail()->selectAll();
 }
 
+// The trap of a routine that stores or deletes a cocktail: its message names what it did
+// ("Abspeicherns", "Löschens") and the position p had reached.
+toolkit::AbortRetryIgnore::Options Falle(const char* tätigkeit, const int& p,
+                                         dao::Transaction& transaktion) {
+    return {[tätigkeit, &p](int nummer, const QString& beschreibung) {
+                const QChar cr(13);
+                return QStringLiteral("Es trat ein Fehler während des ") +
+                       QString::fromUtf8(tätigkeit) + QStringLiteral(" des Cocktails auf! ") + cr +
+                       QStringLiteral("Pos: ") + Zahl(p) + QStringLiteral(" Nummer: ") +
+                       Zahl(nummer) + cr + beschreibung;
+            },
+            {},
+            [] { HauptModul::Beenden(); },
+            &transaktion};
+}
+
 // One field of a record to add. A record is stored only when every field it needs (a number
 // that links it) was set; a text the store refused and the user ignored is left out.
 struct Feld {
@@ -56,17 +72,7 @@ struct Feld {
 class Speicherlauf {
 public:
     Speicherlauf(KqCocktailEingabe& eingabe, dao::Database& db)
-        : m_eingabe(eingabe), m_db(db),
-          m_falle({[this](int nummer, const QString& beschreibung) {
-                       const QChar cr(13);
-                       return QStringLiteral("Es trat ein Fehler während des Abspeicherns des "
-                                             "Cocktails auf! ") +
-                              cr + QStringLiteral("Pos: ") + Zahl(m_p) +
-                              QStringLiteral(" Nummer: ") + Zahl(nummer) + cr + beschreibung;
-                   },
-                   {},
-                   [] { HauptModul::Beenden(); },
-                   &m_transaktion}) {}
+        : m_eingabe(eingabe), m_db(db), m_falle(Falle("Abspeicherns", m_p, m_transaktion)) {}
 
     bool Lauf();
     bool Neustart() const { return m_falle.Restart(); }
@@ -78,6 +84,10 @@ private:
     // Adds one record on R, opened with the statement that names its key values. True when
     // the record was stored.
     bool Hinzufügen(const QString& abfrage, const std::vector<Feld>& felder);
+    // While a stored cocktail is changed: removes its records of a kind before the window's
+    // are written. False when that failed and was ignored: the old ones then stay, and the
+    // window's are not written.
+    bool AlteEntfernen(const char* tabelle, int cocktail, const QString& bedingung = {});
     void Zutatenzeilen(int cocktail);
     void Dekozeilen(int cocktail);
 
@@ -87,7 +97,16 @@ private:
     toolkit::AbortRetryIgnore m_falle;
     dao::Recordset m_r;
     int m_p = 0;
+    // The number of the stored cocktail being changed; nothing for a new one.
+    std::optional<int> m_alt = m_eingabe.Cocktailnummer();
 };
+
+bool Speicherlauf::AlteEntfernen(const char* tabelle, int cocktail, const QString& bedingung) {
+    return !m_alt || m_falle.Step([&] {
+        m_db.Execute(QStringLiteral("DELETE FROM ") + QString::fromUtf8(tabelle) +
+                     QStringLiteral(" WHERE cocktail = ") + Zahl(cocktail) + bedingung);
+    });
+}
 
 std::optional<int> Speicherlauf::Nachschlagen(const std::function<QString()>& abfrage) {
     int nummer = 0;
@@ -120,12 +139,13 @@ bool Speicherlauf::Lauf() {
     // store waits is reported there, and Retry tries again. Without it nothing is stored.
     m_p = 0;
     if (!m_falle.Step([&] { m_transaktion.Begin(m_db); })) return false;
-    // Duplicate check. Without it the cocktail cannot be added: its record set is the place
-    // where the new record is begun.
+    // Duplicate check; a changed cocktail may keep its own name, in any case. Without it the
+    // cocktail cannot be added: its record set is the place where the new record is begun.
     if (!m_falle.Step([&] {
-            m_r =
-                m_db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = ") +
-                                   NameWert(m_eingabe.ECocktail()->text()));
+            QString abfrage = QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = ") +
+                              NameWert(m_eingabe.ECocktail()->text());
+            if (m_alt) abfrage += QStringLiteral("AND nr <> ") + Zahl(*m_alt);
+            m_r = m_db.OpenRecordset(abfrage);
         }))
         return false;
     m_p = 1;
@@ -136,11 +156,19 @@ bool Speicherlauf::Lauf() {
         return false;
     }
 
-    // The cocktail record; its number is known from the moment it is begun.
+    // The cocktail record; its number is known from the moment it is begun. A changed one is
+    // rewritten in place and keeps its number.
     m_p = 2;
     std::optional<int> cocktail;
     bool gespeichert = false;
-    if (m_falle.Step([&] { m_r.AddNew(); })) {
+    if (m_alt && !m_falle.Step([&] {
+            m_r.Close();
+            m_r = m_db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE nr = ") +
+                                     Zahl(*m_alt));
+            m_r.MoveFirst();
+        }))
+        return false;
+    if (m_falle.Step([&] { m_alt ? m_r.Edit() : m_r.AddNew(); })) {
         const std::vector<std::pair<const char*, QString>> texte = {
             {"name", m_eingabe.ECocktail()->text()},
             {"beschreibung", m_eingabe.EBeschreibung()->text()},
@@ -166,7 +194,13 @@ bool Speicherlauf::Lauf() {
                    NameWert(m_eingabe.CGruppe()->Text());
         });
         m_p = 4;
-        if (gruppe)
+        // A changed cocktail's link to the group the window showed gives way to the chosen
+        // one (not doubled when it was in that group already); its other groups stay.
+        const std::optional<int> gezeigt = m_eingabe.Gruppennummer();
+        if (gruppe && AlteEntfernen("gruppenzugehörigkeit", c,
+                                    QStringLiteral(" AND (gruppe = ") + Zahl(*gruppe) +
+                                        QStringLiteral(" OR gruppe = ") +
+                                        Zahl(gezeigt.value_or(*gruppe)) + QStringLiteral(")")))
             Hinzufügen(QStringLiteral("SELECT * FROM gruppenzugehörigkeit WHERE gruppe = ") +
                            Zahl(*gruppe) + QStringLiteral(" AND cocktail = ") + Zahl(c),
                        {{QStringLiteral("gruppe"), [&] { return dao::Value(*gruppe); }, true},
@@ -182,6 +216,7 @@ bool Speicherlauf::Lauf() {
 
 void Speicherlauf::Zutatenzeilen(int c) {
     m_p = 100;
+    if (!AlteEntfernen("zutatenliste", c)) return;
     toolkit::LineGrid& grid = *m_eingabe.TZutaten();
     const int zeilen = grid.Rows() - 2;
     for (int i = 1; i <= zeilen; ++i) {
@@ -221,6 +256,7 @@ void Speicherlauf::Zutatenzeilen(int c) {
 
 void Speicherlauf::Dekozeilen(int c) {
     m_p = 600;
+    if (!AlteEntfernen("dekoliste", c)) return;
     toolkit::LineGrid& grid = *m_eingabe.TDekoration();
     const int zeilen = grid.Rows() - 2;
     for (int i = 1; i <= zeilen; ++i) {
@@ -258,5 +294,30 @@ bool CocktailSpeichern(KqCocktailEingabe& eingabe) {
         Speicherlauf lauf(eingabe, HauptModul::OffeneDatenbank());
         const bool gespeichert = lauf.Lauf();
         if (!lauf.Neustart()) return gespeichert;
+    }
+}
+
+bool CocktailLöschen(int nr) {
+    dao::Database& db = HauptModul::OffeneDatenbank();
+    // What refers to the cocktail first, the cocktail last; a step ignored takes back all.
+    const std::pair<const char*, const char*> schritte[] = {{"gruppenzugehörigkeit", "cocktail"},
+                                                            {"zutatenliste", "cocktail"},
+                                                            {"dekoliste", "cocktail"},
+                                                            {"cocktails", "nr"}};
+    for (;;) {
+        dao::Transaction transaktion;
+        int p = 0;
+        toolkit::AbortRetryIgnore falle(Falle("Löschens", p, transaktion));
+        bool gelöscht = falle.Step([&] { transaktion.Begin(db); });
+        for (const auto& [tabelle, feld] : schritte) {
+            ++p;
+            gelöscht = gelöscht && falle.Step([&] {
+                db.Execute(QStringLiteral("DELETE FROM ") + QString::fromUtf8(tabelle) +
+                           QStringLiteral(" WHERE ") + QString::fromUtf8(feld) +
+                           QStringLiteral(" = ") + Zahl(nr));
+            });
+        }
+        gelöscht = gelöscht && falle.Step([&] { transaktion.Commit(); });
+        if (!falle.Restart()) return gelöscht;
     }
 }

@@ -1,5 +1,6 @@
 #include "entry/KqCocktailEingabe.h"
 
+#include "dao/Dao.h"
 #include "dialogs/KqCocktailDeko.h"
 #include "dialogs/KqCocktailZutaten.h"
 #include "dialogs/KqNeu.h"
@@ -14,6 +15,21 @@
 #include <QPushButton>
 
 namespace {
+
+const QString kÄndern = QStringLiteral("Ändern");
+
+// The name in the catalogue table with this number; empty when it has none (a file repaired by
+// hand): the cell then shows that the line needs a new choice.
+QString Katalogname(dao::Database& db, const char* tabelle, const dao::Value& nr) {
+    const std::optional<int> nummer = nr.AsRecordNumber();
+    if (!nummer) return {};
+    dao::Recordset rs =
+        db.OpenRecordset(QStringLiteral("SELECT name FROM ") + QString::fromUtf8(tabelle) +
+                         QStringLiteral(" WHERE nr = ") + QString::number(*nummer));
+    const QString name = rs.Eof() ? QString() : rs.Fields(0).ToText();
+    rs.Close();
+    return name;
+}
 
 // Removes the current line; on the empty last row nothing happens.
 void ZeileLöschen(toolkit::LineGrid& grid) {
@@ -144,11 +160,104 @@ KqCocktailEingabe::KqCocktailEingabe() {
 
 void KqCocktailEingabe::Form_Load() {
     InitGruppe();
+    m_ausgang = Inhalt();
+}
+
+QStringList KqCocktailEingabe::Inhalt() const {
+    QStringList inhalt = {m_eCocktail->text(),     m_cGruppe->Text(),
+                          m_eBeschreibung->text(), m_eZubereitung->toPlainText(),
+                          m_eBewertung->text(),    m_eErfunden->text(),
+                          m_eAdresse->text()};
+    for (const toolkit::LineGrid* grid : {m_tZutaten, m_tDekoration}) {
+        inhalt << QString::number(grid->Rows());
+        for (int row = 1; row < grid->Rows(); ++row)
+            for (int col = 1; col < grid->Cols(); ++col)
+                inhalt << grid->TextAt(row, col);
+    }
+    return inhalt;
+}
+
+bool KqCocktailEingabe::Ändert() const {
+    return m_bHinzufügen->text() == kÄndern;
+}
+
+void KqCocktailEingabe::NeuErfassen() {
+    m_cocktailnummer.reset();
+    m_gruppennummer.reset();
+    toolkit::SetCaption(m_bHinzufügen, QStringLiteral("Hinzufügen"));
+}
+
+bool KqCocktailEingabe::CocktailLaden(int nr) {
+    dao::Database& db = HauptModul::OffeneDatenbank();
+    const QString nummer = QString::number(nr);
+    dao::Recordset rs =
+        db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE nr = ") + nummer);
+    if (rs.Eof()) return false;
+    const auto feld = [&rs](const char* name) {
+        return rs.Fields(QString::fromUtf8(name)).ToText();
+    };
+    m_eCocktail->setText(feld("name"));
+    m_eBeschreibung->setText(feld("beschreibung"));
+    m_eZubereitung->setPlainText(feld("zubereitung"));
+    m_eBewertung->setText(feld("bewertung"));
+    m_eErfunden->setText(feld("erfinder"));
+    m_eAdresse->setText(feld("url"));
+    rs.Close();
+    ZeilendialogeSchließen();
+
+    // The group of its first link; a group the list does not hold (or none) stands as text.
+    rs = db.OpenRecordset(QStringLiteral("SELECT * FROM gruppenzugehörigkeit WHERE cocktail = ") +
+                          nummer);
+    m_gruppennummer.reset();
+    if (!rs.Eof()) m_gruppennummer = rs.Fields(0).Get().AsRecordNumber();
+    const QString gruppe =
+        rs.Eof() ? QString() : Katalogname(db, "cocktailgruppen", rs.Fields(0).Get());
+    rs.Close();
+    int index = -1;
+    for (int i = 0; i < m_cGruppe->ListCount() && index < 0; ++i)
+        if (m_cGruppe->List(i) == gruppe) index = i;
+    if (index >= 0)
+        m_cGruppe->SetListIndex(index);
+    else
+        m_cGruppe->SetText(gruppe);
+
+    // The lines in their stored order, written as the line dialogs write them.
+    m_tZutaten->SetRows(2);
+    rs = db.OpenRecordset(QStringLiteral("SELECT * FROM zutatenliste WHERE cocktail = ") + nummer);
+    for (; !rs.Eof(); rs.MoveNext()) {
+        const bool variation = rs.Fields(3).Get().AsRecordNumber().value_or(0) != 0;
+        ZeileSchreiben(*m_tZutaten, 0,
+                       {Katalogname(db, "zutaten", rs.Fields(1).Get()), rs.Fields(2).ToText(),
+                        variation ? Katalogname(db, "zutaten", rs.Fields(3).Get()) : QString(),
+                        rs.Fields(4).ToText(),
+                        rs.Fields(5).ToBool() ? QStringLiteral("Pflicht") : QString(),
+                        rs.Fields(6).ToText()});
+    }
+    rs.Close();
+    m_tDekoration->SetRows(2);
+    rs = db.OpenRecordset(QStringLiteral("SELECT * FROM dekoliste WHERE cocktail = ") + nummer);
+    for (; !rs.Eof(); rs.MoveNext())
+        ZeileSchreiben(*m_tDekoration, 0,
+                       {Katalogname(db, "deko", rs.Fields(1).Get()), rs.Fields(2).ToText()});
+    rs.Close();
+    // As when the window opens: the first line current, the name box focused.
+    for (toolkit::LineGrid* grid : {m_tZutaten, m_tDekoration})
+        grid->SetRow(1);
+    m_eCocktail->setFocus();
+
+    m_cocktailnummer = nr;
+    toolkit::SetCaption(m_bHinzufügen, kÄndern);
+    m_ausgang = Inhalt();
+    return true;
 }
 
 void KqCocktailEingabe::Form_Unload() {
-    // The line dialogs write into this window's grids only: they close with it, so that a line
-    // confirmed afterwards cannot turn up in the next cocktail.
+    ZeilendialogeSchließen();
+}
+
+void KqCocktailEingabe::ZeilendialogeSchließen() {
+    // The line dialogs write into this window's grids only: they close with what the window
+    // holds, so that a line confirmed afterwards cannot turn up in the next cocktail.
     if (KqCocktailZutaten::IsLoaded()) KqCocktailZutaten::Loaded()->Unload();
     if (KqCocktailDeko::IsLoaded()) KqCocktailDeko::Loaded()->Unload();
 }

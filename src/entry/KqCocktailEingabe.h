@@ -1,6 +1,7 @@
 #pragma once
-// The window in which a new cocktail is entered: its name, group, description, ingredient and
-// decoration lines, preparation, rating, inventor and web address.
+// The window in which a new cocktail is entered, or a stored one changed: its name, group,
+// description, ingredient and decoration lines, preparation, rating, inventor and web address.
+// While it changes a stored cocktail its button BHinzufügen reads "Ändern".
 //
 // The lines live only in the two grids. Rows 1 to Rows - 2 hold the lines in the order they
 // were added, column 0 the row index at the time a line was last written; the last row is
@@ -10,6 +11,7 @@
 #include "toolkit/Form.h"
 
 #include <QStringList>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -29,6 +31,23 @@ public:
     // Refills the group list with every cocktail group by ascending number and chooses the
     // first.
     void InitGruppe();
+
+    // Fills the window with the stored cocktail of number nr, for changing it: its fields, its
+    // group, its lines in their stored order, each cell as the line dialogs would have written
+    // it. False, with the window as it was, when the store has no such cocktail.
+    bool CocktailLaden(int nr);
+    // The number of the stored cocktail being changed; nothing while a new one is entered.
+    std::optional<int> Cocktailnummer() const { return m_cocktailnummer; }
+    // The group whose link the window shows of the cocktail being changed (its first; the
+    // others stay as they are); nothing when it has none.
+    std::optional<int> Gruppennummer() const { return m_gruppennummer; }
+    // Whether the window changes a stored cocktail (its button reads "Ändern").
+    bool Ändert() const;
+    // The cocktail being changed is gone: what the window holds is entered as a new one.
+    void NeuErfassen();
+    // True while the window holds what it showed when it was opened or filled, nothing typed
+    // since.
+    bool Unberührt() const { return Inhalt() == m_ausgang; }
 
     // Event handlers.
     void BGruppeNeu_Click();
@@ -76,6 +95,13 @@ protected:
     void Form_Unload() override;
 
 private:
+    // Every field's text and every grid cell, to tell whether anything was typed.
+    QStringList Inhalt() const;
+    void ZeilendialogeSchließen();
+
+    std::optional<int> m_cocktailnummer;
+    std::optional<int> m_gruppennummer;
+    QStringList m_ausgang;
     QLineEdit* m_eCocktail = nullptr;
     toolkit::ComboBox* m_cGruppe = nullptr;
     QPushButton* m_bGruppeNeu = nullptr;

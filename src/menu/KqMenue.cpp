@@ -1,5 +1,6 @@
 #include "menu/KqMenue.h"
 
+#include "entry/KqCocktailAendern.h"
 #include "entry/KqCocktailEingabe.h"
 #include "menu/PropertyBag.h"
 #include "menu/ZebKnopf.h"
@@ -82,6 +83,8 @@ void KqMenü::BMenüKnopf_Click(int Index) {
         KqCocktailEingabe::Instance().Show();
         break;
     case 3:
+        KqCocktailÄndern::Instance().Show();
+        break;
     case 4:
         toolkit::MsgBox(QStringLiteral("Keine Panik! Diese Funktion ist noch nicht implementiert!"),
                         toolkit::vbOKOnly);

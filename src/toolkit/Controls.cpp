@@ -634,6 +634,11 @@ QPushButton* MakeButton(Form* form, const QString& name, const QString& caption,
     return button;
 }
 
+void SetCaption(QPushButton* button, const QString& caption) {
+    button->setText(caption);
+    button->setAccessibleName(CaptionName(caption));
+}
+
 QCheckBox* MakeCheckBox(Form* form, const QString& name, const QString& caption, Twips at) {
     auto* box = Put(form, new QCheckBox(caption, form), name, at);
     box->setAccessibleName(CaptionName(caption));

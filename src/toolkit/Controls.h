@@ -188,6 +188,9 @@ ComboBox* MakeComboBox(Form* form, const QString& name, bool editable, Twips at,
 ListBox* MakeListBox(Form* form, const QString& name, Twips at, QLabel* caption = nullptr);
 LineGrid* MakeGrid(Form* form, const QString& name, int cols, Twips at, QLabel* caption = nullptr);
 
+// Changes a button's caption and the name a screen reader says with it.
+void SetCaption(QPushButton* button, const QString& caption);
+
 // Keyboard focus moves through the widgets in this order (null entries are skipped).
 void SetTabOrder(std::initializer_list<QWidget*> widgets);
 

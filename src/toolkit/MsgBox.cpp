@@ -101,9 +101,10 @@ int MsgBox(const QString& prompt, int buttons, const QString& title) {
         std::fprintf(stderr, "%s: %s\n", shownTitle.toLocal8Bit().constData(),
                      prompt.toLocal8Bit().constData());
         std::fflush(stderr);
-        return MsgBoxAnswers(set).front();
+        const QList<int> answers = MsgBoxAnswers(set);
+        return (buttons & vbDefaultButton2) && answers.size() > 1 ? answers.at(1) : answers.front();
     }
-    return detail::ShowMessageBox(prompt, set, shownTitle);
+    return detail::ShowMessageBox(prompt, set | (buttons & vbDefaultButton2), shownTitle);
 }
 
 void SetMsgBoxResponder(MsgBoxResponder responder) {
@@ -114,21 +115,24 @@ namespace detail {
 
 int ShowMessageBox(const QString& prompt, int buttons, const QString& title) {
     const QList<int> answers = MsgBoxAnswers(buttons);
+    const auto standard =
+        static_cast<std::size_t>((buttons & vbDefaultButton2) && answers.size() > 1);
+    const bool neinStandard = answers.at(static_cast<qsizetype>(standard)) == vbNo;
     Box box(title.isEmpty() ? kDefaultMsgBoxTitle : title, prompt,
-            answers.size() > 1 && !answers.contains(vbCancel));
+            answers.size() > 1 && !answers.contains(vbCancel) && !neinStandard);
     box.setWindowModality(Qt::ApplicationModal);
     std::vector<std::pair<QAbstractButton*, int>> shown;
     for (int answer : answers)
         shown.emplace_back(box.addButton(StandardButtonFor(answer)), answer);
-    box.setDefaultButton(static_cast<QPushButton*>(shown.front().first));
-    if (answers.size() == 1) box.setEscapeButton(shown.front().first);
+    box.setDefaultButton(static_cast<QPushButton*>(shown.at(standard).first));
+    if (answers.size() == 1 || neinStandard) box.setEscapeButton(shown.at(standard).first);
     for (const auto& [button, answer] : shown)
         if (answer == vbCancel) box.setEscapeButton(button);
     box.exec();
     for (const auto& [button, answer] : shown)
         if (button == box.clickedButton()) return answer;
-    // Closed without a button: Cancel where the set has one, otherwise the only button.
-    return answers.contains(vbCancel) ? vbCancel : answers.front();
+    // Closed without a button: Cancel where the set has one, otherwise the default.
+    return answers.contains(vbCancel) ? vbCancel : answers.at(static_cast<qsizetype>(standard));
 }
 
 } // namespace detail

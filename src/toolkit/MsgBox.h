@@ -17,6 +17,10 @@ enum MsgBoxButtons : int {
     vbRetryCancel = 5,
 };
 
+// Added to a button set: its second button is the default, and the answer where nobody can
+// answer. A Yes/No box whose default is No answers No to Escape.
+inline constexpr int vbDefaultButton2 = 256;
+
 // Answers.
 enum MsgBoxResult : int {
     vbOK = 1,

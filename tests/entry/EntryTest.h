@@ -76,7 +76,7 @@ protected:
               "|| '|' || l.pflicht || '|' || l.beschreibung FROM zutatenliste l INNER JOIN "
               "zutaten z ON z.nr = l.zutat WHERE l.cocktail = %1 ORDER BY l.rowid",
               "SELECT d.name || '|' || l.beschreibung FROM dekoliste l INNER JOIN deko d ON "
-              "d.nr = l.deko WHERE l.cocktail = %1",
+              "d.nr = l.deko WHERE l.cocktail = %1 ORDER BY l.rowid",
               "SELECT g.name FROM gruppenzugehörigkeit l INNER JOIN cocktailgruppen g ON g.nr = "
               "l.gruppe WHERE l.cocktail = %1"})
             out += HauptModul::ErstesFeld(QString::fromUtf8(sql).arg(

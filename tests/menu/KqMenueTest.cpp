@@ -4,6 +4,7 @@
 #include "menu/KqMenue.h"
 #include "MsgBoxExpect.h"
 #include "ProgramTest.h"
+#include "entry/KqCocktailAendern.h"
 #include "entry/KqCocktailEingabe.h"
 #include "menu/ZebKnopf.h"
 #include "stock/KqZutaten.h"
@@ -58,22 +59,20 @@ TEST_F(KqMenueTest, FiveButtonsWithTheirPicturesFirstHasTheFocus) {
 // forms' own rule (FormTest).
 TEST_F(KqMenueTest, EachButtonOpensItsWindowOrAnswersWithTheNotice) {
     Start();
-    Click(0);
-    Click(1);
-    Click(2);
+    for (int i : {0, 1, 2, 3})
+        Click(i);
     EXPECT_TRUE(KqRezepte::Loaded() && KqRezepte::Loaded()->isVisible());
     EXPECT_TRUE(KqZutaten::Loaded() && KqZutaten::Loaded()->isVisible());
     EXPECT_TRUE(KqCocktailEingabe::Loaded() && KqCocktailEingabe::Loaded()->isVisible());
-    EXPECT_EQ(toolkit::LoadedFormCount(), 4);
+    EXPECT_TRUE(KqCocktailÄndern::Loaded() && KqCocktailÄndern::Loaded()->isVisible());
+    EXPECT_EQ(toolkit::LoadedFormCount(), 5);
 
-    // The two unfinished entries answer with the notice and open nothing.
+    // The unfinished entry answers with the notice and opens nothing.
     MsgBoxExpect boxes;
-    for (int i : {3, 4}) {
-        boxes.Expect(QStringLiteral("Keine Panik! Diese Funktion ist noch nicht implementiert!"),
-                     toolkit::vbOK, QStringLiteral("Velkor"));
-        Click(i);
-    }
-    EXPECT_EQ(toolkit::LoadedFormCount(), 4);
+    boxes.Expect(QStringLiteral("Keine Panik! Diese Funktion ist noch nicht implementiert!"),
+                 toolkit::vbOK, QStringLiteral("Velkor"));
+    Click(4);
+    EXPECT_EQ(toolkit::LoadedFormCount(), 5);
 }
 
 TEST_F(KqMenueTest, ClosingTheMenuEndsTheProgramAndStoresNothingOfTheEntryWindow) {

@@ -29,6 +29,8 @@ WINDOWS = [
      [(L, 'Zutaten', 'Angostura Bitter'), (L, 'Cocktails', ''), (B, 'Hinzufügen'),
       (B, 'Entfernen'), (B, 'Info'), (B, 'Details'), (C, 'Setup', 'Hausbar'), (B, 'Neu'),
       (B, 'Abbruch'), (B, 'Ideale Zutat'), (K, 'nur Getränke beachten', True)]),
+    ('Cocktail ändern', 'frame', ('Velkor-DB Hauptmenü', 'Ändern', 'Return'),
+     [(C, 'Cocktail', 'Amaretto Sour'), (B, 'Ändern'), (B, 'Löschen'), (B, 'Abbrechen')]),
     ('Zutaten Hinzufügen', 'dialog', ('Mit Zutaten mixbare Cocktails', 'Hinzufügen', 'space'),
      [(C, 'Zutat', ''), (B, 'Hinzufügen'), (B, 'Fertig')]),
     ('Cocktail', 'frame', ('Velkor-DB Hauptmenü', 'Erfassen', 'KP_Enter'),

@@ -1,0 +1,131 @@
+#include "entry/KqCocktailAendern.h"
+
+#include "entry/CocktailSpeichern.h"
+#include "entry/KqCocktailEingabe.h"
+#include "modul/HauptModul.h"
+#include "toolkit/Controls.h"
+#include "toolkit/MsgBox.h"
+#include "toolkit/Trap.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+dao::FileState Stand() {
+    return HauptModul::OffeneDatenbank().State({"cocktails"});
+}
+
+} // namespace
+
+KqCocktailÄndern::KqCocktailÄndern() {
+    using namespace toolkit;
+    setObjectName(QStringLiteral("KqCocktailÄndern"));
+    SetCaption(QStringLiteral("Cocktail ändern"));
+    SetInnerSize(6375, 1095);
+
+    QLabel* lCocktail = MakeLabel(this, QStringLiteral("LCocktail"), QStringLiteral("Cocktail"),
+                                  {120, 120, 1575, 255});
+    m_cCocktail =
+        MakeComboBox(this, QStringLiteral("CCocktail"), false, {1680, 120, 4575, 360}, lCocktail);
+    m_bÄndern = MakeButton(this, QStringLiteral("BÄndern"), QStringLiteral("Ändern"),
+                           {1680, 600, 1455, 375});
+    m_bLöschen = MakeButton(this, QStringLiteral("BLöschen"), QStringLiteral("Löschen"),
+                            {3240, 600, 1455, 375});
+    QPushButton* bAbbrechen = MakeButton(this, QStringLiteral("BAbbrechen"),
+                                         QStringLiteral("Abbrechen"), {4800, 600, 1455, 375});
+
+    SetTabOrder({m_cCocktail, m_bÄndern, m_bLöschen, bAbbrechen});
+    m_cCocktail->setFocus();
+
+    ConnectClick(m_bÄndern, this, [this] { BÄndern_Click(); });
+    ConnectClick(m_bLöschen, this, [this] { BLöschen_Click(); });
+    ConnectClick(bAbbrechen, this, [this] { BAbbrechen_Click(); });
+}
+
+void KqCocktailÄndern::Form_Load() {
+    InitCocktail();
+}
+
+void KqCocktailÄndern::InitCocktail(int index) {
+    m_gelesen = Stand();
+    QStringList namen;
+    m_nummern.clear();
+    dao::Recordset rs = HauptModul::OffeneDatenbank().OpenRecordset(
+        QStringLiteral("SELECT name, nr FROM cocktails ORDER BY name"));
+    for (; !rs.Eof(); rs.MoveNext()) {
+        // A number beyond 32 bits (a file repaired by hand) names no cocktail the program
+        // can change.
+        if (const std::optional<int> nr = rs.Fields(1).Get().AsRecordNumber()) {
+            namen << rs.Fields(0).ToText();
+            m_nummern.push_back(*nr);
+        }
+    }
+    rs.Close();
+    m_cCocktail->Clear();
+    m_cCocktail->AddItems(namen);
+    if (!namen.isEmpty())
+        m_cCocktail->SetListIndex(std::clamp(index, 0, static_cast<int>(namen.size()) - 1));
+}
+
+std::optional<int> KqCocktailÄndern::Gewählt() const {
+    const int index = m_cCocktail->ListIndex();
+    if (index < 0 || index >= static_cast<int>(m_nummern.size())) return std::nullopt;
+    return m_nummern[static_cast<std::size_t>(index)];
+}
+
+bool KqCocktailÄndern::Auffrischen() {
+    if (Stand() == m_gelesen) return true;
+    const std::optional<int> vorher = Gewählt();
+    const int index = m_cCocktail->ListIndex();
+    InitCocktail(index);
+    for (std::size_t i = 0; vorher && i < m_nummern.size(); ++i)
+        if (m_nummern[i] == *vorher) {
+            m_cCocktail->SetListIndex(static_cast<int>(i));
+            return true;
+        }
+    return !vorher;
+}
+
+void KqCocktailÄndern::changeEvent(QEvent* event) {
+    Form::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        toolkit::Trapped([this] { Auffrischen(); })();
+}
+
+void KqCocktailÄndern::BÄndern_Click() {
+    if (!Auffrischen()) return;
+    const std::optional<int> nr = Gewählt();
+    if (!nr) return;
+    // What was typed into the entry window is not thrown away unasked.
+    if (KqCocktailEingabe::IsLoaded() && !KqCocktailEingabe::Loaded()->Unberührt() &&
+        toolkit::MsgBox(QStringLiteral("Im Fenster „Cocktail“ stehen Eingaben, die nicht "
+                                       "gespeichert sind. Sollen sie verworfen werden?"),
+                        toolkit::vbYesNo + toolkit::vbDefaultButton2) != toolkit::vbYes) {
+        KqCocktailEingabe::Loaded()->Show();
+        return;
+    }
+    KqCocktailEingabe& eingabe = KqCocktailEingabe::Instance();
+    if (eingabe.CocktailLaden(*nr)) eingabe.Show();
+}
+
+void KqCocktailÄndern::BLöschen_Click() {
+    if (!Auffrischen()) return;
+    const std::optional<int> nr = Gewählt();
+    if (!nr) return;
+    if (toolkit::MsgBox(QStringLiteral("Soll der Cocktail „") + m_cCocktail->Text() +
+                            QStringLiteral("“ gelöscht werden?"),
+                        toolkit::vbYesNo + toolkit::vbDefaultButton2) != toolkit::vbYes ||
+        !CocktailLöschen(*nr))
+        return;
+    // The entry window keeps what it holds of the cocktail, as a new one.
+    if (KqCocktailEingabe::IsLoaded() && KqCocktailEingabe::Loaded()->Cocktailnummer() == nr)
+        KqCocktailEingabe::Loaded()->NeuErfassen();
+    // The list shows the cocktail that followed the deleted one.
+    InitCocktail(m_cCocktail->ListIndex());
+}
+
+void KqCocktailÄndern::BAbbrechen_Click() {
+    Unload();
+}
