@@ -1,12 +1,14 @@
 // Awkward texts through the real windows: quotes, brackets, wildcards, backslashes and umlauts
 // mixed, a character beyond the 16-bit range, blanks around a name, nothing at all and 10,000
 // characters, typed into every box that takes text. Each is stored exactly as the box holds it
-// and read back from the file, or refused with a message and nothing stored. (Look-ups by such
+// and read back from the file, or refused with a message and nothing stored; stored again through
+// "Cocktail ändern" unchanged, it stays so. (Look-ups by such
 // names: tests/dao/LookUpTest and StatementTest.)
 
 #include "EntryTest.h"
 #include "MsgBoxExpect.h"
 #include "dialogs/KqNeu.h"
+#include "entry/KqCocktailAendern.h"
 
 #include <QPlainTextEdit>
 
@@ -133,24 +135,40 @@ TEST_P(BadInputTest, StoredAsTypedOrRefusedWithNothingStored) {
     for (int i = 0; i < vorher.size(); ++i)
         neu[i] -= vorher.at(i);
     EXPECT_EQ(neu, (QList<int>{1, 1, 1, 1, 1, 1, 1, 0, 0}));
-    QStringList gelesen;
-    db.Open()->ReadEngineRows(
-        "SELECT c.name, c.beschreibung, c.zubereitung, c.bewertung, c.erfinder, c.url, g.name, "
-        "g.beschreibung, z.name, z.beschreibung, l.menge, v.name, l.variationsmenge, l.pflicht, "
-        "l.beschreibung, d.name, d.beschreibung, k.beschreibung "
-        "FROM cocktails c JOIN gruppenzugehörigkeit x ON x.cocktail = c.nr "
-        "JOIN cocktailgruppen g ON g.nr = x.gruppe JOIN zutatenliste l ON l.cocktail = c.nr "
-        "JOIN zutaten z ON z.nr = l.zutat JOIN zutaten v ON v.nr = l.variation "
-        "JOIN dekoliste k ON k.cocktail = c.nr JOIN deko d ON d.nr = k.deko "
-        "WHERE c.nr = (SELECT max(nr) FROM cocktails)",
-        [&](const dao::EngineRow& row) {
-            for (int i = 0; i < 18; ++i)
-                gelesen << (row.IsNull(i) ? QStringLiteral("<Null>")
-                                          : QString::fromUtf8(row.Utf8(i).toByteArray()));
-        });
+    const auto lesen = [this] {
+        QStringList gelesen;
+        db.Open()->ReadEngineRows(
+            "SELECT c.name, c.beschreibung, c.zubereitung, c.bewertung, c.erfinder, c.url, g.name, "
+            "g.beschreibung, z.name, z.beschreibung, l.menge, v.name, l.variationsmenge, "
+            "l.pflicht, "
+            "l.beschreibung, d.name, d.beschreibung, k.beschreibung "
+            "FROM cocktails c JOIN gruppenzugehörigkeit x ON x.cocktail = c.nr "
+            "JOIN cocktailgruppen g ON g.nr = x.gruppe JOIN zutatenliste l ON l.cocktail = c.nr "
+            "JOIN zutaten z ON z.nr = l.zutat JOIN zutaten v ON v.nr = l.variation "
+            "JOIN dekoliste k ON k.cocktail = c.nr JOIN deko d ON d.nr = k.deko "
+            "WHERE c.nr = (SELECT max(nr) FROM cocktails)",
+            [&](const dao::EngineRow& row) {
+                for (int i = 0; i < 18; ++i)
+                    gelesen << (row.IsNull(i) ? QStringLiteral("<Null>")
+                                              : QString::fromUtf8(row.Utf8(i).toByteArray()));
+            });
+        return gelesen;
+    };
     const QString b = Gekürzt(t.text, 128);
+    const QStringList gelesen = lesen();
     EXPECT_EQ(gelesen, (QStringList{cocktail, t.text, t.text, t.text, t.text, t.text, gruppe, b,
                                     zutat, b, menge, "Gin", menge, "1", t.text, deko, b, t.text}));
+
+    // Chosen in "Cocktail ändern", loaded into the entry window and stored unchanged, it stays
+    // as it is to the letter.
+    const QList<int> gespeichert = db.Records();
+    KqCocktailÄndern::Instance().CCocktail()->SetText(cocktail);
+    Click(KqCocktailÄndern::Instance().BÄndern());
+    ASSERT_TRUE(KqCocktailEingabe::IsLoaded());
+    Click(KqCocktailEingabe::Loaded()->BHinzufügen());
+    EXPECT_FALSE(KqCocktailEingabe::IsLoaded());
+    EXPECT_EQ(lesen(), gelesen);
+    EXPECT_EQ(db.Records(), gespeichert);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texte, BadInputTest, ::testing::ValuesIn(kTexte),

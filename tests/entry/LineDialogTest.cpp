@@ -122,7 +122,8 @@ TEST_F(LineDialogTest, DialogsOfferTheCatalogueKeepTheirContentsAndWriteTheRowTh
     Type(DekoDialog().CDeko(), QStringLiteral("Zitronenzeste"));
     QTest::keyClick(DekoDialog().CDeko(), Qt::Key_Return);
     Click(w.BDekorationEdit());
-    EXPECT_EQ(DekoDialog().BHinzufügen()->text(), "Ändern");
+    EXPECT_EQ(DekoDialog().BHinzufügen()->text() + DekoDialog().BHinzufügen()->accessibleName(),
+              "ÄndernÄndern");
     Type(DekoDialog().EBeschreibung(), QStringLiteral("spiralig"));
     Click(DekoDialog().BAbbrechen());
     Click(w.BDekorationEdit());

@@ -42,6 +42,19 @@ TEST_F(MsgBoxTest, TheRealBoxHasGermanStandardButtonsAndReturnsTheClickedOne) {
     }
     SetMsgBoxResponder({});
     EXPECT_EQ(stayed, 2);
+
+    // Yes/No with No the default: Escape answers No, as does nobody.
+    QTimer escape;
+    QObject::connect(&escape, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        escape.stop();
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    escape.start(10);
+    EXPECT_EQ(detail::ShowMessageBox("Löschen?", vbYesNo + vbDefaultButton2, QString()), vbNo);
+    EXPECT_EQ(MsgBox("Löschen?", vbYesNo + vbDefaultButton2), vbNo);
 }
 
 } // namespace
