@@ -11,6 +11,7 @@
 #include "dao/Password.h"
 #include "dao/Text.h"
 #include "entry/CocktailSpeichern.h"
+#include "entry/KqCocktailAendern.h"
 #include "entry/KqCocktailEingabe.h"
 #include "modul/HauptModul.h"
 #include "stock/KqZutaten.h"
@@ -248,6 +249,56 @@ int Messen(const QString& datei) {
                            *e.TZutaten(), 0,
                            {zutat, QStringLiteral("2 cl"), {}, {}, QStringLiteral("Pflicht"), {}});
                }));
+    // Changing and deleting: the window "Cocktail ändern" opened, one of the cocktails just
+    // stored loaded into the entry window (as its button does, the entry window closed before),
+    // stored again with one amount changed, and deleted.
+    Melden("KqCocktailÄndern", Median(
+                                   7,
+                                   [] {
+                                       KqCocktailÄndern::Instance().Show();
+                                       QCoreApplication::processEvents();
+                                   },
+                                   [] {
+                                       if (KqCocktailÄndern::IsLoaded())
+                                           KqCocktailÄndern::Instance().Unload();
+                                       Verwerfen();
+                                   }));
+    KqCocktailÄndern& ändern = KqCocktailÄndern::Instance();
+    const auto wählenNr = [&ändern](int i) {
+        ändern.InitCocktail();
+        ändern.CCocktail()->SetText(QStringLiteral("Messcocktail %1").arg(i));
+    };
+    int nr = 0;
+    Melden("Cocktail laden (8 Zeilen)", Median(
+                                            9, [&] { ändern.BÄndern_Click(); },
+                                            [&] {
+                                                if (KqCocktailEingabe::IsLoaded())
+                                                    KqCocktailEingabe::Instance().Unload();
+                                                Verwerfen();
+                                                wählenNr(++nr);
+                                            }));
+    nr = 0;
+    Melden("Änderung speichern (8 Zeilen)",
+           Median(
+               9, [] { CocktailSpeichern(KqCocktailEingabe::Instance()); },
+               [&] {
+                   if (KqCocktailEingabe::IsLoaded()) KqCocktailEingabe::Instance().Unload();
+                   Verwerfen();
+                   wählenNr(++nr);
+                   ändern.BÄndern_Click();
+                   KqCocktailEingabe::Instance().TZutaten()->SetTextAt(1, 2,
+                                                                       QStringLiteral("3 cl"));
+               }));
+    nr = 0;
+    toolkit::SetMsgBoxResponder([](const QString&, int, const QString&) { return toolkit::vbYes; });
+    Melden("Cocktail löschen", Median(
+                                   9, [&] { ändern.BLöschen_Click(); },
+                                   [&] {
+                                       if (KqCocktailEingabe::IsLoaded())
+                                           KqCocktailEingabe::Instance().Unload();
+                                       wählenNr(++nr);
+                                   }));
+    toolkit::SetMsgBoxResponder({});
     Melden("Setup gewählt nach Katalogänderung", Median(5, wählen, [&] {
                db.Execute(QStringLiteral("UPDATE cocktails SET bewertung = \"5\" WHERE nr = 1"));
            }));
