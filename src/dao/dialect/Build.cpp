@@ -17,19 +17,24 @@ Built Build(const std::vector<Token>& tokens, bool withRowId, qsizetype size) {
     std::vector<QString> before(tokens.size());
     std::vector<QString> after(tokens.size());
 
-    // The list of every name of a named table in German order. Read from the index on the
-    // name, which holds all names in nearly that order, instead of from the whole table: the
-    // engine would otherwise read every record and sort from scratch.
-    if (significant.size() == 7 && IsWord(significant[1], "name") &&
-        NamedTables().contains(select.firstTable) && select.fromIndex == 2 &&
+    // The list of every name of a named table in German order, alone or with each one's
+    // number. Read from the index on the name, which holds all names (and the numbers, the
+    // records' keys) in nearly that order, instead of from the whole table: the engine would
+    // otherwise read every record and sort from scratch.
+    const bool mitNummer = significant.size() == 9 && significant[2]->text == QLatin1String(",") &&
+                           IsWord(significant[3], "nr");
+    const std::size_t n = mitNummer ? 2 : 0;
+    if (significant.size() == 7 + n && IsWord(significant[1], "name") &&
+        NamedTables().contains(select.firstTable) && select.fromIndex == 2 + static_cast<int>(n) &&
         select.sources.size() == 1 && select.sources.first() == select.firstTable &&
-        IsWord(significant[4], "order") && IsWord(significant[5], "by") &&
-        IsWord(significant[6], "name")) {
+        IsWord(significant[4 + n], "order") && IsWord(significant[5 + n], "by") &&
+        IsWord(significant[6 + n], "name")) {
+        const QString spalten = mitNummer ? QStringLiteral("name, nr") : QStringLiteral("name");
         const QString rowId =
             result.updatableTable.isEmpty() ? QString() : QStringLiteral(", velkor_zeile");
         result.sql =
-            (QStringLiteral("select name") + rowId + QStringLiteral(" from (select name") +
-             (rowId.isEmpty() ? QString() : QStringLiteral(", _rowid_ as velkor_zeile")) +
+            (QStringLiteral("select ") + spalten + rowId + QStringLiteral(" from (select ") +
+             spalten + (rowId.isEmpty() ? QString() : QStringLiteral(", _rowid_ as velkor_zeile")) +
              QStringLiteral(" from ") + QuoteIdentifier(select.firstTable) +
              QStringLiteral(" order by name collate nocase) order by name collate deutsch"))
                 .toUtf8();
