@@ -122,8 +122,14 @@ void KqCocktailÄndern::BLöschen_Click() {
     // The entry window keeps what it holds of the cocktail, as a new one.
     if (KqCocktailEingabe::IsLoaded() && KqCocktailEingabe::Loaded()->Cocktailnummer() == nr)
         KqCocktailEingabe::Loaded()->NeuErfassen();
-    // The list shows the cocktail that followed the deleted one.
-    InitCocktail(m_cCocktail->ListIndex());
+    // The list loses the deleted cocktail, as reading it again would give it, and shows the one
+    // that followed.
+    const int index = m_cCocktail->ListIndex();
+    m_cCocktail->removeItem(index);
+    m_nummern.erase(m_nummern.begin() + index);
+    m_gelesen = Stand();
+    if (!m_nummern.empty())
+        m_cCocktail->SetListIndex(std::min(index, static_cast<int>(m_nummern.size()) - 1));
 }
 
 void KqCocktailÄndern::BAbbrechen_Click() {
