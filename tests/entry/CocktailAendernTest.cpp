@@ -186,6 +186,8 @@ TEST_F(CocktailAendernTest, DeletingAsksFirstAndTakesTheCocktailWithItsLinksAndL
     EXPECT_EQ(weg, (QList<int>{1, 0, 2, 0, 6, 0, 2, 0, 0}));
     EXPECT_EQ(std::pair(w.CCocktail()->ListIndex(), w.CCocktail()->Text()),
               std::pair(index, danach));
+    EXPECT_EQ(Entries(w.CCocktail()),
+              HauptModul::ErstesFeld("SELECT name FROM cocktails ORDER BY name"));
     // The entry window keeps the deleted cocktail, to be stored as a new one.
     EXPECT_EQ(std::pair(eingabe.BHinzufügen()->text(), eingabe.Cocktailnummer().has_value()),
               std::pair(QStringLiteral("Hinzufügen"), false));
