@@ -16,11 +16,22 @@ liste="$root/scripts/mutationen.txt"
 
 scripts/install-deps.sh
 mkdir -p "$scratch/baum"
-# The working tree as it is (committed or not), without build folders; what a former copy held
-# and the tree no longer does goes (the test folders are globbed). Kept times spare rebuilds.
-find "$scratch/baum" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
+# The working tree as it is (committed or not), without build folders. Only files whose content
+# differs from the former copy are written (with the time of now, so the build sees them even
+# when the build is newer than the edit); what the tree no longer holds goes.
+rm -rf "$scratch/neu"
+mkdir -p "$scratch/neu"
 git ls-files -z --cached --others --exclude-standard |
-  tar --null --ignore-failed-read -T - -cf - 2>/dev/null | tar -xf - -C "$scratch/baum"
+  tar --null --ignore-failed-read -T - -cf - 2>/dev/null | tar -xf - -C "$scratch/neu"
+(cd "$scratch/neu" && find . -type f -print0) | while IFS= read -r -d '' f; do
+  if ! cmp -s "$scratch/neu/$f" "$scratch/baum/$f"; then
+    mkdir -p "$(dirname "$scratch/baum/$f")"
+    cp "$scratch/neu/$f" "$scratch/baum/$f"
+  fi
+done
+(cd "$scratch/baum" && find . -path ./build -prune -o -type f -print0) |
+  while IFS= read -r -d '' f; do [ -e "$scratch/neu/$f" ] || rm -f "$scratch/baum/$f"; done
+rm -rf "$scratch/neu"
 cd "$scratch/baum"
 # A run stopped with a fault in place left it in the build; the file's kept time hides it.
 if [ -f "$scratch/offen" ]; then touch "$(cat "$scratch/offen")"; fi
