@@ -13,7 +13,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 openbox
-  clang-format
+  clang-format tidy
   dpkg-dev desktop-file-utils
   "$@"
 )

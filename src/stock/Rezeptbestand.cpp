@@ -134,6 +134,7 @@ Rezeptbestand::Daten Rezeptbestand::Lesen(dao::Database& db) {
                                   ++name;
                               behalten = name != namen.end() && name->nr == cocktail;
                               if (behalten) {
+                                  d.cocktailNr.push_back(cocktail);
                                   d.nameAnfang.push_back(d.namen.size());
                                   d.namen += QByteArrayView(text).sliced(name->anfang, name->länge);
                                   d.ersteZeile.push_back(d.zeilen.size());
@@ -164,15 +165,24 @@ QStringList Rezeptbestand::Mixbar(const std::shared_ptr<dao::Database>& db, int 
                        });
 
     QStringList mixbar;
-    for (std::size_t c = 0; c + 1 < d.ersteZeile.size(); ++c) {
-        const auto anfang = d.zeilen.begin() + d.ersteZeile[c];
-        const auto ende = d.zeilen.begin() + d.ersteZeile[c + 1];
-        if (std::all_of(anfang, ende, [&gut](int zutat) {
-                return zutat >= 0 && gut[static_cast<std::size_t>(zutat)];
-            }))
-            mixbar.append(QString::fromUtf8(QByteArrayView(d.namen).sliced(
-                d.nameAnfang[c], d.nameAnfang[c + 1] - d.nameAnfang[c])));
-    }
+    for (const std::size_t c : Mixbare(d, gut, false))
+        mixbar.append(QString::fromUtf8(QByteArrayView(d.namen).sliced(
+            d.nameAnfang[c], d.nameAnfang[c + 1] - d.nameAnfang[c])));
+    return mixbar;
+}
+
+std::vector<std::size_t> Rezeptbestand::Mixbare(const Daten& d, const std::vector<char>& imBestand,
+                                                bool nurGetränke) {
+    std::vector<std::size_t> mixbar;
+    const auto erfüllt = [&](int zutat) {
+        if (zutat < 0) return false;
+        const auto p = static_cast<std::size_t>(zutat);
+        return (nurGetränke && !d.getränk[p]) || (p < imBestand.size() && imBestand[p]);
+    };
+    for (std::size_t c = 0; c + 1 < d.ersteZeile.size(); ++c)
+        if (std::all_of(d.zeilen.begin() + d.ersteZeile[c], d.zeilen.begin() + d.ersteZeile[c + 1],
+                        erfüllt))
+            mixbar.push_back(c);
     return mixbar;
 }
 

@@ -47,9 +47,7 @@ public:
     void Vorlesen(const std::shared_ptr<dao::Database>& db,
                   std::function<std::shared_ptr<dao::Database>()> eigeneVerbindung);
 
-    ~Rezeptbestand();
-
-private:
+    // The catalogue as the searches read it, in one go.
     struct Daten {
         // Ingredients by position; lines name them by position, -1 for a vanished ingredient.
         std::vector<qint64> zutatNr;
@@ -57,10 +55,11 @@ private:
         std::vector<QString> zutatName;
         std::vector<char> benannt; // false for an ingredient whose name is empty (Null)
         std::unordered_map<qint64, int> position; // by number
-        // Cocktails with at least one line and a name, by number: their names are
+        // Cocktails with at least one line and a name, by number (cocktailNr): their names are
         // namen[nameAnfang[i] .. nameAnfang[i + 1]) in UTF-8, their lines
         // zeilen[ersteZeile[i] .. ersteZeile[i + 1]).
         QByteArray namen;
+        std::vector<qint64> cocktailNr;
         std::vector<qsizetype> nameAnfang;
         std::vector<std::size_t> ersteZeile;
         std::vector<int> zeilen;
@@ -68,9 +67,18 @@ private:
         std::vector<int> zeilenJeZutat;
     };
 
+    // Reads it; inside a transaction of the caller it is one state of the file.
+    static Daten Lesen(dao::Database& db);
+    // The rule of Mixbar on data already read: the positions (into ersteZeile) of the cocktails
+    // mixable when imBestand[p] tells whether the ingredient at position p is in stock.
+    static std::vector<std::size_t> Mixbare(const Daten& d, const std::vector<char>& imBestand,
+                                            bool nurGetränke);
+
+    ~Rezeptbestand();
+
+private:
     Rezeptbestand() = default;
     void Aktualisieren(const std::shared_ptr<dao::Database>& db);
-    static Daten Lesen(dao::Database& db);
 
     std::weak_ptr<dao::Database> m_db;
     dao::FileState m_stand;

@@ -1,0 +1,245 @@
+#include "web/Ablage.h"
+
+#include "web/Homepage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace web {
+
+namespace {
+
+const QString kEntwurf = QStringLiteral(".velkor-homepage-entwurf-XXXXXX");
+const QString kAlt = QStringLiteral(".alt");
+
+QString Anzeigepfad(const QString& pfad) {
+    return QDir::toNativeSeparators(pfad);
+}
+
+// Moves a file, replacing one of the same name; the reason in the system's words when it fails.
+QString Verschieben(const QString& von, const QString& nach) {
+    if (std::rename(QFile::encodeName(von).constData(), QFile::encodeName(nach).constData()) == 0)
+        return {};
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// A path a list may name: relative, without "..", not the list or the hidden folder.
+bool Zulässig(const QString& relativ) {
+    return !relativ.isEmpty() && !QDir::isAbsolutePath(relativ) &&
+           QDir::cleanPath(relativ) == relativ && relativ != QLatin1StringView("..") &&
+           !relativ.startsWith(QLatin1StringView("../")) && !relativ.contains(u'\\') &&
+           !relativ.startsWith(QLatin1StringView(".velkor-homepage"));
+}
+
+} // namespace
+
+Ablage::Ablage(const QString& ordner) {
+    if (ordner.trimmed().isEmpty()) throw Fehler(QStringLiteral("Es ist kein Ordner gewählt."));
+    const QFileInfo info(ordner);
+    const QString anzeige = Anzeigepfad(info.absoluteFilePath());
+    if (info.exists() && !info.isDir())
+        throw Fehler(QStringLiteral("„%1“ ist eine Datei, kein Ordner. Bitte wählen Sie einen "
+                                    "leeren Ordner.")
+                         .arg(anzeige));
+    if (!info.exists()) {
+        // Every folder made on the way, to be removed again when the export does not finish.
+        QStringList fehlend;
+        for (QFileInfo f(info.absoluteFilePath()); !f.exists() && !f.isRoot();
+             f = QFileInfo(f.absolutePath()))
+            fehlend.prepend(f.absoluteFilePath());
+        for (const QString& pfad : fehlend) {
+            if (!QDir().mkdir(pfad)) {
+                OrdnerEntfernen();
+                throw Fehler(QStringLiteral("Der Ordner „%1“ konnte nicht angelegt werden.")
+                                 .arg(Anzeigepfad(pfad)));
+            }
+            m_angelegt << pfad;
+        }
+    }
+    m_ordner = QFileInfo(info.absoluteFilePath()).canonicalFilePath();
+
+    const QDir dir(m_ordner);
+    const QStringList inhalt =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QFileInfo marke(Ziel(QString::fromLatin1(kMarke)));
+    m_markeDa = marke.isFile() && !marke.isSymLink();
+    if (!inhalt.isEmpty() && !m_markeDa)
+        throw Fehler(QStringLiteral("Der Ordner „%1“ enthält Dateien, die nicht von Velkor-DB "
+                                    "stammen. Bitte wählen Sie einen leeren Ordner.")
+                         .arg(anzeige));
+    if (m_markeDa) {
+        QFile liste(marke.filePath());
+        if (!liste.open(QIODevice::ReadOnly))
+            throw Fehler(QStringLiteral("Die Liste der Homepage im Ordner „%1“ lässt sich nicht "
+                                        "lesen (%2).")
+                             .arg(anzeige, liste.errorString()));
+        for (const QByteArray& zeile : liste.readAll().split('\n')) {
+            const QString relativ = QString::fromUtf8(zeile.trimmed());
+            const QFileInfo datei(Ziel(relativ));
+            // Only a plain file inside the folder is the earlier site's; a link or folder put
+            // there since is the user's.
+            if (Zulässig(relativ) && datei.isFile() && !datei.isSymLink() &&
+                Innerhalb(datei.absolutePath()))
+                m_alt.insert(relativ);
+        }
+    }
+
+    m_entwurf = std::make_unique<QTemporaryDir>(m_ordner + u'/' + kEntwurf);
+    if (!m_entwurf->isValid()) {
+        const QString grund = m_entwurf->errorString();
+        m_entwurf.reset();
+        OrdnerEntfernen();
+        throw Fehler(QStringLiteral("Die Homepage konnte nicht geschrieben werden: In den Ordner "
+                                    "„%1“ lässt sich nicht schreiben (%2).")
+                         .arg(anzeige, grund));
+    }
+}
+
+Ablage::~Ablage() {
+    Zurücknehmen();
+    m_entwurf.reset();
+    OrdnerEntfernen();
+}
+
+// Folders made for this export go again unless it was put in place (then the list is empty).
+void Ablage::OrdnerEntfernen() {
+    for (auto it = m_angelegt.crbegin(); it != m_angelegt.crend(); ++it)
+        QDir().rmdir(*it);
+    m_angelegt.clear();
+}
+
+bool Ablage::Innerhalb(const QString& pfad) const {
+    const QString echt = QFileInfo(pfad).canonicalFilePath();
+    return echt == m_ordner || echt.startsWith(m_ordner + u'/');
+}
+
+void Ablage::Unterordner(const QString& name) {
+    if (!QDir(m_entwurf->path()).mkdir(name))
+        Scheitern(QStringLiteral("Der Ordner „%1“ ließ sich nicht anlegen.").arg(name));
+}
+
+void Ablage::Schreiben(const QString& relativ, const QByteArray& inhalt) {
+    QFile datei(m_entwurf->filePath(relativ));
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+        datei.write(inhalt) != inhalt.size() || !datei.flush()) {
+        Scheitern(QStringLiteral("Die Datei „%1“ ließ sich nicht schreiben (%2).")
+                      .arg(relativ, datei.errorString()));
+    }
+    datei.close();
+    if (datei.error() != QFileDevice::NoError)
+        Scheitern(QStringLiteral("Die Datei „%1“ ließ sich nicht schreiben (%2).")
+                      .arg(relativ, datei.errorString()));
+    m_geschrieben << relativ;
+}
+
+void Ablage::Scheitern(const QString& grund) {
+    Zurücknehmen();
+    throw Fehler(QStringLiteral("Die Homepage konnte nicht geschrieben werden: ") + grund +
+                 QStringLiteral(" Der Ordner ist unverändert."));
+}
+
+void Ablage::Einsetzen() {
+    const QString entwurf = m_entwurf->path();
+    const QString alt = entwurf + u'/' + kAlt;
+    const QString marke = QString::fromLatin1(kMarke);
+
+    // A file of the new site where something the earlier one did not write stands: nothing is
+    // touched.
+    for (const QString& relativ : std::as_const(m_geschrieben)) {
+        const QFileInfo ziel(Ziel(relativ));
+        if ((ziel.exists() || ziel.isSymLink()) && !m_alt.contains(relativ))
+            throw Fehler(QStringLiteral("Im Ordner „%1“ steht schon „%2“, das nicht von "
+                                        "Velkor-DB stammt. Bitte wählen Sie einen leeren Ordner.")
+                             .arg(Anzeigepfad(m_ordner), relativ));
+        if (ziel.absolutePath() != m_ordner && QFileInfo(ziel.absolutePath()).exists() &&
+            (!QFileInfo(ziel.absolutePath()).isDir() || !Innerhalb(ziel.absolutePath())))
+            throw Fehler(QStringLiteral("Im Ordner „%1“ steht schon „%2“, das nicht von "
+                                        "Velkor-DB stammt. Bitte wählen Sie einen leeren Ordner.")
+                             .arg(Anzeigepfad(m_ordner), QFileInfo(relativ).path()));
+    }
+
+    QByteArray liste;
+    for (const QString& relativ : std::as_const(m_geschrieben))
+        liste += relativ.toUtf8() + '\n';
+    QByteArray beide = liste;
+    const QSet<QString> neu(m_geschrieben.cbegin(), m_geschrieben.cend());
+    for (const QString& relativ : std::as_const(m_alt))
+        if (!neu.contains(relativ)) beide += relativ.toUtf8() + '\n';
+    Schreiben(marke + QStringLiteral(".beide"), beide);
+    Schreiben(marke, liste);
+    m_geschrieben.removeLast();
+    m_geschrieben.removeLast();
+    if (!QDir().mkdir(alt))
+        Scheitern(QStringLiteral("Der Entwurfsordner ließ sich nicht anlegen."));
+
+    // The earlier list aside, and one naming both sites' files in its place: whatever happens
+    // from here on, every file this program wrote stays listed.
+    QString grund;
+    if (m_markeDa) {
+        grund = Verschieben(Ziel(marke), alt + u'/' + marke);
+        if (!grund.isEmpty())
+            Scheitern(QStringLiteral("Die Liste ließ sich nicht ersetzen (%1).").arg(grund));
+        m_markeWeggelegt = true;
+    }
+    grund = Verschieben(entwurf + u'/' + marke + QStringLiteral(".beide"), Ziel(marke));
+    if (!grund.isEmpty())
+        Scheitern(QStringLiteral("Die Liste ließ sich nicht schreiben (%1).").arg(grund));
+    m_markeGeschrieben = true;
+
+    // The earlier site's files aside.
+    for (const QString& relativ : std::as_const(m_alt)) {
+        const QString nach = alt + u'/' + relativ;
+        QDir().mkpath(QFileInfo(nach).absolutePath());
+        grund = Verschieben(Ziel(relativ), nach);
+        if (!grund.isEmpty())
+            Scheitern(QStringLiteral("„%1“ ließ sich nicht ersetzen (%2).").arg(relativ, grund));
+        m_weggelegt << relativ;
+    }
+    // The new ones in place.
+    for (const QString& relativ : std::as_const(m_geschrieben)) {
+        const QString ordner = QFileInfo(Ziel(relativ)).absolutePath();
+        if (!QFileInfo(ordner).isDir()) {
+            if (!QDir().mkdir(ordner))
+                Scheitern(QStringLiteral("Der Ordner „%1“ ließ sich nicht anlegen.")
+                              .arg(Anzeigepfad(ordner)));
+            m_angelegt << ordner;
+        }
+        grund = Verschieben(entwurf + u'/' + relativ, Ziel(relativ));
+        if (!grund.isEmpty())
+            Scheitern(QStringLiteral("„%1“ ließ sich nicht an seinen Platz legen (%2).")
+                          .arg(relativ, grund));
+        m_eingesetzt << relativ;
+    }
+    // The list last.
+    grund = Verschieben(entwurf + u'/' + marke, Ziel(marke));
+    if (!grund.isEmpty())
+        Scheitern(QStringLiteral("Die Liste ließ sich nicht schreiben (%1).").arg(grund));
+    // Done: the earlier files go with the hidden folder, the folders made stay.
+    m_weggelegt.clear();
+    m_eingesetzt.clear();
+    m_markeWeggelegt = m_markeGeschrieben = false;
+    m_angelegt.clear();
+}
+
+void Ablage::Zurücknehmen() {
+    if (!m_entwurf) return;
+    const QString alt = m_entwurf->path() + u'/' + kAlt;
+    const QString marke = QString::fromLatin1(kMarke);
+    for (const QString& relativ : std::as_const(m_eingesetzt))
+        QFile::remove(Ziel(relativ));
+    for (const QString& relativ : std::as_const(m_weggelegt))
+        Verschieben(alt + u'/' + relativ, Ziel(relativ));
+    if (m_markeWeggelegt)
+        Verschieben(alt + u'/' + marke, Ziel(marke));
+    else if (m_markeGeschrieben)
+        QFile::remove(Ziel(marke));
+    m_eingesetzt.clear();
+    m_weggelegt.clear();
+    m_markeWeggelegt = m_markeGeschrieben = false;
+}
+
+} // namespace web
