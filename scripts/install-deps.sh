@@ -14,6 +14,7 @@ packages=(
   xvfb xauth
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 openbox
   clang-format tidy
+  chromium poppler-utils
   dpkg-dev desktop-file-utils
   "$@"
 )

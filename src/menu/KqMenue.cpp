@@ -10,6 +10,7 @@
 #include "toolkit/MsgBox.h"
 #include "toolkit/Trap.h"
 #include "viewer/KqRezepte.h"
+#include "web/KqHomepage.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -86,8 +87,7 @@ void KqMenü::BMenüKnopf_Click(int Index) {
         KqCocktailÄndern::Instance().Show();
         break;
     case 4:
-        toolkit::MsgBox(QStringLiteral("Keine Panik! Diese Funktion ist noch nicht implementiert!"),
-                        toolkit::vbOKOnly);
+        KqHomepage::Erzeugen();
         break;
     default:
         break;

@@ -9,6 +9,7 @@
 #include "menu/ZebKnopf.h"
 #include "stock/KqZutaten.h"
 #include "viewer/KqRezepte.h"
+#include "web/KqHomepage.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -67,11 +68,14 @@ TEST_F(KqMenueTest, EachButtonOpensItsWindowOrAnswersWithTheNotice) {
     EXPECT_TRUE(KqCocktailÄndern::Loaded() && KqCocktailÄndern::Loaded()->isVisible());
     EXPECT_EQ(toolkit::LoadedFormCount(), 5);
 
-    // The unfinished entry answers with the notice and opens nothing.
-    MsgBoxExpect boxes;
-    boxes.Expect(QStringLiteral("Keine Panik! Diese Funktion ist noch nicht implementiert!"),
-                 toolkit::vbOK, QStringLiteral("Velkor"));
+    // "Homepage-erzeugen" asks for a folder; cancelled, it opens nothing.
+    QString gefragt = QStringLiteral("-");
+    KqHomepage::OrdnerWählen = [&gefragt](const QString& vorher) {
+        gefragt = vorher;
+        return QString();
+    };
     Click(4);
+    EXPECT_NE(gefragt, QStringLiteral("-"));
     EXPECT_EQ(toolkit::LoadedFormCount(), 5);
 }
 
