@@ -20,6 +20,7 @@
 #include "toolkit/Form.h"
 #include "toolkit/MsgBox.h"
 #include "viewer/KqRezepte.h"
+#include "web/Homepage.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -298,9 +299,17 @@ int Messen(const QString& datei) {
                                            KqCocktailEingabe::Instance().Unload();
                                        wählenNr(++nr);
                                    }));
-    toolkit::SetMsgBoxResponder({});
+    toolkit::SetMsgBoxResponder([](const QString&, int, const QString&) { return 1; });
     Melden("Setup gewählt nach Katalogänderung", Median(5, wählen, [&] {
                db.Execute(QStringLiteral("UPDATE cocktails SET bewertung = \"5\" WHERE nr = 1"));
+           }));
+
+    // The whole collection as a web site, each time into a new folder beside the file, while
+    // the program keeps the file open.
+    int site = 0;
+    Melden("Homepage erzeugen", Median(3, [&] {
+               web::HomepageErzeugen(kopie, ordner.filePath(QStringLiteral("site%1").arg(++site)),
+                                     {});
            }));
 
     toolkit::DiscardAll();
@@ -456,6 +465,10 @@ int main(int argc, char** argv) {
                 [](int n, double mb) { return n < 50000 || mb < 80; }, 1);
         } else if (schlüssel.startsWith(QLatin1String("KqZutaten"))) {
             zeile(schlüssel, werte[schlüssel], QStringLiteral("< 50 / < 150"), klick(150), 2);
+        } else if (schlüssel == QLatin1String("Homepage erzeugen")) {
+            zeile(
+                schlüssel, werte[schlüssel], QStringLiteral("< 10 s bei 50.000"),
+                [](int n, double ms) { return n < 50000 || ms < 10000; }, 0);
         } else if (schlüssel.startsWith(QLatin1String("Suche: "))) {
             zeile(schlüssel, werte[schlüssel], QString(), {}, 2);
         } else {
