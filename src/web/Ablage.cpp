@@ -8,6 +8,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace web {
 
@@ -18,6 +21,13 @@ const QString kAlt = QStringLiteral(".alt");
 
 QString Anzeigepfad(const QString& pfad) {
     return QDir::toNativeSeparators(pfad);
+}
+
+// Whether anything (a link too) stands at the path: one call of the system, as a site has
+// tens of thousands of files.
+bool Steht(const QString& pfad) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(pfad).constData(), &st) == 0;
 }
 
 // Moves a file, replacing one of the same name; the reason in the system's words when it fails.
@@ -123,16 +133,23 @@ void Ablage::Unterordner(const QString& name) {
 }
 
 void Ablage::Schreiben(const QString& relativ, const QByteArray& inhalt) {
-    QFile datei(m_entwurf->filePath(relativ));
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
-        datei.write(inhalt) != inhalt.size() || !datei.flush()) {
-        Scheitern(QStringLiteral("Die Datei „%1“ ließ sich nicht schreiben (%2).")
-                      .arg(relativ, datei.errorString()));
+    // Straight through the system: a new file (never one that stands), every byte written, the
+    // closing checked. A full disk or a size limit fails here with the system's reason.
+    const int fd = ::open(QFile::encodeName(m_entwurf->filePath(relativ)).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    int fehler = fd < 0 ? errno : 0;
+    for (qsizetype geschrieben = 0; !fehler && geschrieben < inhalt.size();) {
+        const ssize_t n = ::write(fd, inhalt.constData() + geschrieben,
+                                  static_cast<std::size_t>(inhalt.size() - geschrieben));
+        if (n > 0)
+            geschrieben += n;
+        else if (n == 0 || errno != EINTR)
+            fehler = n == 0 ? EIO : errno;
     }
-    datei.close();
-    if (datei.error() != QFileDevice::NoError)
+    if (fd >= 0 && ::close(fd) != 0 && !fehler) fehler = errno;
+    if (fehler)
         Scheitern(QStringLiteral("Die Datei „%1“ ließ sich nicht schreiben (%2).")
-                      .arg(relativ, datei.errorString()));
+                      .arg(relativ, QString::fromLocal8Bit(std::strerror(fehler))));
     m_geschrieben << relativ;
 }
 
@@ -149,12 +166,15 @@ void Ablage::Einsetzen() {
 
     // A file of the new site where something the earlier one did not write stands: nothing is
     // touched.
+    QSet<QString> ordnerGeprüft;
     for (const QString& relativ : std::as_const(m_geschrieben)) {
-        const QFileInfo ziel(Ziel(relativ));
-        if ((ziel.exists() || ziel.isSymLink()) && !m_alt.contains(relativ))
+        if (!m_alt.contains(relativ) && Steht(Ziel(relativ)))
             throw Fehler(QStringLiteral("Im Ordner „%1“ steht schon „%2“, das nicht von "
                                         "Velkor-DB stammt. Bitte wählen Sie einen leeren Ordner.")
                              .arg(Anzeigepfad(m_ordner), relativ));
+        const QFileInfo ziel(Ziel(relativ));
+        if (ordnerGeprüft.contains(ziel.absolutePath())) continue;
+        ordnerGeprüft.insert(ziel.absolutePath());
         if (ziel.absolutePath() != m_ordner && QFileInfo(ziel.absolutePath()).exists() &&
             (!QFileInfo(ziel.absolutePath()).isDir() || !Innerhalb(ziel.absolutePath())))
             throw Fehler(QStringLiteral("Im Ordner „%1“ steht schon „%2“, das nicht von "
@@ -200,14 +220,16 @@ void Ablage::Einsetzen() {
         m_weggelegt << relativ;
     }
     // The new ones in place.
+    QSet<QString> ordnerDa;
     for (const QString& relativ : std::as_const(m_geschrieben)) {
         const QString ordner = QFileInfo(Ziel(relativ)).absolutePath();
-        if (!QFileInfo(ordner).isDir()) {
+        if (!ordnerDa.contains(ordner) && !QFileInfo(ordner).isDir()) {
             if (!QDir().mkdir(ordner))
                 Scheitern(QStringLiteral("Der Ordner „%1“ ließ sich nicht anlegen.")
                               .arg(Anzeigepfad(ordner)));
             m_angelegt << ordner;
         }
+        ordnerDa.insert(ordner);
         grund = Verschieben(entwurf + u'/' + relativ, Ziel(relativ));
         if (!grund.isEmpty())
             Scheitern(QStringLiteral("„%1“ ließ sich nicht an seinen Platz legen (%2).")
