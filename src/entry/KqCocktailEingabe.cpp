@@ -193,15 +193,14 @@ bool KqCocktailEingabe::CocktailLaden(int nr) {
     dao::Recordset rs =
         db.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE nr = ") + nummer);
     if (rs.Eof()) return false;
-    const auto feld = [&rs](const char* name) {
-        return rs.Fields(QString::fromUtf8(name)).ToText();
-    };
-    m_eCocktail->setText(feld("name"));
-    m_eBeschreibung->setText(feld("beschreibung"));
-    m_eZubereitung->setPlainText(feld("zubereitung"));
-    m_eBewertung->setText(feld("bewertung"));
-    m_eErfunden->setText(feld("erfinder"));
-    m_eAdresse->setText(feld("url"));
+    const std::pair<QLineEdit*, const char*> felder[] = {{m_eCocktail, "name"},
+                                                         {m_eBeschreibung, "beschreibung"},
+                                                         {m_eBewertung, "bewertung"},
+                                                         {m_eErfunden, "erfinder"},
+                                                         {m_eAdresse, "url"}};
+    for (const auto& [box, feld] : felder)
+        box->setText(rs.Fields(QString::fromUtf8(feld)).ToText());
+    m_eZubereitung->setPlainText(rs.Fields(QStringLiteral("zubereitung")).ToText());
     rs.Close();
     ZeilendialogeSchließen();
 
