@@ -32,9 +32,12 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <map>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -69,6 +72,38 @@ double Median(int n, const std::function<void()>& aktion,
 void Melden(const char* schlüssel, double wert) {
     std::printf("%s\t%.3f\n", schlüssel, wert);
     std::fflush(stdout);
+}
+
+// Profiling one measurement (scripts/profile.sh): VELKOR_PROFIL names it, VELKOR_PROFIL_ORDNER
+// holds the control and answer pipes of `perf record --control`; perf samples only while the
+// named action runs, not while its preparation runs.
+void Profil(const char* befehl) {
+    const QByteArray ordner = qgetenv("VELKOR_PROFIL_ORDNER");
+    const int steuerung = ::open((ordner + "/steuerung").constData(), O_WRONLY);
+    if (steuerung < 0) return;
+    (void)!::write(steuerung, befehl, std::strlen(befehl));
+    ::close(steuerung);
+    const int antwort = ::open((ordner + "/antwort").constData(), O_RDONLY);
+    char ack[5] = {};
+    if (antwort >= 0) (void)!::read(antwort, ack, 4); // "ack\n"
+    ::close(antwort);
+}
+
+// Reports the median of n runs of the action; vorher runs before each, untimed.
+void Messe(const char* schlüssel, int n, const std::function<void()>& aktion,
+           const std::function<void()>& vorher = {}) {
+    if (qEnvironmentVariable("VELKOR_PROFIL") != QString::fromUtf8(schlüssel)) {
+        Melden(schlüssel, Median(n, aktion, vorher));
+        return;
+    }
+    Melden(schlüssel, Median(
+                          n,
+                          [&aktion] {
+                              Profil("enable\n");
+                              aktion();
+                              Profil("disable\n");
+                          },
+                          vorher));
 }
 
 void Verwerfen() {
@@ -166,7 +201,7 @@ int Messen(const QString& datei) {
     toolkit::SetMsgBoxResponder([](const QString&, int, const QString&) { return 1; });
 
     auto ws = dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), {});
-    Melden("OpenDatabase", Median(5, [&] { ws->OpenDatabase(kopie, false, false, kPasswort); }));
+    Messe("OpenDatabase", 5, [&] { ws->OpenDatabase(kopie, false, false, kPasswort); });
 
     // The program's start on the copy: the menu is shown, the catalogue for the bar stock window
     // is read in the background. The user opens the window a second later.
@@ -186,11 +221,11 @@ int Messen(const QString& datei) {
         KqZutaten::Instance().Unload();
         Verwerfen();
     };
-    Melden("KqZutaten erstmals (1 s nach dem Start)", Zeit(öffnen));
+    Messe("KqZutaten erstmals (1 s nach dem Start)", 1, öffnen);
     schliessen();
-    Melden("KqZutaten", Median(7, öffnen, [&] {
-               if (KqZutaten::IsLoaded()) schliessen();
-           }));
+    Messe("KqZutaten", 7, öffnen, [&] {
+        if (KqZutaten::IsLoaded()) schliessen();
+    });
 
     KqZutaten& w = KqZutaten::Instance();
     int wahl = 0;
@@ -198,38 +233,38 @@ int Messen(const QString& datei) {
         w.CSetup()->SetListIndex(
             w.CSetup()->findText(wahl++ % 2 ? katalog::kSetupKlein : katalog::kSetupGross));
     };
-    Melden("Setup gewählt (nur Getränke)", Median(9, wählen));
+    Messe("Setup gewählt (nur Getränke)", 9, wählen);
     w.AGetränke()->setChecked(false);
-    Melden("Setup gewählt (alle Zeilen)", Median(9, wählen));
+    Messe("Setup gewählt (alle Zeilen)", 9, wählen);
     w.AGetränke()->setChecked(true);
     w.CSetup()->SetListIndex(w.CSetup()->findText(katalog::kSetupGross));
 
     // The search alone, on the well-stocked setup; its floors are measured in a process of their
     // own, so that their data does not count for the program's memory.
-    Melden("Suche", Median(9, [&] { w.InitCocktails(); }));
+    Messe("Suche", 9, [&] { w.InitCocktails(); });
     QStringList fenster;
     for (int i = 0; i < w.LCocktails()->ListCount(); ++i)
         fenster << w.LCocktails()->List(i);
     Melden("Suche: mixbare Cocktails", fenster.size());
     Melden("Suche: Prüfsumme", qHash(fenster.join(QChar(0))) % 1000000);
 
-    Melden("Ideale Zutat", Median(9, [&] { w.BIdeal_Click(); }));
+    Messe("Ideale Zutat", 9, [&] { w.BIdeal_Click(); });
 
     // The recipe viewer.
-    Melden("KqRezepte", Median(
-                            7,
-                            [] {
-                                KqRezepte::Instance().Show();
-                                QCoreApplication::processEvents();
-                            },
-                            [] {
-                                if (KqRezepte::IsLoaded()) KqRezepte::Instance().Unload();
-                                Verwerfen();
-                            }));
-    Melden("Anzeigen (12 Zeilen)", Median(9, [] {
-               KqRezepte::Instance().Anzeigen(katalog::kZwölfZeilen);
-               QCoreApplication::processEvents();
-           }));
+    Messe(
+        "KqRezepte", 7,
+        [] {
+            KqRezepte::Instance().Show();
+            QCoreApplication::processEvents();
+        },
+        [] {
+            if (KqRezepte::IsLoaded()) KqRezepte::Instance().Unload();
+            Verwerfen();
+        });
+    Messe("Anzeigen (12 Zeilen)", 9, [] {
+        KqRezepte::Instance().Anzeigen(katalog::kZwölfZeilen);
+        QCoreApplication::processEvents();
+    });
 
     // Saving a new cocktail with eight lines, then the first search after it, which reads the
     // changed catalogue again.
@@ -237,72 +272,67 @@ int Messen(const QString& datei) {
     db.ReadEngineRows("SELECT name FROM zutaten ORDER BY nr LIMIT 8",
                       [&zutaten](const dao::EngineRow& row) { zutaten << row.Get(0).ToText(); });
     int neu = 0;
-    Melden("CocktailSpeichern (8 Zeilen)",
-           Median(
-               9, [] { CocktailSpeichern(KqCocktailEingabe::Instance()); },
-               [&] {
-                   if (KqCocktailEingabe::IsLoaded()) KqCocktailEingabe::Instance().Unload();
-                   Verwerfen();
-                   KqCocktailEingabe& e = KqCocktailEingabe::Instance();
-                   e.ECocktail()->setText(QStringLiteral("Messcocktail %1").arg(++neu));
-                   for (const QString& zutat : zutaten)
-                       KqCocktailEingabe::ZeileSchreiben(
-                           *e.TZutaten(), 0,
-                           {zutat, QStringLiteral("2 cl"), {}, {}, QStringLiteral("Pflicht"), {}});
-               }));
+    Messe(
+        "CocktailSpeichern (8 Zeilen)", 9, [] { CocktailSpeichern(KqCocktailEingabe::Instance()); },
+        [&] {
+            if (KqCocktailEingabe::IsLoaded()) KqCocktailEingabe::Instance().Unload();
+            Verwerfen();
+            KqCocktailEingabe& e = KqCocktailEingabe::Instance();
+            e.ECocktail()->setText(QStringLiteral("Messcocktail %1").arg(++neu));
+            for (const QString& zutat : zutaten)
+                KqCocktailEingabe::ZeileSchreiben(
+                    *e.TZutaten(), 0,
+                    {zutat, QStringLiteral("2 cl"), {}, {}, QStringLiteral("Pflicht"), {}});
+        });
     // Changing and deleting: the window "Cocktail ändern" opened, one of the cocktails just
     // stored loaded into the entry window (as its button does, the entry window closed before),
     // stored again with one amount changed, and deleted.
-    Melden("KqCocktailÄndern", Median(
-                                   7,
-                                   [] {
-                                       KqCocktailÄndern::Instance().Show();
-                                       QCoreApplication::processEvents();
-                                   },
-                                   [] {
-                                       if (KqCocktailÄndern::IsLoaded())
-                                           KqCocktailÄndern::Instance().Unload();
-                                       Verwerfen();
-                                   }));
+    Messe(
+        "KqCocktailÄndern", 7,
+        [] {
+            KqCocktailÄndern::Instance().Show();
+            QCoreApplication::processEvents();
+        },
+        [] {
+            if (KqCocktailÄndern::IsLoaded()) KqCocktailÄndern::Instance().Unload();
+            Verwerfen();
+        });
     KqCocktailÄndern& ändern = KqCocktailÄndern::Instance();
     const auto wählenNr = [&ändern](int i) {
         ändern.InitCocktail();
         ändern.CCocktail()->SetText(QStringLiteral("Messcocktail %1").arg(i));
     };
     int nr = 0;
-    Melden("Cocktail laden (8 Zeilen)", Median(
-                                            9, [&] { ändern.BÄndern_Click(); },
-                                            [&] {
-                                                if (KqCocktailEingabe::IsLoaded())
-                                                    KqCocktailEingabe::Instance().Unload();
-                                                Verwerfen();
-                                                wählenNr(++nr);
-                                            }));
+    Messe(
+        "Cocktail laden (8 Zeilen)", 9, [&] { ändern.BÄndern_Click(); },
+        [&] {
+            if (KqCocktailEingabe::IsLoaded()) KqCocktailEingabe::Instance().Unload();
+            Verwerfen();
+            wählenNr(++nr);
+        });
     nr = 0;
-    Melden("Änderung speichern (8 Zeilen)",
-           Median(
-               9, [] { CocktailSpeichern(KqCocktailEingabe::Instance()); },
-               [&] {
-                   if (KqCocktailEingabe::IsLoaded()) KqCocktailEingabe::Instance().Unload();
-                   Verwerfen();
-                   wählenNr(++nr);
-                   ändern.BÄndern_Click();
-                   KqCocktailEingabe::Instance().TZutaten()->SetTextAt(1, 2,
-                                                                       QStringLiteral("3 cl"));
-               }));
+    Messe(
+        "Änderung speichern (8 Zeilen)", 9,
+        [] { CocktailSpeichern(KqCocktailEingabe::Instance()); },
+        [&] {
+            if (KqCocktailEingabe::IsLoaded()) KqCocktailEingabe::Instance().Unload();
+            Verwerfen();
+            wählenNr(++nr);
+            ändern.BÄndern_Click();
+            KqCocktailEingabe::Instance().TZutaten()->SetTextAt(1, 2, QStringLiteral("3 cl"));
+        });
     nr = 0;
     toolkit::SetMsgBoxResponder([](const QString&, int, const QString&) { return toolkit::vbYes; });
-    Melden("Cocktail löschen", Median(
-                                   9, [&] { ändern.BLöschen_Click(); },
-                                   [&] {
-                                       if (KqCocktailEingabe::IsLoaded())
-                                           KqCocktailEingabe::Instance().Unload();
-                                       wählenNr(++nr);
-                                   }));
+    Messe(
+        "Cocktail löschen", 9, [&] { ändern.BLöschen_Click(); },
+        [&] {
+            if (KqCocktailEingabe::IsLoaded()) KqCocktailEingabe::Instance().Unload();
+            wählenNr(++nr);
+        });
     toolkit::SetMsgBoxResponder([](const QString&, int, const QString&) { return 1; });
-    Melden("Setup gewählt nach Katalogänderung", Median(5, wählen, [&] {
-               db.Execute(QStringLiteral("UPDATE cocktails SET bewertung = \"5\" WHERE nr = 1"));
-           }));
+    Messe("Setup gewählt nach Katalogänderung", 5, wählen, [&] {
+        db.Execute(QStringLiteral("UPDATE cocktails SET bewertung = \"5\" WHERE nr = 1"));
+    });
 
     toolkit::DiscardAll();
     Verwerfen();
@@ -320,10 +350,9 @@ int Homepage(const QString& datei) {
     const QString kopie = ordner.filePath(QStringLiteral("Cocktails.mdb"));
     QFile::copy(datei, kopie);
     int site = 0;
-    Melden("Homepage erzeugen", Median(3, [&] {
-               web::HomepageErzeugen(kopie, ordner.filePath(QStringLiteral("site%1").arg(++site)),
-                                     {});
-           }));
+    Messe("Homepage erzeugen", 3, [&] {
+        web::HomepageErzeugen(kopie, ordner.filePath(QStringLiteral("site%1").arg(++site)), {});
+    });
     struct rusage nutzung {};
     getrusage(RUSAGE_SELF, &nutzung);
     Melden("Homepage: Spitzenspeicher (MB)", static_cast<double>(nutzung.ru_maxrss) / 1024.0);
@@ -335,10 +364,10 @@ int Böden(const QString& datei) {
     auto db = dao::CreateWorkspace({}, {}, {})->OpenDatabase(datei, false, true, kPasswort);
     const int setup = SetupNummer(*db, katalog::kSetupGross);
     QStringList sql;
-    Melden("Suche: SQL-Boden", Median(5, [&] { sql = SqlBoden(*db, setup, true); }));
+    Messe("Suche: SQL-Boden", 5, [&] { sql = SqlBoden(*db, setup, true); });
     const Zeilen zeilen(*db, setup);
     QStringList speicher;
-    Melden("Suche: Maschinen-Boden", Median(9, [&] { speicher = zeilen.Mixbar(true); }));
+    Messe("Suche: Maschinen-Boden", 9, [&] { speicher = zeilen.Mixbar(true); });
     if (sql != speicher) {
         std::fprintf(stderr, "Die beiden Böden liefern verschiedene Listen.\n");
         return 1;

@@ -3,6 +3,7 @@
 #include "entry/CocktailSpeichern.h"
 #include "entry/KqCocktailEingabe.h"
 #include "modul/HauptModul.h"
+#include "stock/Cocktailliste.h"
 #include "toolkit/Controls.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/Trap.h"
@@ -10,6 +11,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <limits>
 
 namespace {
 
@@ -50,19 +52,22 @@ void KqCocktailÄndern::Form_Load() {
 
 void KqCocktailÄndern::InitCocktail(int index) {
     m_gelesen = Stand();
-    QStringList namen;
-    m_nummern.clear();
-    dao::Recordset rs = HauptModul::OffeneDatenbank().OpenRecordset(
-        QStringLiteral("SELECT name, nr FROM cocktails ORDER BY name"));
-    for (; !rs.Eof(); rs.MoveNext()) {
+    HauptModul::OffeneDatenbank();
+    const Cocktailliste::Liste& liste = Cocktailliste::Instance().Aktuell(HauptModul::Datenbank);
+    QStringList namen = liste.namen;
+    m_nummern.assign(liste.nummern.begin(), liste.nummern.end());
+    if (!liste.alleNummern) {
         // A number beyond 32 bits (a file repaired by hand) names no cocktail the program
         // can change.
-        if (const std::optional<int> nr = rs.Fields(1).Get().AsRecordNumber()) {
-            namen << rs.Fields(0).ToText();
-            m_nummern.push_back(*nr);
-        }
+        namen.clear();
+        m_nummern.clear();
+        for (std::size_t i = 0; i < liste.nummern.size(); ++i)
+            if (liste.nummern[i] >= std::numeric_limits<int>::min() &&
+                liste.nummern[i] <= std::numeric_limits<int>::max()) {
+                namen << liste.namen.at(static_cast<qsizetype>(i));
+                m_nummern.push_back(static_cast<int>(liste.nummern[i]));
+            }
     }
-    rs.Close();
     m_cCocktail->Clear();
     m_cCocktail->AddItems(namen);
     if (!namen.isEmpty())

@@ -23,16 +23,28 @@ Rezeptbestand::~Rezeptbestand() {
 }
 
 void Rezeptbestand::Vorlesen(const std::shared_ptr<dao::Database>& db,
-                             std::function<std::shared_ptr<dao::Database>()> eigeneVerbindung) {
+                             std::function<std::shared_ptr<dao::Database>()> eigeneVerbindung,
+                             std::function<void(dao::Database*)> danach) {
     if (m_vorlesen.valid()) m_vorlesen.wait();
     // Whatever changes from now on is seen by the next look at the file's state: the data read
     // is then read again.
     m_vorgelesenFür = db;
     m_vorgelesenStand = db->State(kTabellen);
-    m_vorlesen = std::async(std::launch::async, [verbinden = std::move(eigeneVerbindung)] {
-        const std::shared_ptr<dao::Database> eigene = verbinden();
-        return Lesen(*eigene);
-    });
+    m_vorlesen = std::async(std::launch::async,
+                            [verbinden = std::move(eigeneVerbindung), danach = std::move(danach)] {
+                                std::shared_ptr<dao::Database> eigene;
+                                std::exception_ptr fehler;
+                                Daten gelesen;
+                                try {
+                                    eigene = verbinden();
+                                    gelesen = Lesen(*eigene);
+                                } catch (...) {
+                                    fehler = std::current_exception();
+                                }
+                                if (danach) danach(eigene.get());
+                                if (fehler) std::rethrow_exception(fehler);
+                                return gelesen;
+                            });
 }
 
 void Rezeptbestand::Aktualisieren(const std::shared_ptr<dao::Database>& db) {

@@ -43,9 +43,11 @@ public:
     // Begins reading the catalogue in the background, on a connection of its own to the same
     // file, so that the first search finds it read: the program does so at start, while the
     // user looks at the menu. The first search waits for the reading if it is not done yet and
-    // reads itself if it failed.
+    // reads itself if it failed. danach, when given, runs next in the background on the same
+    // connection, whether the reading succeeded or not.
     void Vorlesen(const std::shared_ptr<dao::Database>& db,
-                  std::function<std::shared_ptr<dao::Database>()> eigeneVerbindung);
+                  std::function<std::shared_ptr<dao::Database>()> eigeneVerbindung,
+                  std::function<void(dao::Database*)> danach = {});
 
     // The catalogue as the searches read it, in one go.
     struct Daten {

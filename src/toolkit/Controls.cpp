@@ -217,12 +217,16 @@ void ComboBox::AddItem(const QString& item) {
 void ComboBox::AddItems(const QStringList& items) {
     const int index = currentIndex();
     const QString text = currentText();
-    addItems(items);
-    // QComboBox selects the first entry put into an empty box; undo that.
-    if (currentIndex() != index) {
-        setCurrentIndex(index);
-        if (isEditable()) setEditText(text);
-    }
+    // An empty box takes the list whole: one change of the model instead of one per entry, and
+    // the texts are shared with the caller's list, not copied.
+    if (count() == 0)
+        static_cast<QStringListModel*>(model())->setStringList(items);
+    else
+        addItems(items);
+    // QComboBox selects the first entry put into an empty box, and a new list empties the
+    // typed text; undo that.
+    if (currentIndex() != index) setCurrentIndex(index);
+    if (isEditable() && currentText() != text) setEditText(text);
 }
 
 void ComboBox::Clear() {
@@ -288,6 +292,9 @@ void ComboBox::RaiseClick() {
 // ListBox
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    // Every entry is one line of text in the box's font: the list is laid out from the first
+    // entry's height instead of measuring thousands of entries each time it is filled.
+    setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });

@@ -1,5 +1,7 @@
 #include "viewer/KqRezepte.h"
 
+#include "stock/Cocktailliste.h"
+
 #include "modul/HauptModul.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Trap.h"
@@ -37,8 +39,8 @@ void KqRezepte::Form_Load() {
 
 void KqRezepte::InitCocktail() {
     m_cCocktail->Clear();
-    m_cCocktail->AddItems(
-        HauptModul::ErstesFeld(QStringLiteral("SELECT name FROM cocktails ORDER BY name")));
+    HauptModul::OffeneDatenbank();
+    m_cCocktail->AddItems(Cocktailliste::Instance().Aktuell(HauptModul::Datenbank).namen);
     if (m_cCocktail->ListCount() > 0) m_cCocktail->SetListIndex(0);
 }
 
