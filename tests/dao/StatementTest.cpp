@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using records::Column;
 using Statements = StoreTest;
 
@@ -88,4 +90,30 @@ TEST_F(Statements, TextSortsInGermanOrderAndRecordsComeInStoredOrder) {
     ASSERT_EQ(rs.Fields(0).ToText(), QStringLiteral("Dattel"));
     rs.Delete();
     EXPECT_EQ(Column(db, "SELECT name FROM zutaten"), (QStringList{"Apfel", "Birne", "Chili"}));
+}
+
+// Names built at random from letters whose upper case is longer, plain ASCII or shared with
+// another letter (ß as SS, ſ as S, ı as I, the ligatures, ü and Ü): the look-up by name finds
+// exactly the records that reading every name finds, whether the names that upper-case alike
+// are few (looked up one by one) or many (the special names read in their index).
+TEST_F(Statements, LookUpByNameFindsWhatReadingEveryNameFinds) {
+    t.MakeEmpty();
+    const QStringList letters = {"s", "S", "ſ", "ß", "t", "ﬆ", "ﬅ", "i", "I", "ı",
+                                 "f", "ﬀ", "ﬁ", "ﬃ", "l", "ü", "Ü", "ΐ", "ϊ", "ʼ"};
+    std::mt19937 zufall(20261207);
+    QStringList namen;
+    for (int i = 0; i < 400; ++i) {
+        QString name;
+        for (int n = 1 + static_cast<int>(zufall() % 6); n > 0; --n)
+            name += letters.at(static_cast<qsizetype>(zufall() % letters.size()));
+        namen << name;
+        records::Insert(db, "deko", {{"name", name}});
+    }
+    for (const QString& name : namen) {
+        const QString wert = dao::Quoted(dao::UCase(name));
+        const QStringList gesucht = Column(db, "SELECT nr FROM deko WHERE ucase(name) = " + wert);
+        ASSERT_EQ(gesucht, Column(db, "SELECT nr FROM deko WHERE " + wert + " = ucase(name)"))
+            << name.toStdString();
+        ASSERT_TRUE(gesucht.size() >= 1);
+    }
 }

@@ -88,6 +88,7 @@ Built Build(const std::vector<Token>& tokens, bool withRowId, qsizetype size) {
             for (int slot = 0; slot < kCandidateSlots; ++slot)
                 built.plan.push_back({literal, slot});
             // The special names are tested in their index, without reading their records.
+            built.plan.push_back({literal, ParamSource::kSpecial});
             built.plan.push_back({literal, ParamSource::kLiteral});
             built.plan.push_back({literal, ParamSource::kScan});
         }

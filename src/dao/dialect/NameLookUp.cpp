@@ -6,6 +6,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 
 namespace dao::dialect {
 
@@ -66,6 +67,8 @@ struct CaseTable {
     // The upper case of each special letter the pattern lacks: a name with such a letter
     // is in neither index, so a value containing one is answered by reading every name.
     QStringList unindexed;
+    // Every special letter by its upper case (one to three letters).
+    QHash<QString, std::vector<char32_t>> special;
 };
 
 const CaseTable& Cases() {
@@ -77,6 +80,7 @@ const CaseTable& Cases() {
             const QString upperText = UCase(Text({cp}));
             const std::vector<char32_t> upper = Letters(upperText);
             if (upper.size() != 1 || upper[0] < 0x80) {
+                t.special[upperText].push_back(cp);
                 if (std::find(pattern.begin(), pattern.end(), cp) == pattern.end())
                     t.unindexed << upperText;
             } else if (upper[0] != cp) {
@@ -125,6 +129,71 @@ QStringList Candidates(const QString& value) {
     }
 }
 
+// Every name that upper-cases to value, special letters included, each up to ASCII case, as
+// the first index finds them (it holds every name); empty when there are more than
+// kCandidateSlots. The upper case of a name is that of its letters one after another, so each
+// name is value cut into pieces, each piece the upper case of one letter: the letter itself
+// (its ASCII case aside), another letter of that upper case, or a special letter.
+QStringList AllCandidates(const QString& value) {
+    if (!value.isValidUtf16() || value.contains(QChar(0))) return {};
+    const std::vector<char32_t> letters = Letters(value);
+    const std::size_t n = letters.size();
+    // The letters that can stand for letters [i, i + length) of value, by i and length.
+    std::vector<std::array<std::vector<char32_t>, 4>> pieces(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        std::vector<char32_t>& one = pieces[i][1];
+        one.push_back(letters[i]);
+        if (letters[i] >= 0x80) {
+            const auto found = Cases().sources.constFind(letters[i]);
+            if (found != Cases().sources.constEnd())
+                one.insert(one.end(), found->begin(), found->end());
+        }
+        for (std::size_t length = 1; length <= 3 && i + length <= n; ++length) {
+            const auto found = Cases().special.constFind(
+                Text({letters.begin() + static_cast<std::ptrdiff_t>(i),
+                      letters.begin() + static_cast<std::ptrdiff_t>(i + length)}));
+            if (found != Cases().special.constEnd())
+                pieces[i][length].insert(pieces[i][length].end(), found->begin(), found->end());
+        }
+    }
+    // How many names there are from each position on, counted from the end, capped.
+    std::vector<int> count(n + 1, 0);
+    count[n] = 1;
+    for (std::size_t i = n; i-- > 0;)
+        for (std::size_t length = 1; length <= 3 && i + length <= n; ++length)
+            count[i] =
+                std::min(count[i] + static_cast<int>(pieces[i][length].size()) * count[i + length],
+                         kCandidateSlots + 1);
+    if (count[0] > kCandidateSlots) return {};
+    // Walked without recursion: a name may be long. Every beginning can be ended (each letter
+    // stands for itself), so at most kCandidateSlots names are ever begun.
+    QStringList out;
+    std::vector<std::pair<std::vector<char32_t>, std::size_t>> begun = {{{}, 0}};
+    while (!begun.empty()) {
+        auto [name, i] = std::move(begun.back());
+        begun.pop_back();
+        while (i < n) {
+            bool first = true;
+            std::size_t next = i;
+            for (std::size_t length = 1; length <= 3 && i + length <= n; ++length)
+                for (char32_t letter : pieces[i][length]) {
+                    if (first) {
+                        first = false;
+                        next = i + length;
+                        continue;
+                    }
+                    std::vector<char32_t> other = name;
+                    other.push_back(letter);
+                    begun.emplace_back(std::move(other), i + length);
+                }
+            name.push_back(pieces[i][1].front());
+            i = next;
+        }
+        out << Text(name);
+    }
+    return out;
+}
+
 } // namespace
 
 std::vector<Value> EngineParams(std::vector<Value> literals, const std::vector<ParamSource>& plan) {
@@ -132,16 +201,25 @@ std::vector<Value> EngineParams(std::vector<Value> literals, const std::vector<P
     std::vector<Value> out;
     out.reserve(plan.size());
     QStringList candidates;
+    bool special = false;
     for (const ParamSource& p : plan) {
         const Value& literal = literals[static_cast<std::size_t>(p.literal)];
         if (p.slot == ParamSource::kLiteral) {
             out.push_back(literal);
             continue;
         }
-        if (p.slot == 0)
-            candidates =
-                literal.IsText() ? Candidates(std::get<QString>(literal.Raw())) : QStringList();
-        if (p.slot == ParamSource::kScan)
+        if (p.slot == 0) {
+            // Every name that can upper-case to the value, when they are few: then the special
+            // names are not read. Otherwise the names without a special letter, and the special
+            // names are tested one by one in their index.
+            const QString text = literal.IsText() ? std::get<QString>(literal.Raw()) : QString();
+            candidates = literal.IsText() ? AllCandidates(text) : QStringList();
+            special = candidates.isEmpty();
+            if (special && literal.IsText()) candidates = Candidates(text);
+        }
+        if (p.slot == ParamSource::kSpecial)
+            out.emplace_back(special && !candidates.isEmpty() ? 1 : 0);
+        else if (p.slot == ParamSource::kScan)
             out.emplace_back(candidates.isEmpty() ? 1 : 0); // too many: read every name
         else if (p.slot < candidates.size())
             out.emplace_back(candidates.at(p.slot));
@@ -195,7 +273,7 @@ QString LookUpRows(const QString& table) {
         marks += QStringLiteral(", ?");
     return QStringLiteral(" and _rowid_ in (select _rowid_ from ") + QuoteIdentifier(table) +
            QStringLiteral(" where name collate nocase in (") + marks + QStringLiteral(")") + from +
-           QStringLiteral(" where name glob '") + QString::fromUtf8(kSpecialPattern) +
+           QStringLiteral(" where ? and name glob '") + QString::fromUtf8(kSpecialPattern) +
            QStringLiteral("' and ucase(name) = ?") + from + QStringLiteral(" where ?))");
 }
 

@@ -73,7 +73,7 @@ std::vector<const Token*> OrderTermEnds(const std::vector<const Token*>& t);
 // special letter upper-cases letter by letter, so it is V with each non-ASCII letter C of V
 // replaced by a letter whose upper case is C, up to ASCII case: one of a few candidates,
 // found through the first index. Every other name is in the second index.
-constexpr int kCandidateSlots = 16;
+constexpr int kCandidateSlots = 32;
 
 // The named tables of the schema (dao/Schema.h).
 const QSet<QString>& NamedTables();
@@ -83,8 +83,9 @@ const QSet<QString>& NamedTables();
 struct ParamSource {
     static constexpr int kLiteral = -1;
     static constexpr int kScan = kCandidateSlots;
+    static constexpr int kSpecial = kCandidateSlots + 1;
     int literal; // the literal's number in the statement
-    int slot;    // kLiteral, a candidate 0..kCandidateSlots-1, or kScan
+    int slot;    // kLiteral, a candidate 0..kCandidateSlots-1, kSpecial or kScan
 };
 
 // The engine's parameters from the statement's literals.
@@ -97,8 +98,8 @@ std::vector<Value> EngineParams(std::vector<Value> literals, const std::vector<P
 std::vector<int> NameLookUps(const std::vector<const Token*>& t, const SelectShape& select);
 
 // What a look-up by name adds behind its literal: the rows to test, from the candidates
-// (?), the special names that upper-case to the value (?) and, when there are too many
-// candidates, every row.
+// (?), the special names that upper-case to the value (whether to read them ?, the value ?)
+// and, when there are too many candidates, every row.
 QString LookUpRows(const QString& table);
 
 // ---------------------------------------------------------------- Build.cpp
