@@ -72,6 +72,14 @@ double Median(int n, const std::function<void()>& aktion,
 void Melden(const char* schlüssel, double wert) {
     std::printf("%s\t%.3f\n", schlüssel, wert);
     std::fflush(stdout);
+    // With VELKOR_SPEICHER set, the peak memory so far after each measurement, to find what
+    // raises it.
+    if (qEnvironmentVariableIsSet("VELKOR_SPEICHER")) {
+        struct rusage nutzung {};
+        getrusage(RUSAGE_SELF, &nutzung);
+        std::fprintf(stderr, "%-45s %6.1f MB\n", schlüssel,
+                     static_cast<double>(nutzung.ru_maxrss) / 1024.0);
+    }
 }
 
 // Profiling one measurement (scripts/profile.sh): VELKOR_PROFIL names it, VELKOR_PROFIL_ORDNER

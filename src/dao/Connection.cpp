@@ -146,6 +146,11 @@ Connection::Connection(const QString& path, const QString& password, bool readOn
     sqlite3_create_function(db, "ucase", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                             &UCaseFunction, nullptr, nullptr);
     sqlite3_create_collation(db, "deutsch", SQLITE_UTF8, nullptr, &GermanCollation);
+    sqlite3_create_function(db, "velkor_notiert", 2, SQLITE_UTF8, this, &Connection::Noted, nullptr,
+                            nullptr);
+    // A transaction taken back by the engine or by a ROLLBACK of any kind of text.
+    sqlite3_rollback_hook(
+        db, [](void* self) { static_cast<Connection*>(self)->WatchesLost(); }, this);
 
     // The first read tells whether the password fits.
     char* message = nullptr;
@@ -296,6 +301,93 @@ void Connection::RowChanged(void* self, int, const char*, const char* table, sql
     auto* connection = static_cast<Connection*>(self);
     ++connection->m_rowsSeen;
     ++connection->m_rowsByTable[table];
+}
+
+void Connection::Noted(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    auto* connection = static_cast<Connection*>(sqlite3_user_data(ctx));
+    const auto id = static_cast<std::size_t>(sqlite3_value_int64(argv[0]));
+    if (id >= connection->m_watches.size()) return;
+    WatchLog& log = connection->m_watches[id];
+    ++log.count;
+    if (sqlite3_value_type(argv[1]) == SQLITE_INTEGER) {
+        log.values.push_back(sqlite3_value_int64(argv[1]));
+    } else {
+        log.values.push_back(0); // keeps its place
+        log.unusable = log.count;
+    }
+    // A program that changes many records in one run keeps only the last ones; a reader that
+    // is further behind reads everything again.
+    constexpr std::size_t kKept = 1 << 16;
+    if (log.values.size() > kKept) {
+        log.values.erase(log.values.begin(), log.values.begin() + kKept / 2);
+        log.first += kKept / 2;
+    }
+}
+
+void Connection::RolledBack() {
+    ++m_rollbacks;
+    WatchesLost();
+}
+
+void Connection::WatchesLost() {
+    // A transaction taken back may take the triggers it made with it.
+    for (WatchLog& log : m_watches)
+        log.unusable = log.count;
+}
+
+void Connection::Watch(const std::string& table, const std::string& column) {
+    const std::string name = table + "." + column;
+    auto found = m_watchByName.find(name);
+    const bool neu = found == m_watchByName.end();
+    if (neu) {
+        found = m_watchByName.emplace(name, m_watches.size()).first;
+        m_watches.emplace_back();
+    }
+    const QByteArray id = QByteArray::number(static_cast<qulonglong>(found->second));
+    const QByteArray t = QuoteIdentifier(QString::fromStdString(table)).toUtf8();
+    const QByteArray c = QuoteIdentifier(QString::fromStdString(column)).toUtf8();
+    // Watched already, by triggers still on the table: the notes go on (another reader may be
+    // reading them). Otherwise changes may have gone unnoted.
+    if (!neu) {
+        const auto run = Prepare("SELECT count(*) FROM sqlite_temp_master WHERE type = "
+                                 "'trigger' AND name GLOB 'velkor_" +
+                                     id + "_*' AND tbl_name = ? COLLATE NOCASE",
+                                 {Value(QString::fromStdString(table))});
+        if (run->Step() && sqlite3_column_int(run->Get(), 0) == 3) return;
+    }
+    QByteArray sql;
+    for (const auto& [when, values] :
+         {std::pair<QByteArray, QByteArray>{"INSERT", "new." + c},
+          {"UPDATE", "old." + c + "), velkor_notiert(" + id + ", new." + c},
+          {"DELETE", "old." + c}}) {
+        const QByteArray trigger = "\"velkor_" + id + "_" + when + "\"";
+        sql += "DROP TRIGGER IF EXISTS temp." + trigger + "; CREATE TEMP TRIGGER " + trigger +
+               " AFTER " + when + " ON main." + t + " BEGIN SELECT velkor_notiert(" + id + ", " +
+               values + "); END; ";
+    }
+    Exec(sql);
+    WatchLog& log = m_watches[found->second];
+    log.unusable = log.count;
+}
+
+qint64 Connection::WatchPosition(const std::string& table, const std::string& column) const {
+    const auto found = m_watchByName.find(table + "." + column);
+    return found == m_watchByName.end() ? 0 : m_watches[found->second].count;
+}
+
+std::optional<std::vector<qint64>>
+Connection::Watched(const std::string& table, const std::string& column, qint64 since) const {
+    const auto found = m_watchByName.find(table + "." + column);
+    if (found == m_watchByName.end()) return std::nullopt;
+    const WatchLog& log = m_watches[found->second];
+    if (since < log.unusable || since < log.first || since > log.count) return std::nullopt;
+    const auto from = static_cast<std::size_t>(since - log.first);
+    return std::vector<qint64>(log.values.begin() + static_cast<std::ptrdiff_t>(from),
+                               log.values.end());
+}
+
+qint64 Connection::Untold() const {
+    return sqlite3_total_changes(m_db.get()) - m_rowsSeen;
 }
 
 qint64 Connection::Changes(const std::vector<std::string>& tables) const {

@@ -9,11 +9,14 @@
 #include <QByteArray>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_context;
+typedef struct Mem sqlite3_value; // as the engine declares it
 struct sqlite3_stmt;
 
 namespace dao {
@@ -81,7 +84,21 @@ public:
     // changed or deleted since it was opened, as far as it can tell them apart; may count more.
     // A transaction taken back counts as a change of every table.
     qint64 Changes(const std::vector<std::string>& tables) const;
-    void RolledBack() { ++m_rollbacks; }
+    // Rows the engine changed without telling each one (emptying a whole table).
+    qint64 Untold() const;
+    void RolledBack();
+
+    // Watching a column: from now on every value it has before and after a change this
+    // connection makes to a record of the table is noted, by triggers of this connection alone
+    // (the file is not changed). Watching again goes on, unless the triggers went missing.
+    void Watch(const std::string& table, const std::string& column);
+    // How many values were noted so far.
+    qint64 WatchPosition(const std::string& table, const std::string& column) const;
+    // The values noted since position `since`, the whole numbers among them; none when they
+    // cannot be told: not watched since then, a value not a whole number, a transaction taken
+    // back (it may have taken the triggers with it), or too many to keep.
+    std::optional<std::vector<qint64>> Watched(const std::string& table, const std::string& column,
+                                               qint64 since) const;
 
     // The transactions the database has begun and not ended. When a failure makes the engine
     // take back the open transaction (a full disk, a file that takes no writes, a lock), the
@@ -103,6 +120,15 @@ private:
     void CheckWritable(const QString& path);
     static void RowChanged(void* self, int operation, const char* database, const char* table,
                            long long rowid);
+    static void Noted(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+    void WatchesLost();
+
+    struct WatchLog {
+        qint64 count = 0;     // values noted since the connection was opened
+        qint64 first = 0;     // the number of the first value kept
+        qint64 unusable = -1; // values up to here cannot be told
+        std::vector<qint64> values;
+    };
 
     struct Close {
         void operator()(sqlite3* db) const;
@@ -123,6 +149,8 @@ private:
     qint64 m_rowsSeen = 0;
     qint64 m_rollbacks = 0;
     std::unordered_map<std::string, qint64> m_rowsByTable;
+    std::vector<WatchLog> m_watches;
+    std::unordered_map<std::string, std::size_t> m_watchByName; // "table.column"
 };
 
 // Whether a declared column type is the yes/no type.

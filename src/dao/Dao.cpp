@@ -464,7 +464,21 @@ FileState Database::State(const std::vector<std::string>& tables) {
         if (run->Step()) state.tables = sqlite3_column_int64(run->Get(), 0);
     }
     state.own = connection.Changes(tables);
+    state.untold = connection.Untold();
     return state;
+}
+
+void Database::Watch(const std::string& table, const std::string& column) {
+    Live(m_connection).Watch(table, column);
+}
+
+qint64 Database::WatchPosition(const std::string& table, const std::string& column) const {
+    return Live(m_connection).WatchPosition(table, column);
+}
+
+std::optional<std::vector<qint64>>
+Database::Watched(const std::string& table, const std::string& column, qint64 since) const {
+    return Live(m_connection).Watched(table, column, since);
 }
 
 dao::Value EngineRow::Get(int column) const {

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,7 @@ struct FileState {
     qint64 others = 0;
     qint64 own = 0;
     qint64 tables = 0; // the tables' definitions, changed by anyone
+    qint64 untold = 0; // rows this database changed without the engine telling which
     bool operator==(const FileState&) const = default;
 };
 
@@ -146,6 +148,19 @@ public:
 
     // Cheap: one engine call and a few counters. Tables by their names in lower case.
     FileState State(const std::vector<std::string>& tables);
+
+    // Which records changed, for data kept in memory: from Watch on, every value a column of a
+    // table has before and after each change this database makes to one of its records is
+    // noted (by triggers of this connection alone; the file stays as it is), so that a reader
+    // can read again only the records of the keys that changed. Watching again goes on with
+    // the same notes, unless the triggers went missing (a table changed its definition).
+    // Watched gives the values noted since WatchPosition was `since`; none when that cannot
+    // be told (a value not a whole number, a transaction taken back, too many). Changes by
+    // anyone else show in State only.
+    void Watch(const std::string& table, const std::string& column);
+    qint64 WatchPosition(const std::string& table, const std::string& column) const;
+    std::optional<std::vector<qint64>> Watched(const std::string& table, const std::string& column,
+                                               qint64 since) const;
 
     // Statements prepared so far and reused (for tests and measurements).
     int PreparedStatementCount() const;

@@ -4,12 +4,21 @@
 
 #include <algorithm>
 #include <exception>
+#include <limits>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
 // The tables whose records the kept data reflects.
 const std::vector<std::string> kTabellen = {"cocktails", "zutatenliste", "zutaten"};
+// What is noted of this run's changes to them: the cocktails' numbers, the number of the
+// cocktail a line belongs to, the ingredients' numbers.
+const std::vector<std::pair<std::string, std::string>> kBeobachtet = {
+    {"cocktails", "nr"}, {"zutatenliste", "cocktail"}, {"zutaten", "nr"}};
+// More changed cocktails than this are read faster all at once.
+constexpr std::size_t kHöchstensNachlesen = 2000;
 
 } // namespace
 
@@ -29,6 +38,7 @@ void Rezeptbestand::Vorlesen(const std::shared_ptr<dao::Database>& db,
     // Whatever changes from now on is seen by the next look at the file's state: the data read
     // is then read again.
     m_vorgelesenFür = db;
+    m_vorgelesenBeobachtet = Beobachten(*db);
     m_vorgelesenStand = db->State(kTabellen);
     m_vorlesen = std::async(std::launch::async,
                             [verbinden = std::move(eigeneVerbindung), danach = std::move(danach)] {
@@ -55,6 +65,7 @@ void Rezeptbestand::Aktualisieren(const std::shared_ptr<dao::Database>& db) {
                 m_daten = std::move(gelesen);
                 m_db = db;
                 m_stand = m_vorgelesenStand;
+                m_beobachtet = m_vorgelesenBeobachtet;
                 ++m_einlesungen;
             }
         } catch (const std::exception&) {
@@ -63,10 +74,127 @@ void Rezeptbestand::Aktualisieren(const std::shared_ptr<dao::Database>& db) {
     }
     const dao::FileState stand = db->State(kTabellen);
     if (m_db.lock() == db && stand == m_stand) return;
+    if (m_db.lock() == db && Nachlesen(*db, stand)) return;
+    m_db.reset();
+    m_beobachtet = Beobachten(*db);
+    const dao::FileState vorher = db->State(kTabellen);
     m_daten = Lesen(*db);
     ++m_einlesungen;
     m_db = db;
+    m_stand = vorher;
+}
+
+std::vector<qint64> Rezeptbestand::Beobachten(dao::Database& db) {
+    std::vector<qint64> positionen;
+    try {
+        for (const auto& [tabelle, spalte] : kBeobachtet) {
+            db.Watch(tabelle, spalte);
+            positionen.push_back(db.WatchPosition(tabelle, spalte));
+        }
+    } catch (const dao::Error&) {
+        // A table is missing: reading fails as well, and nothing is read in parts.
+        positionen.clear();
+    }
+    return positionen;
+}
+
+bool Rezeptbestand::Nachlesen(dao::Database& db, const dao::FileState& stand) {
+    if (m_beobachtet.size() != kBeobachtet.size() || stand.others != m_stand.others ||
+        stand.tables != m_stand.tables || stand.untold != m_stand.untold)
+        return false;
+    std::vector<qint64> nummern;
+    std::vector<qint64> positionen;
+    for (std::size_t i = 0; i < kBeobachtet.size(); ++i) {
+        const auto& [tabelle, spalte] = kBeobachtet[i];
+        const std::optional<std::vector<qint64>> geändert =
+            db.Watched(tabelle, spalte, m_beobachtet[i]);
+        // A changed ingredient may change what any line means: all is read again.
+        if (!geändert || (tabelle == "zutaten" && !geändert->empty())) return false;
+        nummern.insert(nummern.end(), geändert->begin(), geändert->end());
+        positionen.push_back(db.WatchPosition(tabelle, spalte));
+    }
+    std::sort(nummern.begin(), nummern.end());
+    nummern.erase(std::unique(nummern.begin(), nummern.end()), nummern.end());
+    if (nummern.size() > kHöchstensNachlesen) return false;
+
+    // The changed cocktails' names and lines as they are now.
+    QByteArray liste;
+    for (const qint64 nr : nummern)
+        liste += (liste.isEmpty() ? "" : ",") + QByteArray::number(nr);
+    std::unordered_map<qint64, QByteArray> namen;
+    std::vector<std::pair<qint64, int>> zeilen;
+    Daten& d = m_daten;
+    db.ReadEngineRows("SELECT nr, name FROM cocktails WHERE nr IN (" + liste + ")",
+                      [&namen](const dao::EngineRow& row) {
+                          if (row.IsInteger(0) && !row.Utf8(1).isEmpty())
+                              namen[row.Int(0)] = row.Utf8(1).toByteArray();
+                      });
+    db.ReadEngineRows("SELECT cocktail, zutat FROM zutatenliste WHERE cocktail IN (" + liste +
+                          ") ORDER BY cocktail",
+                      [&](const dao::EngineRow& row) {
+                          if (!row.IsInteger(0)) return;
+                          int zutat = -1;
+                          if (row.IsInteger(1)) {
+                              const auto p = d.position.find(row.Int(1));
+                              if (p != d.position.end()) zutat = p->second;
+                          }
+                          zeilen.emplace_back(row.Int(0), zutat);
+                      });
+
+    // The kept cocktails, those read again in place of their old selves.
+    Daten neu;
+    const auto zählen = [&d](int zutat, int um) {
+        if (zutat >= 0) d.zeilenJeZutat[static_cast<std::size_t>(zutat)] += um;
+    };
+    const auto anfügen = [&neu](qint64 nr, const QByteArrayView name, bool benannt) {
+        neu.cocktailNr.push_back(nr);
+        neu.cocktailBenannt.push_back(benannt);
+        neu.nameAnfang.push_back(neu.namen.size());
+        neu.namen += name;
+        neu.ersteZeile.push_back(neu.zeilen.size());
+    };
+    auto gelesen = zeilen.begin();
+    const auto neueBis = [&](qint64 bis) {
+        while (gelesen != zeilen.end() && gelesen->first < bis) {
+            const qint64 nr = gelesen->first;
+            const auto name = namen.find(nr);
+            anfügen(nr, name == namen.end() ? QByteArrayView() : QByteArrayView(name->second),
+                    name != namen.end());
+            for (; gelesen != zeilen.end() && gelesen->first == nr; ++gelesen) {
+                neu.zeilen.push_back(gelesen->second);
+                zählen(gelesen->second, 1);
+            }
+        }
+    };
+    neu.namen.reserve(d.namen.size());
+    neu.zeilen.reserve(d.zeilen.size() + zeilen.size());
+    for (std::size_t c = 0; c + 1 < d.ersteZeile.size(); ++c) {
+        const qint64 nr = d.cocktailNr[c];
+        neueBis(nr);
+        const auto von = d.zeilen.begin() + static_cast<std::ptrdiff_t>(d.ersteZeile[c]);
+        const auto bis = d.zeilen.begin() + static_cast<std::ptrdiff_t>(d.ersteZeile[c + 1]);
+        if (std::binary_search(nummern.begin(), nummern.end(), nr)) {
+            std::for_each(von, bis, [&zählen](int zutat) { zählen(zutat, -1); });
+            continue;
+        }
+        anfügen(
+            nr,
+            QByteArrayView(d.namen).sliced(d.nameAnfang[c], d.nameAnfang[c + 1] - d.nameAnfang[c]),
+            d.cocktailBenannt[c]);
+        neu.zeilen.insert(neu.zeilen.end(), von, bis);
+    }
+    neueBis(std::numeric_limits<qint64>::max());
+    neu.nameAnfang.push_back(neu.namen.size());
+    neu.ersteZeile.push_back(neu.zeilen.size());
+    d.namen = std::move(neu.namen);
+    d.cocktailNr = std::move(neu.cocktailNr);
+    d.cocktailBenannt = std::move(neu.cocktailBenannt);
+    d.nameAnfang = std::move(neu.nameAnfang);
+    d.ersteZeile = std::move(neu.ersteZeile);
+    d.zeilen = std::move(neu.zeilen);
     m_stand = stand;
+    m_beobachtet = std::move(positionen);
+    return true;
 }
 
 Rezeptbestand::Daten Rezeptbestand::Lesen(dao::Database& db) {
@@ -133,7 +261,6 @@ Rezeptbestand::Daten Rezeptbestand::Lesen(dao::Database& db) {
     auto name = namen.begin();
     qint64 cocktail = 0;
     bool ersteZeile = true;
-    bool behalten = false;
     db.ReadEngineRows("SELECT cocktail, zutat FROM zutatenliste ORDER BY cocktail",
                       [&](const dao::EngineRow& row) {
                           const int zutat = position(row, 1);
@@ -144,15 +271,15 @@ Rezeptbestand::Daten Rezeptbestand::Lesen(dao::Database& db) {
                               cocktail = row.Int(0);
                               while (name != namen.end() && name->nr < cocktail)
                                   ++name;
-                              behalten = name != namen.end() && name->nr == cocktail;
-                              if (behalten) {
-                                  d.cocktailNr.push_back(cocktail);
-                                  d.nameAnfang.push_back(d.namen.size());
+                              const bool benannt = name != namen.end() && name->nr == cocktail;
+                              d.cocktailNr.push_back(cocktail);
+                              d.cocktailBenannt.push_back(benannt);
+                              d.nameAnfang.push_back(d.namen.size());
+                              if (benannt)
                                   d.namen += QByteArrayView(text).sliced(name->anfang, name->länge);
-                                  d.ersteZeile.push_back(d.zeilen.size());
-                              }
+                              d.ersteZeile.push_back(d.zeilen.size());
                           }
-                          if (behalten) d.zeilen.push_back(zutat);
+                          d.zeilen.push_back(zutat);
                       });
     d.nameAnfang.push_back(d.namen.size());
     d.ersteZeile.push_back(d.zeilen.size());
@@ -192,8 +319,8 @@ std::vector<std::size_t> Rezeptbestand::Mixbare(const Daten& d, const std::vecto
         return (nurGetränke && !d.getränk[p]) || (p < imBestand.size() && imBestand[p]);
     };
     for (std::size_t c = 0; c + 1 < d.ersteZeile.size(); ++c)
-        if (std::all_of(d.zeilen.begin() + d.ersteZeile[c], d.zeilen.begin() + d.ersteZeile[c + 1],
-                        erfüllt))
+        if (d.cocktailBenannt[c] && std::all_of(d.zeilen.begin() + d.ersteZeile[c],
+                                                d.zeilen.begin() + d.ersteZeile[c + 1], erfüllt))
             mixbar.push_back(c);
     return mixbar;
 }

@@ -57,11 +57,13 @@ public:
         std::vector<QString> zutatName;
         std::vector<char> benannt; // false for an ingredient whose name is empty (Null)
         std::unordered_map<qint64, int> position; // by number
-        // Cocktails with at least one line and a name, by number (cocktailNr): their names are
+        // Cocktails with at least one line, by number (cocktailNr): their names are
         // namen[nameAnfang[i] .. nameAnfang[i + 1]) in UTF-8, their lines
-        // zeilen[ersteZeile[i] .. ersteZeile[i + 1]).
+        // zeilen[ersteZeile[i] .. ersteZeile[i + 1]). Only those with a stored record and a
+        // name (benannt) are ever listed; the others' lines count for the ingredients' use.
         QByteArray namen;
         std::vector<qint64> cocktailNr;
+        std::vector<char> cocktailBenannt;
         std::vector<qsizetype> nameAnfang;
         std::vector<std::size_t> ersteZeile;
         std::vector<int> zeilen;
@@ -81,13 +83,21 @@ public:
 private:
     Rezeptbestand() = default;
     void Aktualisieren(const std::shared_ptr<dao::Database>& db);
+    // Notes from now on which cocktails, lines and ingredients this run changes; gives where
+    // the notes stand (none when a table is missing).
+    static std::vector<qint64> Beobachten(dao::Database& db);
+    // Brings the data up to date by reading again only the cocktails whose record or lines this
+    // run changed since; false when that cannot be done (anything else changed, or too much).
+    bool Nachlesen(dao::Database& db, const dao::FileState& stand);
 
     std::weak_ptr<dao::Database> m_db;
     dao::FileState m_stand;
+    std::vector<qint64> m_beobachtet; // where the watches stood, one per kBeobachtet
     int m_einlesungen = 0;
     Daten m_daten;
 
     std::future<Daten> m_vorlesen;
     std::weak_ptr<dao::Database> m_vorgelesenFür;
     dao::FileState m_vorgelesenStand;
+    std::vector<qint64> m_vorgelesenBeobachtet;
 };

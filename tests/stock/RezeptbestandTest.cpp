@@ -70,8 +70,12 @@ void GebrauchWieDieDatei(const std::shared_ptr<dao::Database>& db) {
 // ---------------------------------------------------------------- random changes of a file
 
 // The kinds of change, each as the statements one of which is chosen; see Füllen for the
-// placeholders. The first four touch only stock and setups.
+// placeholders. The first four touch only stock and setups; the fifth, sixth, ninth, eleventh
+// and twelfth no ingredient.
 constexpr int kNurVorrat = 4;
+constexpr bool OhneZutat(int art) {
+    return art < 4 || art == 5 || art == 8 || art == 10 || art == 11;
+}
 const std::vector<std::vector<const char*>> kÄnderungen = {
     // A setup's stock anew, one that is gone added to it, a new setup's; emptied; full.
     {"DELETE FROM zutatensetupvorrat WHERE setup = {s}; INSERT INTO zutatensetupvorrat "
@@ -187,10 +191,12 @@ TEST_F(RezeptbestandTest, AgreesWithTheRecordByRecordRuleOnRandomCatalogues) {
             // Round 0 is the file as written; every kind of change comes up in turn, now and
             // then together with another one.
             bool nurVorrat = runde > 0;
+            bool ohneZutat = runde > 0;
             const auto ändern = [&](int art) {
                 const std::vector<const char*>& sql = kÄnderungen.at(art);
                 f.ExecuteScript(Füllen(sql.at(Bis(zufall, sql.size())), f, zufall));
                 nurVorrat = nurVorrat && art < kNurVorrat;
+                ohneZutat = ohneZutat && OhneZutat(art);
             };
             if (runde > 0) ändern((datei * kRunden + runde) % arten);
             if (runde > 0 && Bis(zufall, 3) == 0) ändern(Bis(zufall, arten));
@@ -206,9 +212,10 @@ TEST_F(RezeptbestandTest, AgreesWithTheRecordByRecordRuleOnRandomCatalogues) {
                               MixbarNachRegel(f, setup, nurGetränke))
                         << "setup " << setup << (nurGetränke ? ", drinks only" : ", all lines");
             // Another file is read, the kept catalogue of the one before must not answer; after
-            // a change read at most once, and not at all for a change of stock alone.
+            // a change read at most once, and not at all for a change of stock alone, nor for
+            // changed cocktails and lines, which are read again one by one.
             EXPECT_GE(bestand.Einlesungen(), einlesungen + (runde == 0 ? 1 : 0));
-            EXPECT_LE(bestand.Einlesungen(), einlesungen + (nurVorrat ? 0 : 1));
+            EXPECT_LE(bestand.Einlesungen(), einlesungen + (nurVorrat || ohneZutat ? 0 : 1));
             if (::testing::Test::HasFailure()) return;
         }
     }
@@ -258,14 +265,13 @@ TEST_F(RezeptbestandTest, ReadInTheBackgroundAsTheFileWasWhenItBegan) {
     Cocktail(d, {QStringLiteral("Während des Lesens")}, {1});
     WieDieDatei();
 
-    // A background reading that fails is replaced by one in the foreground.
+    // A background reading that fails leaves what was read before, brought up to date in the
+    // foreground.
     Cocktail(d, {QStringLiteral("Vor dem Lesen")}, {2});
     bestand.Vorlesen(db, []() -> std::shared_ptr<dao::Database> {
         throw dao::Error(dao::errCannotOpenFile, QStringLiteral("gesperrt"));
     });
-    n = bestand.Einlesungen();
     WieDieDatei();
-    EXPECT_EQ(bestand.Einlesungen(), n + 1);
 
     // Read for another database, it is not taken for this one.
     TempDatabase andere;
