@@ -1,9 +1,10 @@
 #pragma once
 // Every cocktail's name and number in German order: the list of the recipe viewer and of the
-// window "Cocktail ändern". It is kept between the windows' openings and read again only when
-// the cocktails changed since (this run stored, changed or deleted one, or another run of the
-// program wrote the file). The program reads it at start in the background, after the
-// catalogue of the bar stock window, so that even the first opening finds it read.
+// window "Cocktail ändern". It is kept between the windows' openings. When this run stored,
+// changed or deleted cocktails, only those are read again and put in their places; it is read
+// whole when another run of the program wrote the file. The program reads it at start in the
+// background, after the catalogue of the bar stock window, so that even the first opening
+// finds it read.
 
 #include "dao/Dao.h"
 
@@ -43,13 +44,19 @@ public:
 
 private:
     Cocktailliste() = default;
+    // Reads again only the cocktails this run changed since; false when that cannot be done.
+    bool Nachlesen(dao::Database& db, const dao::FileState& stand);
+    // Notes the cocktails this run changes from now on; where the notes stand, -1 for nowhere.
+    static qint64 Beobachten(dao::Database& db);
 
     std::weak_ptr<dao::Database> m_db;
     dao::FileState m_stand;
+    qint64 m_beobachtet = -1;
     Liste m_liste;
     int m_einlesungen = 0;
 
     std::future<Liste> m_vorgelesen;
     std::weak_ptr<dao::Database> m_vorgelesenFür;
     dao::FileState m_vorgelesenStand;
+    qint64 m_vorgelesenBeobachtet = -1;
 };

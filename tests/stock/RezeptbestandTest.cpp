@@ -1,12 +1,13 @@
 // The bar stock search from the catalogue kept in memory, held against a plain reading of the
-// file record by record: on many small made-up catalogues changed at random, and while the file
-// changes through another connection, a transaction taken back, tables gone and a reading in
-// the background.
+// file record by record, and the list of every cocktail against one read whole: on many small
+// made-up catalogues changed at random, and while the file changes through another
+// connection, a transaction taken back, tables gone and a reading in the background.
 
 #include "stock/Rezeptbestand.h"
 #include "Katalog.h"
 #include "Records.h"
 #include "TempDatabase.h"
+#include "stock/Cocktailliste.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -201,6 +202,8 @@ TEST_F(RezeptbestandTest, AgreesWithTheRecordByRecordRuleOnRandomCatalogues) {
             if (runde > 0) ändern((datei * kRunden + runde) % arten);
             if (runde > 0 && Bis(zufall, 3) == 0) ändern(Bis(zufall, arten));
             const int einlesungen = bestand.Einlesungen();
+            Cocktailliste& liste = Cocktailliste::Instance();
+            const int listenEinlesungen = liste.Einlesungen();
 
             GebrauchWieDieDatei(probe);
             // Every setup number from 0 to beyond the highest: stored, deleted and never stored.
@@ -216,6 +219,11 @@ TEST_F(RezeptbestandTest, AgreesWithTheRecordByRecordRuleOnRandomCatalogues) {
             // changed cocktails and lines, which are read again one by one.
             EXPECT_GE(bestand.Einlesungen(), einlesungen + (runde == 0 ? 1 : 0));
             EXPECT_LE(bestand.Einlesungen(), einlesungen + (nurVorrat || ohneZutat ? 0 : 1));
+            // The list of every cocktail, kept and brought up to date, as read whole.
+            const Cocktailliste::Liste gelesen = Cocktailliste::Lesen(f);
+            EXPECT_EQ(liste.Aktuell(probe).namen, gelesen.namen);
+            EXPECT_EQ(liste.Aktuell(probe).nummern, gelesen.nummern);
+            EXPECT_EQ(liste.Einlesungen(), listenEinlesungen + (runde == 0 ? 1 : 0));
             if (::testing::Test::HasFailure()) return;
         }
     }
