@@ -71,6 +71,7 @@ int main(int argc, char** argv) {
     });
 
     HauptModul::Main();
+    HauptModul::ÖffnungAbwarten();
     KqMenü& menu = KqMenü::Instance();
     // Once active, the first button has the focus and shows its frame.
     if (!QTest::qWaitForWindowActive(&menu))

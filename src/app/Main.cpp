@@ -6,46 +6,19 @@
 #include "menu/KqMenue.h"
 #include "stock/Cocktailliste.h"
 #include "stock/Rezeptbestand.h"
-#include "toolkit/Form.h"
-#include "toolkit/MsgBox.h"
 
-#include <cstdio>
 #include <future>
 #include <memory>
 #include <stdexcept>
 
 namespace HauptModul {
 
-void Main() {
-    Pfad = PfadMitBackslash(Programmordner());
-    Datenbankname = QStringLiteral("Cocktails.mdb");
-    try {
-        Arbeitsbereich =
-            dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), QString());
-        // Opening derives the file's key, which takes a while: the menu is built meanwhile.
-        auto öffnen = std::async(std::launch::async, [datei = Pfad + Datenbankname] {
-            return Arbeitsbereich->OpenDatabase(datei, false, false, dao::PasswordConnect());
-        });
-        KqMenü::Instance();
-        Datenbank = öffnen.get();
-    } catch (const dao::Error& e) {
-        const QString text = QStringLiteral("Die Datenbank kann nicht geöffnet werden.\n\n"
-                                            "Laufzeitfehler '%1':\n%2")
-                                 .arg(e.Number())
-                                 .arg(e.Description());
-        std::fprintf(stderr, "Velkor: Fehler %d: %s\n", e.Number(),
-                     e.Description().toLocal8Bit().constData());
-        // The menu built meanwhile goes unseen; nothing else is loaded yet.
-        toolkit::DiscardAll();
-        toolkit::MsgBox(text, toolkit::vbOKOnly);
-        Datenbank.reset();
-        Arbeitsbereich.reset();
-        Ende(1);
-        return;
-    }
-    // The catalogue for the bar stock window is read in the background meanwhile, then the
-    // list of every cocktail for the viewer and the change window.
-    const QString datei = Pfad + Datenbankname;
+namespace {
+
+// What is read in the background once the file is open, while the user looks at the menu: the
+// catalogue for the bar stock window, then the list of every cocktail for the viewer and the
+// change window, on a connection of their own.
+void Vorlesen(const QString& datei) {
     auto namen = std::make_shared<std::promise<Cocktailliste::Liste>>();
     Cocktailliste::Instance().Vormerken(Datenbank, namen->get_future());
     Rezeptbestand::Instance().Vorlesen(
@@ -65,6 +38,27 @@ void Main() {
                 namen->set_exception(std::current_exception());
             }
         });
+}
+
+} // namespace
+
+void Main() {
+    Pfad = PfadMitBackslash(Programmordner());
+    Datenbankname = QStringLiteral("Cocktails.mdb");
+    const QString datei = Pfad + Datenbankname;
+    try {
+        Arbeitsbereich =
+            dao::CreateWorkspace(QStringLiteral("Cocktail"), QStringLiteral("Admin"), QString());
+    } catch (const dao::Error& e) {
+        NichtGeöffnet(e);
+        return;
+    }
+    // Opening derives the file's key, which takes a while: the menu is shown meanwhile.
+    ÖffnungBeginnen(
+        [arbeitsbereich = Arbeitsbereich, datei] {
+            return arbeitsbereich->OpenDatabase(datei, false, false, dao::PasswordConnect());
+        },
+        [datei] { Vorlesen(datei); });
     KqMenü::Instance().Show();
 }
 

@@ -13,5 +13,5 @@ bool StarteProgramm(QApplication& app) {
     QApplication::setWindowIcon(toolkit::SymbolIcon());
     toolkit::InstallGermanTranslation(app);
     HauptModul::Main();
-    return HauptModul::Datenbank != nullptr;
+    return HauptModul::Arbeitsbereich != nullptr;
 }

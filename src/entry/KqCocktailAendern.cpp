@@ -52,8 +52,8 @@ void KqCocktailÄndern::Form_Load() {
 
 void KqCocktailÄndern::InitCocktail(int index) {
     m_gelesen = Stand();
-    HauptModul::OffeneDatenbank();
-    const Cocktailliste::Liste& liste = Cocktailliste::Instance().Aktuell(HauptModul::Datenbank);
+    const Cocktailliste::Liste& liste =
+        Cocktailliste::Instance().Aktuell(HauptModul::GeteilteDatenbank());
     QStringList namen = liste.namen;
     m_nummern.assign(liste.nummern.begin(), liste.nummern.end());
     if (!liste.alleNummern) {

@@ -21,11 +21,25 @@ inline std::shared_ptr<dao::Database> Datenbank;
 
 // Opens the database beside the program and shows the main menu. When the
 // database cannot be opened, reports the engine's number and text and ends
-// the program with status 1; the menu is never shown.
+// the program with status 1; the menu goes unseen.
 void Main();
+
+// Opening the file derives its key, which takes a while: Main begins it in the background
+// and shows the menu meanwhile. It ends as soon as the program is idle, or earlier when
+// something needs the database (OffeneDatenbank waits for it). Then the database is open and
+// danach runs, or the failure is reported as NichtGeöffnet does.
+void ÖffnungBeginnen(std::function<std::shared_ptr<dao::Database>()> öffnen,
+                     std::function<void()> danach);
+// Waits for the opening begun, if it has not ended.
+void ÖffnungAbwarten();
+// Reports that the database cannot be opened, with the engine's number and text, and ends the
+// program with status 1; the windows go unseen.
+void NichtGeöffnet(const dao::Error& fehler);
 
 // The one open database; fails with 3420 when none is open (after Beenden).
 dao::Database& OffeneDatenbank();
+// The same, shared with the data the windows keep in memory.
+const std::shared_ptr<dao::Database>& GeteilteDatenbank();
 
 // The first field of every record a statement finds on the open database, as
 // text, in the order the store delivers them. Fills the windows' lists.

@@ -178,8 +178,8 @@ void KqZutaten::InitCocktails() {
     HauptModul::OffeneDatenbank();
     // A setup that is no longer stored has an empty stock (no setup has the number 0).
     const int setup = SetupNummer(m_cSetup->Text()).value_or(0);
-    m_lCocktails->AddItems(
-        Rezeptbestand::Instance().Mixbar(HauptModul::Datenbank, setup, m_aGetränke->isChecked()));
+    m_lCocktails->AddItems(Rezeptbestand::Instance().Mixbar(HauptModul::GeteilteDatenbank(), setup,
+                                                            m_aGetränke->isChecked()));
 }
 
 void KqZutaten::InitSetup() {
@@ -279,7 +279,7 @@ void KqZutaten::BIdeal_Click() {
     // not show.
     HauptModul::OffeneDatenbank();
     for (const Rezeptbestand::Gebrauch& kandidat :
-         Rezeptbestand::Instance().NachGebrauch(HauptModul::Datenbank)) {
+         Rezeptbestand::Instance().NachGebrauch(HauptModul::GeteilteDatenbank())) {
         bool vorrätig = false;
         for (int i = 0; i < m_lZutaten->ListCount() && !vorrätig; ++i)
             vorrätig = m_lZutaten->List(i) == kandidat.name;

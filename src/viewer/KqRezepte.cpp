@@ -39,8 +39,7 @@ void KqRezepte::Form_Load() {
 
 void KqRezepte::InitCocktail() {
     m_cCocktail->Clear();
-    HauptModul::OffeneDatenbank();
-    m_cCocktail->AddItems(Cocktailliste::Instance().Aktuell(HauptModul::Datenbank).namen);
+    m_cCocktail->AddItems(Cocktailliste::Instance().Aktuell(HauptModul::GeteilteDatenbank()).namen);
     if (m_cCocktail->ListCount() > 0) m_cCocktail->SetListIndex(0);
 }
 

@@ -72,6 +72,7 @@ void Durchgang(const QByteArray& füllung) {
         });
 
     HauptModul::Main();
+    HauptModul::ÖffnungAbwarten();
     ASSERT_TRUE(HauptModul::Datenbank) << meldungen.join(u'\n').toStdString();
     // "Homepage-erzeugen" writes the file's site into a folder of its own and ends.
     QTemporaryDir homepage;

@@ -34,6 +34,7 @@ protected:
     // Starts the program on the copy: the menu is shown.
     void Start() {
         HauptModul::Main();
+        HauptModul::ÖffnungAbwarten();
         ASSERT_TRUE(HauptModul::Datenbank) << "the database did not open";
     }
 

@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
     });
     HauptModul::Programmordner = [] { return qEnvironmentVariable("VELKOR_ORDNER"); };
     HauptModul::Main();
+    HauptModul::ÖffnungAbwarten();
     if (!HauptModul::Datenbank) return 1;
 
     // Each line reaches the system at once: a killed process loses nothing it wrote.
