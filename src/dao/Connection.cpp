@@ -1,5 +1,6 @@
 #include "dao/Connection.h"
 
+#include "dao/KeyDerivation.h"
 #include "dao/Schema.h"
 #include "dao/Text.h"
 
@@ -53,7 +54,8 @@ constexpr qint64 kCipherPageSize = 1024; // the page size of every encrypted fil
 // made of whole pages, and its first page neither starts with the plain
 // engine's header nor reads as text. A file failing that is damaged or not one
 // of ours, whatever the password.
-void CheckEncryptedFile(const QString& path, qint64 size) {
+// Gives the file's salt, its first 16 bytes.
+QByteArray CheckEncryptedFile(const QString& path, qint64 size) {
     if (size < kCipherPageSize || size % kCipherPageSize != 0)
         throw Error(errDamagedFile,
                     QStringLiteral("Die Datei '%1' ist beschädigt: Sie ist unvollständig "
@@ -88,6 +90,7 @@ void CheckEncryptedFile(const QString& path, qint64 size) {
                     QStringLiteral("Die Datei '%1' enthält Text und ist keine Datenbank des "
                                    "Programms.")
                         .arg(path));
+    return page.left(16);
 }
 
 } // namespace
@@ -101,6 +104,7 @@ int TableInfo::IndexOf(const QString& column) const {
 Connection::Connection(const QString& path, const QString& password, bool readOnly, bool exclusive,
                        bool create) {
     const QFileInfo info(path);
+    QByteArray salt;
     if (create) {
         if (info.exists())
             throw Error(errDatabaseExists,
@@ -117,7 +121,7 @@ Connection::Connection(const QString& path, const QString& password, bool readOn
                         QStringLiteral("Die Datei '%1' ist leer oder beschädigt; sie ist keine "
                                        "Datenbank des Programms.")
                             .arg(path));
-        if (!password.isEmpty()) CheckEncryptedFile(path, info.size());
+        if (!password.isEmpty()) salt = CheckEncryptedFile(path, info.size());
     }
 
     // One connection is used by one thread only: no locking inside the engine.
@@ -134,7 +138,10 @@ Connection::Connection(const QString& path, const QString& password, bool readOn
     }
     sqlite3* db = m_db.get();
     if (!password.isEmpty()) {
-        const QByteArray key = password.toUtf8();
+        QByteArray key = password.toUtf8();
+        // An existing file's key is derived here, twice as fast as the engine would, and given
+        // to it whole; a new file gets its salt from the engine.
+        if (!salt.isEmpty()) key = "x'" + DeriveKey(key, salt).toHex() + "'";
         if (sqlite3_key(db, key.constData(), static_cast<int>(key.size())) != SQLITE_OK)
             Fail(sqlite3_errcode(db));
         // Newer engines read files of this format only in compatibility mode.
