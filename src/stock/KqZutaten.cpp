@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <exception>
 #include <optional>
 
@@ -277,13 +278,12 @@ void KqZutaten::BInfo_Click() {
 void KqZutaten::BIdeal_Click() {
     // The first ingredient, by the number of recipe lines that use it, that the stock list does
     // not show.
-    HauptModul::OffeneDatenbank();
+    QSet<QString> vorrätig;
+    for (int i = 0; i < m_lZutaten->ListCount(); ++i)
+        vorrätig.insert(m_lZutaten->List(i));
     for (const Rezeptbestand::Gebrauch& kandidat :
          Rezeptbestand::Instance().NachGebrauch(HauptModul::GeteilteDatenbank())) {
-        bool vorrätig = false;
-        for (int i = 0; i < m_lZutaten->ListCount() && !vorrätig; ++i)
-            vorrätig = m_lZutaten->List(i) == kandidat.name;
-        if (!vorrätig) {
+        if (!vorrätig.contains(kandidat.name)) {
             toolkit::MsgBox(QStringLiteral("Sie können bis zu ") + Zahl(kandidat.zeilen) +
                                 QStringLiteral(" weitere Cocktails mixen, wenn Sie ") +
                                 kandidat.name + QStringLiteral(" einkaufen!"),

@@ -340,9 +340,21 @@ Rezeptbestand::NachGebrauch(const std::shared_ptr<dao::Database>& db) {
         else
             gebrauch[it->second].zeilen += d.zeilenJeZutat[i];
     }
-    std::sort(gebrauch.begin(), gebrauch.end(), [](const Gebrauch& a, const Gebrauch& b) {
-        if (a.zeilen != b.zeilen) return a.zeilen > b.zeilen;
-        return dao::CompareGerman(a.name, b.name) < 0;
+    // Sorted by their UTF-8 forms, made once, not at each comparison.
+    std::vector<std::pair<QByteArray, std::size_t>> reihe;
+    reihe.reserve(gebrauch.size());
+    for (std::size_t i = 0; i < gebrauch.size(); ++i)
+        reihe.emplace_back(gebrauch[i].name.toUtf8(), i);
+    std::sort(reihe.begin(), reihe.end(), [&gebrauch](const auto& a, const auto& b) {
+        const int za = gebrauch[a.second].zeilen, zb = gebrauch[b.second].zeilen;
+        if (za != zb) return za > zb;
+        return dao::CompareGerman(a.first.constData(), static_cast<std::size_t>(a.first.size()),
+                                  b.first.constData(),
+                                  static_cast<std::size_t>(b.first.size())) < 0;
     });
-    return gebrauch;
+    std::vector<Gebrauch> sortiert;
+    sortiert.reserve(gebrauch.size());
+    for (const auto& [utf8, i] : reihe)
+        sortiert.push_back(std::move(gebrauch[i]));
+    return sortiert;
 }
