@@ -2,6 +2,7 @@
 // window; the state the windows share is the module's lower part (src/modul/HauptModul.cpp).
 #include "modul/HauptModul.h"
 
+#include "dao/Dialect.h"
 #include "dao/Password.h"
 #include "menu/KqMenue.h"
 #include "stock/Cocktailliste.h"
@@ -16,8 +17,8 @@ namespace HauptModul {
 namespace {
 
 // What is read in the background once the file is open, while the user looks at the menu: the
-// catalogue for the bar stock window, then the list of every cocktail for the viewer and the
-// change window, on a connection of their own.
+// catalogue for the bar stock window, the table for looking up names, then the list of every
+// cocktail for the viewer and the change window, on a connection of their own.
 void Vorlesen(const QString& datei) {
     auto namen = std::make_shared<std::promise<Cocktailliste::Liste>>();
     Cocktailliste::Instance().Vormerken(Datenbank, namen->get_future());
@@ -31,6 +32,7 @@ void Vorlesen(const QString& datei) {
             return db;
         },
         [namen](dao::Database* eigene) {
+            dao::PrepareNameLookUp();
             try {
                 if (!eigene) throw std::runtime_error("keine Verbindung");
                 namen->set_value(Cocktailliste::Lesen(*eigene));

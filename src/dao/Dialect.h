@@ -33,6 +33,10 @@ struct Translation {
     QString updatableTable;
 };
 
+// The first look-up by name builds a table of how every letter upper-cases, which takes tens
+// of milliseconds; the program has it built in the background at start. Any thread may call it.
+void PrepareNameLookUp();
+
 // Throws dao::Error 3075 on an unterminated literal or bracket, and on a NUL or a
 // lone half of a surrogate pair outside a literal, which the engine cannot read.
 Translation Translate(const QString& statement, bool withRowId);

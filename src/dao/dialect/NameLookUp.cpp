@@ -196,6 +196,14 @@ QStringList AllCandidates(const QString& value) {
 
 } // namespace
 
+} // namespace dao::dialect
+
+void dao::PrepareNameLookUp() {
+    dao::dialect::Cases();
+}
+
+namespace dao::dialect {
+
 std::vector<Value> EngineParams(std::vector<Value> literals, const std::vector<ParamSource>& plan) {
     if (plan.empty()) return literals;
     std::vector<Value> out;
