@@ -355,8 +355,12 @@ int Messen(const QString& datei) {
 
 // The whole collection as a web site, each time into a new folder beside a copy of the file,
 // in a process of its own: its memory is the export's, not the windows'.
-int Homepage(const QString& datei, int läufe) {
-    QTemporaryDir ordner;
+// The sites stay in the folder given until the whole bench has ended: the file system makes new
+// files slowly right after many were deleted (it does not take their numbers again at once),
+// which would make each export pay for the one before.
+int Homepage(const QString& datei, int läufe, const QString& sites) {
+    QTemporaryDir ordner(sites + QStringLiteral("/export-XXXXXX"));
+    ordner.setAutoRemove(false);
     const QString kopie = ordner.filePath(QStringLiteral("Cocktails.mdb"));
     QFile::copy(datei, kopie);
     int site = 0;
@@ -430,8 +434,8 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     if (args.size() == 3 && args.at(1) == QLatin1String("--messen")) return Messen(args.at(2));
     if (args.size() == 3 && args.at(1) == QLatin1String("--boden")) return Böden(args.at(2));
-    if (args.size() == 4 && args.at(1) == QLatin1String("--homepage"))
-        return Homepage(args.at(2), args.at(3).toInt());
+    if (args.size() == 5 && args.at(1) == QLatin1String("--homepage"))
+        return Homepage(args.at(2), args.at(3).toInt(), args.at(4));
 
     QList<int> grössen;
     for (int i = 1; i < args.size(); ++i)
@@ -442,6 +446,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(hier + QStringLiteral("/kataloge"));
     std::map<QString, std::map<int, double>> werte;
     QStringList reihenfolge;
+    QTemporaryDir sites(hier + QStringLiteral("/sites-XXXXXX"));
     for (int n : grössen) {
         const QString datei = hier + QStringLiteral("/kataloge/katalog-%1.mdb").arg(n);
         if (!QFile::exists(datei)) {
@@ -460,7 +465,7 @@ int main(int argc, char** argv) {
             QStringList argumente = {QString::fromLatin1(art), datei};
             // The web site of the largest catalogues is written once: it takes minutes.
             if (argumente.first() == QLatin1String("--homepage"))
-                argumente << QString::number(n > 50000 ? 1 : 3);
+                argumente << QString::number(n > 50000 ? 1 : 3) << sites.path();
             kind.start(QCoreApplication::applicationFilePath(), argumente);
             kind.waitForFinished(-1);
             if (kind.exitCode() != 0) return 1;
