@@ -9,79 +9,31 @@
 #include <string>
 #include <utility>
 
-namespace {
-
-const std::vector<std::string> kTabellen = {"cocktails"};
-
-} // namespace
-
 Cocktailliste& Cocktailliste::Instance() {
     static Cocktailliste liste;
     return liste;
 }
 
-Cocktailliste::~Cocktailliste() {
-    if (m_vorgelesen.valid()) m_vorgelesen.wait();
-}
+Cocktailliste::Cocktailliste() : m_gehalten({"cocktails"}, {{"cocktails", "nr"}}) {}
 
 void Cocktailliste::Vormerken(const std::shared_ptr<dao::Database>& db,
                               std::future<Liste> gelesen) {
-    if (m_vorgelesen.valid()) m_vorgelesen.wait();
-    m_vorgelesenFür = db;
-    m_vorgelesenBeobachtet = Beobachten(*db);
-    m_vorgelesenStand = db->State(kTabellen);
-    m_vorgelesen = std::move(gelesen);
+    m_gehalten.Vormerken(db, std::move(gelesen));
 }
 
 const Cocktailliste::Liste& Cocktailliste::Aktuell(const std::shared_ptr<dao::Database>& db) {
-    if (m_vorgelesen.valid()) {
-        try {
-            Liste gelesen = m_vorgelesen.get();
-            if (m_vorgelesenFür.lock() == db) {
-                m_liste = std::move(gelesen);
-                m_db = db;
-                m_stand = m_vorgelesenStand;
-                m_beobachtet = m_vorgelesenBeobachtet;
-                ++m_einlesungen;
-            }
-        } catch (const std::exception&) {
-            // Read here and now instead.
-        }
-    }
-    const dao::FileState stand = db->State(kTabellen);
-    if (m_db.lock() == db && stand == m_stand) return m_liste;
-    if (m_db.lock() == db && Nachlesen(*db, stand)) return m_liste;
-    m_db.reset();
-    m_beobachtet = Beobachten(*db);
-    const dao::FileState vorher = db->State(kTabellen);
-    m_liste = Lesen(*db);
-    ++m_einlesungen;
-    m_db = db;
-    m_stand = vorher;
-    return m_liste;
+    return m_gehalten.Aktuell(db, &Lesen, &Nachlesen);
 }
 
-qint64 Cocktailliste::Beobachten(dao::Database& db) {
-    try {
-        db.Watch("cocktails", "nr");
-        return db.WatchPosition("cocktails", "nr");
-    } catch (const dao::Error&) {
-        return -1; // no table of cocktails: reading fails as well
-    }
-}
-
-bool Cocktailliste::Nachlesen(dao::Database& db, const dao::FileState& stand) {
-    if (m_beobachtet < 0 || stand.others != m_stand.others || stand.tables != m_stand.tables ||
-        stand.untold != m_stand.untold)
-        return false;
-    std::optional<std::vector<qint64>> nummern = db.Watched("cocktails", "nr", m_beobachtet);
-    if (!nummern) return false;
-    std::sort(nummern->begin(), nummern->end());
-    nummern->erase(std::unique(nummern->begin(), nummern->end()), nummern->end());
+bool Cocktailliste::Nachlesen(dao::Database& db, Liste& l,
+                              const std::vector<std::vector<qint64>>& geändert) {
+    std::vector<qint64> nummern = geändert[0];
+    std::sort(nummern.begin(), nummern.end());
+    nummern.erase(std::unique(nummern.begin(), nummern.end()), nummern.end());
     // Many changes are put in place faster by reading all.
-    if (nummern->size() > 500) return false;
+    if (nummern.size() > 500) return false;
     QByteArray liste;
-    for (const qint64 nr : *nummern)
+    for (const qint64 nr : nummern)
         liste += (liste.isEmpty() ? "" : ",") + QByteArray::number(nr);
     std::vector<std::pair<QByteArray, qint64>> gelesen;
     db.ReadEngineRows("SELECT name, nr FROM cocktails WHERE nr IN (" + liste + ")",
@@ -90,10 +42,9 @@ bool Cocktailliste::Nachlesen(dao::Database& db, const dao::FileState& stand) {
                       });
 
     // The changed cocktails leave their places and come back at the places of their names.
-    Liste& l = m_liste;
     std::size_t behalten = 0;
     for (std::size_t i = 0; i < l.nummern.size(); ++i) {
-        if (std::binary_search(nummern->begin(), nummern->end(), l.nummern[i])) continue;
+        if (std::binary_search(nummern.begin(), nummern.end(), l.nummern[i])) continue;
         if (behalten != i) {
             l.namen[static_cast<qsizetype>(behalten)] = l.namen.at(static_cast<qsizetype>(i));
             l.nummern[behalten] = l.nummern[i];
@@ -120,8 +71,6 @@ bool Cocktailliste::Nachlesen(dao::Database& db, const dao::FileState& stand) {
         l.alleNummern = l.alleNummern && nr >= std::numeric_limits<int>::min() &&
                         nr <= std::numeric_limits<int>::max();
     }
-    m_stand = stand;
-    m_beobachtet = db.WatchPosition("cocktails", "nr");
     return true;
 }
 

@@ -7,6 +7,7 @@
 // finds it read.
 
 #include "dao/Dao.h"
+#include "stock/Gehalten.h"
 
 #include <QStringList>
 #include <future>
@@ -29,34 +30,21 @@ public:
     // The list as the file holds it now.
     const Liste& Aktuell(const std::shared_ptr<dao::Database>& db);
 
-    // Takes the list being read in the background for db; the file's state is taken now, so a
-    // change made meanwhile makes the first Aktuell read again. A failed reading is replaced by
-    // one in the foreground.
+    // Takes the list being read in the background for db (see Gehalten::Vormerken).
     void Vormerken(const std::shared_ptr<dao::Database>& db, std::future<Liste> gelesen);
 
     // Reads it; any connection to the file will do.
     static Liste Lesen(dao::Database& db);
 
-    // Times the list was read so far (for tests).
-    int Einlesungen() const { return m_einlesungen; }
-
-    ~Cocktailliste();
+    // Times the list was read whole so far (for tests).
+    int Einlesungen() const { return m_gehalten.Einlesungen(); }
 
 private:
-    Cocktailliste() = default;
-    // Reads again only the cocktails this run changed since; false when that cannot be done.
-    bool Nachlesen(dao::Database& db, const dao::FileState& stand);
-    // Notes the cocktails this run changes from now on; where the notes stand, -1 for nowhere.
-    static qint64 Beobachten(dao::Database& db);
+    Cocktailliste();
+    // Puts the cocktails of the numbers noted in their places, read again; false when there are
+    // so many that reading all is faster.
+    static bool Nachlesen(dao::Database& db, Liste& l,
+                          const std::vector<std::vector<qint64>>& geändert);
 
-    std::weak_ptr<dao::Database> m_db;
-    dao::FileState m_stand;
-    qint64 m_beobachtet = -1;
-    Liste m_liste;
-    int m_einlesungen = 0;
-
-    std::future<Liste> m_vorgelesen;
-    std::weak_ptr<dao::Database> m_vorgelesenFür;
-    dao::FileState m_vorgelesenStand;
-    qint64 m_vorgelesenBeobachtet = -1;
+    Gehalten<Liste> m_gehalten;
 };

@@ -27,92 +27,39 @@ Rezeptbestand& Rezeptbestand::Instance() {
     return bestand;
 }
 
-Rezeptbestand::~Rezeptbestand() {
-    if (m_vorlesen.valid()) m_vorlesen.wait();
-}
+Rezeptbestand::Rezeptbestand() : m_gehalten(kTabellen, kBeobachtet) {}
 
 void Rezeptbestand::Vorlesen(const std::shared_ptr<dao::Database>& db,
                              std::function<std::shared_ptr<dao::Database>()> eigeneVerbindung,
                              std::function<void(dao::Database*)> danach) {
-    if (m_vorlesen.valid()) m_vorlesen.wait();
-    // Whatever changes from now on is seen by the next look at the file's state: the data read
-    // is then read again.
-    m_vorgelesenFür = db;
-    m_vorgelesenBeobachtet = Beobachten(*db);
-    m_vorgelesenStand = db->State(kTabellen);
-    m_vorlesen = std::async(std::launch::async,
-                            [verbinden = std::move(eigeneVerbindung), danach = std::move(danach)] {
-                                std::shared_ptr<dao::Database> eigene;
-                                std::exception_ptr fehler;
-                                Daten gelesen;
-                                try {
-                                    eigene = verbinden();
-                                    gelesen = Lesen(*eigene);
-                                } catch (...) {
-                                    fehler = std::current_exception();
-                                }
-                                if (danach) danach(eigene.get());
-                                if (fehler) std::rethrow_exception(fehler);
-                                return gelesen;
-                            });
+    m_gehalten.Vormerken(
+        db, std::async(std::launch::async,
+                       [verbinden = std::move(eigeneVerbindung), danach = std::move(danach)] {
+                           std::shared_ptr<dao::Database> eigene;
+                           std::exception_ptr fehler;
+                           Daten gelesen;
+                           try {
+                               eigene = verbinden();
+                               gelesen = Lesen(*eigene);
+                           } catch (...) {
+                               fehler = std::current_exception();
+                           }
+                           if (danach) danach(eigene.get());
+                           if (fehler) std::rethrow_exception(fehler);
+                           return gelesen;
+                       }));
 }
 
-void Rezeptbestand::Aktualisieren(const std::shared_ptr<dao::Database>& db) {
-    if (m_vorlesen.valid()) {
-        try {
-            Daten gelesen = m_vorlesen.get();
-            if (m_vorgelesenFür.lock() == db) {
-                m_daten = std::move(gelesen);
-                m_db = db;
-                m_stand = m_vorgelesenStand;
-                m_beobachtet = m_vorgelesenBeobachtet;
-                ++m_einlesungen;
-            }
-        } catch (const std::exception&) {
-            // Read here and now instead.
-        }
-    }
-    const dao::FileState stand = db->State(kTabellen);
-    if (m_db.lock() == db && stand == m_stand) return;
-    if (m_db.lock() == db && Nachlesen(*db, stand)) return;
-    m_db.reset();
-    m_beobachtet = Beobachten(*db);
-    const dao::FileState vorher = db->State(kTabellen);
-    m_daten = Lesen(*db);
-    ++m_einlesungen;
-    m_db = db;
-    m_stand = vorher;
+const Rezeptbestand::Daten& Rezeptbestand::Aktualisieren(const std::shared_ptr<dao::Database>& db) {
+    return m_gehalten.Aktuell(db, &Lesen, &Nachlesen);
 }
 
-std::vector<qint64> Rezeptbestand::Beobachten(dao::Database& db) {
-    std::vector<qint64> positionen;
-    try {
-        for (const auto& [tabelle, spalte] : kBeobachtet) {
-            db.Watch(tabelle, spalte);
-            positionen.push_back(db.WatchPosition(tabelle, spalte));
-        }
-    } catch (const dao::Error&) {
-        // A table is missing: reading fails as well, and nothing is read in parts.
-        positionen.clear();
-    }
-    return positionen;
-}
-
-bool Rezeptbestand::Nachlesen(dao::Database& db, const dao::FileState& stand) {
-    if (m_beobachtet.size() != kBeobachtet.size() || stand.others != m_stand.others ||
-        stand.tables != m_stand.tables || stand.untold != m_stand.untold)
-        return false;
-    std::vector<qint64> nummern;
-    std::vector<qint64> positionen;
-    for (std::size_t i = 0; i < kBeobachtet.size(); ++i) {
-        const auto& [tabelle, spalte] = kBeobachtet[i];
-        const std::optional<std::vector<qint64>> geändert =
-            db.Watched(tabelle, spalte, m_beobachtet[i]);
-        // A changed ingredient may change what any line means: all is read again.
-        if (!geändert || (tabelle == "zutaten" && !geändert->empty())) return false;
-        nummern.insert(nummern.end(), geändert->begin(), geändert->end());
-        positionen.push_back(db.WatchPosition(tabelle, spalte));
-    }
+bool Rezeptbestand::Nachlesen(dao::Database& db, Daten& d,
+                              const std::vector<std::vector<qint64>>& geändert) {
+    // A changed ingredient may change what any line means: all is read again.
+    if (!geändert[2].empty()) return false;
+    std::vector<qint64> nummern = geändert[0];
+    nummern.insert(nummern.end(), geändert[1].begin(), geändert[1].end());
     std::sort(nummern.begin(), nummern.end());
     nummern.erase(std::unique(nummern.begin(), nummern.end()), nummern.end());
     if (nummern.size() > kHöchstensNachlesen) return false;
@@ -123,7 +70,6 @@ bool Rezeptbestand::Nachlesen(dao::Database& db, const dao::FileState& stand) {
         liste += (liste.isEmpty() ? "" : ",") + QByteArray::number(nr);
     std::unordered_map<qint64, QByteArray> namen;
     std::vector<std::pair<qint64, int>> zeilen;
-    Daten& d = m_daten;
     db.ReadEngineRows("SELECT nr, name FROM cocktails WHERE nr IN (" + liste + ")",
                       [&namen](const dao::EngineRow& row) {
                           if (row.IsInteger(0) && !row.Utf8(1).isEmpty())
@@ -192,8 +138,6 @@ bool Rezeptbestand::Nachlesen(dao::Database& db, const dao::FileState& stand) {
     d.nameAnfang = std::move(neu.nameAnfang);
     d.ersteZeile = std::move(neu.ersteZeile);
     d.zeilen = std::move(neu.zeilen);
-    m_stand = stand;
-    m_beobachtet = std::move(positionen);
     return true;
 }
 
@@ -288,8 +232,7 @@ Rezeptbestand::Daten Rezeptbestand::Lesen(dao::Database& db) {
 
 QStringList Rezeptbestand::Mixbar(const std::shared_ptr<dao::Database>& db, int setup,
                                   bool nurGetränke) {
-    Aktualisieren(db);
-    const Daten& d = m_daten;
+    const Daten& d = Aktualisieren(db);
     // Whether a line naming the ingredient is satisfied: it does not count, or it is in stock.
     std::vector<char> gut(d.zutatNr.size());
     for (std::size_t i = 0; i < gut.size(); ++i)
@@ -327,8 +270,7 @@ std::vector<std::size_t> Rezeptbestand::Mixbare(const Daten& d, const std::vecto
 
 std::vector<Rezeptbestand::Gebrauch>
 Rezeptbestand::NachGebrauch(const std::shared_ptr<dao::Database>& db) {
-    Aktualisieren(db);
-    const Daten& d = m_daten;
+    const Daten& d = Aktualisieren(db);
     // Ingredients of the same name count together.
     std::unordered_map<QString, std::size_t> stelle;
     std::vector<Gebrauch> gebrauch;

@@ -7,6 +7,7 @@
 // the stock is read afresh for every search.
 
 #include "dao/Dao.h"
+#include "stock/Gehalten.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,8 +38,8 @@ public:
     // order. Ingredients without a name are left out.
     std::vector<Gebrauch> NachGebrauch(const std::shared_ptr<dao::Database>& db);
 
-    // Times the catalogue was read so far (for tests and measurements).
-    int Einlesungen() const { return m_einlesungen; }
+    // Times the catalogue was read whole so far (for tests and measurements).
+    int Einlesungen() const { return m_gehalten.Einlesungen(); }
 
     // Begins reading the catalogue in the background, on a connection of its own to the same
     // file, so that the first search finds it read: the program does so at start, while the
@@ -78,26 +79,14 @@ public:
     static std::vector<std::size_t> Mixbare(const Daten& d, const std::vector<char>& imBestand,
                                             bool nurGetränke);
 
-    ~Rezeptbestand();
-
 private:
-    Rezeptbestand() = default;
-    void Aktualisieren(const std::shared_ptr<dao::Database>& db);
-    // Notes from now on which cocktails, lines and ingredients this run changes; gives where
-    // the notes stand (none when a table is missing).
-    static std::vector<qint64> Beobachten(dao::Database& db);
-    // Brings the data up to date by reading again only the cocktails whose record or lines this
-    // run changed since; false when that cannot be done (anything else changed, or too much).
-    bool Nachlesen(dao::Database& db, const dao::FileState& stand);
+    Rezeptbestand();
+    const Daten& Aktualisieren(const std::shared_ptr<dao::Database>& db);
+    // Brings d up to date by reading again only the cocktails whose record or lines this run
+    // changed (their numbers noted per watched column); false when an ingredient changed or too
+    // many cocktails did.
+    static bool Nachlesen(dao::Database& db, Daten& d,
+                          const std::vector<std::vector<qint64>>& geändert);
 
-    std::weak_ptr<dao::Database> m_db;
-    dao::FileState m_stand;
-    std::vector<qint64> m_beobachtet; // where the watches stood, one per kBeobachtet
-    int m_einlesungen = 0;
-    Daten m_daten;
-
-    std::future<Daten> m_vorlesen;
-    std::weak_ptr<dao::Database> m_vorgelesenFür;
-    dao::FileState m_vorgelesenStand;
-    std::vector<qint64> m_vorgelesenBeobachtet;
+    Gehalten<Daten> m_gehalten;
 };
