@@ -337,9 +337,10 @@ void Connection::RolledBack() {
 }
 
 void Connection::WatchesLost() {
-    // A transaction taken back may take the triggers it made with it.
+    // A transaction taken back undoes changes without a note, and may take the triggers it
+    // made with it.
     for (WatchLog& log : m_watches)
-        log.unusable = log.count;
+        log.Lost();
 }
 
 void Connection::Watch(const std::string& table, const std::string& column) {
@@ -373,8 +374,8 @@ void Connection::Watch(const std::string& table, const std::string& column) {
                values + "); END; ";
     }
     Exec(sql);
-    WatchLog& log = m_watches[found->second];
-    log.unusable = log.count;
+    // Changes may have gone unnoted while there were no triggers.
+    m_watches[found->second].Lost();
 }
 
 qint64 Connection::WatchPosition(const std::string& table, const std::string& column) const {

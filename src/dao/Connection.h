@@ -126,8 +126,13 @@ private:
     struct WatchLog {
         qint64 count = 0;     // values noted since the connection was opened
         qint64 first = 0;     // the number of the first value kept
-        qint64 unusable = -1; // values up to here cannot be told
+        qint64 unusable = -1; // what happened before here cannot be told
         std::vector<qint64> values;
+        // Something happened that no value tells: a reader from before must read everything.
+        void Lost() {
+            values.push_back(0);
+            unusable = ++count;
+        }
     };
 
     struct Close {

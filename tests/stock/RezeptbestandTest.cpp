@@ -239,12 +239,17 @@ TEST_F(RezeptbestandTest, FollowsAnotherConnectionATransactionTakenBackAndTables
     andere->Execute(QStringLiteral("DELETE FROM zutaten WHERE nr = 1"));
     WieDieDatei();
 
-    // What a transaction stored and took back is not kept either.
-    d.BeginTrans();
-    Cocktail(d, {QStringLiteral("Probeschluck")}, {2});
-    WieDieDatei();
-    d.Rollback();
-    WieDieDatei();
+    // What a transaction stored and took back is not kept either, nor what a nested one took
+    // back while the outer one goes on.
+    for (const int tiefe : {1, 2}) {
+        for (int i = 0; i < tiefe; ++i)
+            d.BeginTrans();
+        Cocktail(d, {QStringLiteral("Probeschluck")}, {2});
+        WieDieDatei();
+        d.Rollback();
+        WieDieDatei();
+        if (tiefe == 2) d.Rollback();
+    }
 
     // A table gone, by this connection or the other one: the call fails, again and again,
     // instead of answering from what was kept; with the table back it answers again.
