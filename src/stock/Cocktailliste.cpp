@@ -28,13 +28,9 @@ const Cocktailliste::Liste& Cocktailliste::Aktuell(const std::shared_ptr<dao::Da
 bool Cocktailliste::Nachlesen(dao::Database& db, Liste& l,
                               const std::vector<std::vector<qint64>>& geändert) {
     std::vector<qint64> nummern = geändert[0];
-    std::sort(nummern.begin(), nummern.end());
-    nummern.erase(std::unique(nummern.begin(), nummern.end()), nummern.end());
+    const QByteArray liste = Schlüsselliste(nummern);
     // Many changes are put in place faster by reading all.
     if (nummern.size() > 500) return false;
-    QByteArray liste;
-    for (const qint64 nr : nummern)
-        liste += (liste.isEmpty() ? "" : ",") + QByteArray::number(nr);
     std::vector<std::pair<QByteArray, qint64>> gelesen;
     db.ReadEngineRows("SELECT name, nr FROM cocktails WHERE nr IN (" + liste + ")",
                       [&gelesen](const dao::EngineRow& row) {

@@ -8,6 +8,8 @@
 
 #include "dao/Dao.h"
 
+#include <QByteArray>
+#include <algorithm>
 #include <exception>
 #include <functional>
 #include <future>
@@ -16,6 +18,16 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+// The keys noted, each once and in order, and as the list of an engine statement's IN (...).
+inline QByteArray Schlüsselliste(std::vector<qint64>& schlüssel) {
+    std::sort(schlüssel.begin(), schlüssel.end());
+    schlüssel.erase(std::unique(schlüssel.begin(), schlüssel.end()), schlüssel.end());
+    QByteArray liste;
+    for (const qint64 nr : schlüssel)
+        liste += (liste.isEmpty() ? "" : ",") + QByteArray::number(nr);
+    return liste;
+}
 
 template <class T> class Gehalten {
 public:

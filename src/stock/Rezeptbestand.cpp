@@ -60,14 +60,10 @@ bool Rezeptbestand::Nachlesen(dao::Database& db, Daten& d,
     if (!geändert[2].empty()) return false;
     std::vector<qint64> nummern = geändert[0];
     nummern.insert(nummern.end(), geändert[1].begin(), geändert[1].end());
-    std::sort(nummern.begin(), nummern.end());
-    nummern.erase(std::unique(nummern.begin(), nummern.end()), nummern.end());
+    const QByteArray liste = Schlüsselliste(nummern);
     if (nummern.size() > kHöchstensNachlesen) return false;
 
     // The changed cocktails' names and lines as they are now.
-    QByteArray liste;
-    for (const qint64 nr : nummern)
-        liste += (liste.isEmpty() ? "" : ",") + QByteArray::number(nr);
     std::unordered_map<qint64, QByteArray> namen;
     std::vector<std::pair<qint64, int>> zeilen;
     db.ReadEngineRows("SELECT nr, name FROM cocktails WHERE nr IN (" + liste + ")",
