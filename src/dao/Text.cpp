@@ -9,7 +9,10 @@
 namespace dao {
 
 QString UCase(const QString& text) {
-    return text.toUpper();
+    QString upper = text.toUpper();
+    // The capital ß upper-cases to itself; the name rule takes it as the ß it stands for: SS.
+    if (upper.contains(QChar(0x1E9E))) upper.replace(QChar(0x1E9E), QStringLiteral("SS"));
+    return upper;
 }
 
 QString Quoted(const QString& text) {

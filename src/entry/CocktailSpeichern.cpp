@@ -76,6 +76,9 @@ public:
 
     bool Lauf();
     bool Neustart() const { return m_falle.Restart(); }
+    // The cocktail being changed was deleted meanwhile (by another window or program): nothing
+    // was stored.
+    bool Gelöscht() const { return m_gelöscht; }
 
 private:
     // The number in the first row a statement finds. Retry runs the whole look-up again, so a
@@ -97,6 +100,7 @@ private:
     toolkit::AbortRetryIgnore m_falle;
     dao::Recordset m_r;
     int m_p = 0;
+    bool m_gelöscht = false;
     // The number of the stored cocktail being changed; nothing for a new one.
     std::optional<int> m_alt = m_eingabe.Cocktailnummer();
 };
@@ -139,6 +143,21 @@ bool Speicherlauf::Lauf() {
     // store waits is reported there, and Retry tries again. Without it nothing is stored.
     m_p = 0;
     if (!m_falle.Step([&] { m_transaktion.Begin(m_db); })) return false;
+    // A changed cocktail must still be stored: the write lock holds it from here on.
+    if (m_alt) {
+        bool da = true;
+        if (!m_falle.Step([&] {
+                m_r = m_db.OpenRecordset(QStringLiteral("SELECT nr FROM cocktails WHERE nr = ") +
+                                         Zahl(*m_alt));
+                da = !m_r.Eof();
+                m_r.Close();
+            }))
+            return false;
+        if (!da) {
+            m_gelöscht = true;
+            return false;
+        }
+    }
     // Duplicate check; a changed cocktail may keep its own name, in any case. Without it the
     // cocktail cannot be added: its record set is the place where the new record is begun.
     if (!m_falle.Step([&] {
@@ -176,8 +195,11 @@ bool Speicherlauf::Lauf() {
             {"bewertung", m_eingabe.EBewertung()->text()},
             {"erfinder", m_eingabe.EErfunden()->text()},
             {"url", m_eingabe.EAdresse()->text()}};
+        // A changed cocktail's field whose box was not changed stays as it is stored (a Null
+        // stays Null, a number a number).
         for (const auto& [feld, text] : texte)
-            m_falle.Step([&] { m_r.Fields(QString::fromUtf8(feld)) = dao::Value(text); });
+            if (!m_eingabe.WieGeladen(feld, text))
+                m_falle.Step([&] { m_r.Fields(QString::fromUtf8(feld)) = dao::Value(text); });
         m_falle.Step([&] { cocktail = m_r.Fields(QStringLiteral("nr")).ToInt(); });
         gespeichert = m_falle.Step([&] { m_r.Update(); });
     }
@@ -189,7 +211,8 @@ bool Speicherlauf::Lauf() {
     if (cocktail) {
         const int c = *cocktail;
         m_p = 3;
-        const std::optional<int> gruppe = Nachschlagen([&] {
+        const bool gruppeWieGeladen = m_eingabe.WieGeladen("gruppe", m_eingabe.CGruppe()->Text());
+        const std::optional<int> gruppe = gruppeWieGeladen ? std::nullopt : Nachschlagen([&] {
             return QStringLiteral("SELECT nr FROM cocktailgruppen WHERE Ucase(name) = ") +
                    NameWert(m_eingabe.CGruppe()->Text());
         });
@@ -216,8 +239,9 @@ bool Speicherlauf::Lauf() {
 
 void Speicherlauf::Zutatenzeilen(int c) {
     m_p = 100;
-    if (!AlteEntfernen("zutatenliste", c)) return;
     toolkit::LineGrid& grid = *m_eingabe.TZutaten();
+    // Lines not changed stay as they are stored.
+    if (m_eingabe.WieGeladen(grid) || !AlteEntfernen("zutatenliste", c)) return;
     const int zeilen = grid.Rows() - 2;
     for (int i = 1; i <= zeilen; ++i) {
         m_p += 10;
@@ -256,8 +280,8 @@ void Speicherlauf::Zutatenzeilen(int c) {
 
 void Speicherlauf::Dekozeilen(int c) {
     m_p = 600;
-    if (!AlteEntfernen("dekoliste", c)) return;
     toolkit::LineGrid& grid = *m_eingabe.TDekoration();
+    if (m_eingabe.WieGeladen(grid) || !AlteEntfernen("dekoliste", c)) return;
     const int zeilen = grid.Rows() - 2;
     for (int i = 1; i <= zeilen; ++i) {
         m_p += 10;
@@ -291,9 +315,20 @@ bool CocktailSpeichern(KqCocktailEingabe& eingabe) {
     // it wrote. A run whose transaction a failure took back starts afresh when the user chose
     // Retry.
     for (;;) {
-        Speicherlauf lauf(eingabe, HauptModul::OffeneDatenbank());
-        const bool gespeichert = lauf.Lauf();
-        if (!lauf.Neustart()) return gespeichert;
+        {
+            Speicherlauf lauf(eingabe, HauptModul::OffeneDatenbank());
+            const bool gespeichert = lauf.Lauf();
+            if (lauf.Neustart()) continue;
+            if (!lauf.Gelöscht()) return gespeichert;
+        }
+        // The run has taken back its transaction: nobody waits for the file while the user
+        // answers.
+        if (toolkit::MsgBox(QStringLiteral("Der Cocktail „") + eingabe.ECocktail()->text() +
+                                QStringLiteral("“ wurde inzwischen gelöscht. Soll er als neuer "
+                                               "Cocktail gespeichert werden?"),
+                            toolkit::vbYesNo) != toolkit::vbYes)
+            return false;
+        eingabe.NeuErfassen();
     }
 }
 

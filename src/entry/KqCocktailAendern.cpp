@@ -8,7 +8,6 @@
 #include "toolkit/MsgBox.h"
 #include "toolkit/Trap.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <limits>
@@ -44,6 +43,10 @@ KqCocktailÄndern::KqCocktailÄndern() {
     ConnectClick(m_bÄndern, this, [this] { BÄndern_Click(); });
     ConnectClick(m_bLöschen, this, [this] { BLöschen_Click(); });
     ConnectClick(bAbbrechen, this, [this] { BAbbrechen_Click(); });
+    // After Beenden nothing is open any more.
+    FollowFile([this] {
+        if (HauptModul::Datenbank) Auffrischen();
+    });
 }
 
 void KqCocktailÄndern::Form_Load() {
@@ -91,12 +94,6 @@ bool KqCocktailÄndern::Auffrischen() {
             return true;
         }
     return !vorher;
-}
-
-void KqCocktailÄndern::changeEvent(QEvent* event) {
-    Form::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        toolkit::Trapped([this] { Auffrischen(); })();
 }
 
 void KqCocktailÄndern::BÄndern_Click() {

@@ -35,14 +35,13 @@ public:
 
 protected:
     void Form_Load() override;
-    // The list is read again when the window comes to the front after the cocktails changed.
-    void changeEvent(QEvent* event) override;
 
 private:
     // The number of the chosen cocktail; nothing when none is chosen.
     std::optional<int> Gewählt() const;
     // Reads the list again when the cocktails changed since it was read, keeping the chosen
-    // cocktail where it is still stored. True when the choice is the one the user saw.
+    // cocktail where it is still stored. True when the choice is the one the user saw. Runs
+    // after every handler and when a window comes to the front.
     bool Auffrischen();
 
     toolkit::ComboBox* m_cCocktail = nullptr;

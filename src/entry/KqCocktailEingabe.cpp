@@ -168,13 +168,27 @@ QStringList KqCocktailEingabe::Inhalt() const {
                           m_eBeschreibung->text(), m_eZubereitung->toPlainText(),
                           m_eBewertung->text(),    m_eErfunden->text(),
                           m_eAdresse->text()};
-    for (const toolkit::LineGrid* grid : {m_tZutaten, m_tDekoration}) {
-        inhalt << QString::number(grid->Rows());
-        for (int row = 1; row < grid->Rows(); ++row)
-            for (int col = 1; col < grid->Cols(); ++col)
-                inhalt << grid->TextAt(row, col);
-    }
+    for (const toolkit::LineGrid* grid : {m_tZutaten, m_tDekoration})
+        inhalt << Zellen(*grid);
     return inhalt;
+}
+
+QStringList KqCocktailEingabe::Zellen(const toolkit::LineGrid& grid) {
+    QStringList zellen = {QString::number(grid.Rows())};
+    for (int row = 1; row < grid.Rows(); ++row)
+        for (int col = 1; col < grid.Cols(); ++col)
+            zellen << grid.TextAt(row, col);
+    return zellen;
+}
+
+bool KqCocktailEingabe::WieGeladen(const char* feld, const QString& text) const {
+    const auto it = m_geladen.find(feld);
+    return m_cocktailnummer && it != m_geladen.end() && it->second == text;
+}
+
+bool KqCocktailEingabe::WieGeladen(const toolkit::LineGrid& grid) const {
+    return m_cocktailnummer &&
+           Zellen(grid) == (&grid == m_tZutaten ? m_geladeneZutaten : m_geladeneDeko);
 }
 
 bool KqCocktailEingabe::Ändert() const {
@@ -184,6 +198,7 @@ bool KqCocktailEingabe::Ändert() const {
 void KqCocktailEingabe::NeuErfassen() {
     m_cocktailnummer.reset();
     m_gruppennummer.reset();
+    m_geladen.clear();
     toolkit::SetCaption(m_bHinzufügen, QStringLiteral("Hinzufügen"));
 }
 
@@ -247,6 +262,15 @@ bool KqCocktailEingabe::CocktailLaden(int nr) {
     m_cocktailnummer = nr;
     toolkit::SetCaption(m_bHinzufügen, kÄndern);
     m_ausgang = Inhalt();
+    m_geladen = {{"name", m_eCocktail->text()},
+                 {"beschreibung", m_eBeschreibung->text()},
+                 {"zubereitung", m_eZubereitung->toPlainText()},
+                 {"bewertung", m_eBewertung->text()},
+                 {"erfinder", m_eErfunden->text()},
+                 {"url", m_eAdresse->text()},
+                 {"gruppe", m_cGruppe->Text()}};
+    m_geladeneZutaten = Zellen(*m_tZutaten);
+    m_geladeneDeko = Zellen(*m_tDekoration);
     return true;
 }
 

@@ -11,7 +11,9 @@
 #include "toolkit/Form.h"
 
 #include <QStringList>
+#include <map>
 #include <optional>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -48,6 +50,11 @@ public:
     // True while the window holds what it showed when it was opened or filled, nothing typed
     // since.
     bool Unberührt() const { return Inhalt() == m_ausgang; }
+    // While a stored cocktail is changed: whether a field's box ("name", "beschreibung",
+    // "zubereitung", "bewertung", "erfinder", "url", "gruppe") holds text, and a grid its
+    // lines, as they were loaded. Such a field or grid is left in the file as it is.
+    bool WieGeladen(const char* feld, const QString& text) const;
+    bool WieGeladen(const toolkit::LineGrid& grid) const;
 
     // Event handlers.
     void BGruppeNeu_Click();
@@ -97,11 +104,15 @@ protected:
 private:
     // Every field's text and every grid cell, to tell whether anything was typed.
     QStringList Inhalt() const;
+    static QStringList Zellen(const toolkit::LineGrid& grid);
     void ZeilendialogeSchließen();
 
     std::optional<int> m_cocktailnummer;
     std::optional<int> m_gruppennummer;
     QStringList m_ausgang;
+    // What the boxes and the grids showed when the cocktail being changed was loaded.
+    std::map<std::string, QString> m_geladen;
+    QStringList m_geladeneZutaten, m_geladeneDeko;
     QLineEdit* m_eCocktail = nullptr;
     toolkit::ComboBox* m_cGruppe = nullptr;
     QPushButton* m_bGruppeNeu = nullptr;

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
+#include <algorithm>
 #include <exception>
 #include <optional>
 
@@ -49,6 +50,18 @@ std::optional<int> SetupNummer(const QString& setup) {
     }
     rs.Close();
     return nummer;
+}
+
+// What the three lists show.
+dao::FileState Stand() {
+    return HauptModul::OffeneDatenbank().State(
+        {"zutatensetup", "zutatensetupvorrat", "zutaten", "cocktails", "zutatenliste"});
+}
+
+// Chooses the entry of that text in a list, when it holds one.
+template <class Liste> void Wählen(Liste& liste, const QString& text) {
+    for (int i = 0; i < liste.ListCount(); ++i)
+        if (liste.List(i) == text) return liste.SetListIndex(i);
 }
 
 // The trap of Add: "Fehler!" with Abort, Retry and Ignore. A stock row that exists already ends
@@ -136,6 +149,7 @@ KqZutaten::KqZutaten() {
     // A new setup from "Neu" is offered in the setup list (the window is loaded again, hidden,
     // when it was closed meanwhile).
     KqNeu::SetzeAuffrischen(KqNeu::Setup, [] { KqZutaten::Instance().InitSetup(); });
+    FollowFile([this] { Nachführen(); });
 }
 
 void KqZutaten::Form_Load() {
@@ -184,6 +198,7 @@ void KqZutaten::InitCocktails() {
 }
 
 void KqZutaten::InitSetup() {
+    m_stand = Stand();
     m_cSetup->Clear();
     for (const QString& name :
          HauptModul::ErstesFeld(QStringLiteral("SELECT name FROM zutatensetup ORDER BY name")))
@@ -204,6 +219,29 @@ void KqZutaten::InitZutaten() {
         if (m_lZutaten->ListCount() > 0) m_lZutaten->SetListIndex(0);
     }
     InitCocktails();
+}
+
+void KqZutaten::Nachführen() {
+    // After Beenden nothing is open any more.
+    if (!HauptModul::Datenbank || Stand() == m_stand) return;
+    const QString setup = m_cSetup->Text();
+    const int setupIndex = m_cSetup->ListIndex();
+    const QString zutat = m_lZutaten->ListIndex() >= 0 ? m_lZutaten->Text() : QString();
+    const QString cocktail = m_lCocktails->ListIndex() >= 0 ? m_lCocktails->Text() : QString();
+    m_stand = Stand();
+    const QStringList setups =
+        HauptModul::ErstesFeld(QStringLiteral("SELECT name FROM zutatensetup ORDER BY name"));
+    m_cSetup->Clear();
+    m_cSetup->AddItems(setups);
+    // Choosing the setup raises its Click, which refills the other two lists.
+    const qsizetype da = setups.indexOf(setup);
+    if (!setups.isEmpty())
+        m_cSetup->SetListIndex(da >= 0 ? static_cast<int>(da)
+                                       : std::clamp(setupIndex, 0, int(setups.size()) - 1));
+    else
+        InitZutaten();
+    if (!zutat.isNull()) Wählen(*m_lZutaten, zutat);
+    if (!cocktail.isNull()) Wählen(*m_lCocktails, cocktail);
 }
 
 // ---------------------------------------------------------------------------------------------

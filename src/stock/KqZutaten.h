@@ -2,6 +2,7 @@
 // The bar stock window: the named setups of the home bar, the ingredients each one holds, the
 // cocktails those ingredients can mix, and the one ingredient worth buying next.
 
+#include "dao/Dao.h"
 #include "toolkit/Form.h"
 
 #include <QString>
@@ -30,6 +31,10 @@ public:
     void InitSetup();
     // Refills the stock list for the chosen setup, then the cocktail list.
     void InitZutaten();
+    // Brings the three lists to what the file holds now, when it changed since they were read,
+    // keeping the chosen entries where they are still listed (a setup that is gone gives way to
+    // the one at its place). Runs after every handler and when a window comes to the front.
+    void Nachführen();
 
     // Event handlers.
     void CSetup_Click();
@@ -66,6 +71,7 @@ protected:
     void Form_Load() override;
 
 private:
+    dao::FileState m_stand; // where the file stood when the setup list was read
     QLabel* m_lSetup = nullptr;
     toolkit::ComboBox* m_cSetup = nullptr;
     QPushButton* m_bNeu = nullptr;

@@ -109,6 +109,17 @@ void Form::closeEvent(QCloseEvent* event) {
     event->setAccepted(m_discarded);
 }
 
+void Form::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_unloading) FollowAll();
+}
+
+void Form::FollowFile(std::function<void()> follow) {
+    Follow(this, [this, follow = std::move(follow)] {
+        if (!m_unloading) follow();
+    });
+}
+
 void UnloadAll() {
     // Form_Unload hooks may load further forms; unload those too, but never loop forever.
     for (int round = 0; round < 100; ++round) {

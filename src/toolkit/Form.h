@@ -4,6 +4,7 @@
 // destroyed); the program's windows exist once each through SingleForm.
 
 #include <QWidget>
+#include <functional>
 
 class QCloseEvent;
 
@@ -60,6 +61,12 @@ protected:
     virtual void Form_Unload() {}
 
     void closeEvent(QCloseEvent* event) override;
+    // A form coming to the front has every window follow the file (another program may have
+    // written it).
+    void changeEvent(QEvent* event) override;
+    // Follows the file while the form is loaded (toolkit::Follow): follow runs after every
+    // outermost handler and whenever a window comes to the front, never once the form unloads.
+    void FollowFile(std::function<void()> follow);
 
 private:
     template <class> friend class SingleForm;

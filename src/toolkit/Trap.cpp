@@ -4,7 +4,9 @@
 #include "toolkit/MsgBox.h"
 
 #include <QAbstractButton>
+#include <QPointer>
 #include <exception>
+#include <vector>
 
 namespace toolkit {
 
@@ -34,7 +36,66 @@ void ReportCurrentException() noexcept {
     }
 }
 
+namespace {
+
+struct Follower {
+    QPointer<QObject> context;
+    std::function<void()> follow;
+};
+
+std::vector<Follower>& Followers() {
+    static std::vector<Follower> followers;
+    return followers;
+}
+
+int& Depth() {
+    static int depth = 0;
+    return depth;
+}
+
+void RunFollowers() {
+    // The followers run as one handler: what they raise (a list's Click) runs none again.
+    ++Depth();
+    std::vector<Follower>& all = Followers();
+    std::erase_if(all, [](const Follower& f) { return f.context.isNull(); });
+    // A copy: a follower may load a window, which adds one.
+    const std::vector<Follower> now = all;
+    for (const Follower& f : now) {
+        if (f.context.isNull()) continue;
+        try {
+            f.follow();
+        } catch (...) {
+            detail::ReportCurrentException();
+        }
+    }
+    --Depth();
+}
+
+} // namespace
+
+void HandlerBegins() noexcept {
+    ++Depth();
+}
+
+void HandlerEnds() noexcept {
+    if (--Depth() == 0) {
+        try {
+            RunFollowers();
+        } catch (...) {
+            ReportCurrentException();
+        }
+    }
+}
+
 } // namespace detail
+
+void Follow(QObject* context, std::function<void()> follow) {
+    if (context && follow) detail::Followers().push_back({context, std::move(follow)});
+}
+
+void FollowAll() {
+    if (detail::Depth() == 0) detail::RunFollowers();
+}
 
 void ConnectClick(QAbstractButton* button, QObject* context, std::function<void()> handler) {
     if (!button || !handler) return;

@@ -1,7 +1,11 @@
 #pragma once
 // The recipe viewer: choose a cocktail and read its recipe sheet.
 
+#include "dao/Dao.h"
 #include "toolkit/Form.h"
+
+#include <optional>
+#include <vector>
 
 class Blatt;
 class QLabel;
@@ -31,10 +35,24 @@ public:
 
     void BAnzeigen_Click();
 
+    // Brings the list and the sheet to what the file holds now, when it changed since they were
+    // read: the chosen cocktail stays chosen under its name of now (when it is gone, the entry
+    // at its place is chosen), the sheet shows its cocktail as stored now, and is cleared when
+    // that cocktail is gone. Runs after every handler and when a window comes to the front.
+    void Nachführen();
+
 protected:
     void Form_Load() override;
 
 private:
+    // Draws the sheet twice when the recipe needs the scroll bar; gives what draw gives.
+    std::optional<int> Zeichnen(const std::function<std::optional<int>()>& draw);
+
+    std::vector<qint64> m_nummern; // the listed cocktails' numbers, in the list's order
+    dao::FileState m_stand;        // where the file stood when list and sheet were read
+    std::optional<int> m_gezeigt;  // the number of the cocktail on the sheet
+    QString m_gezeigterName;       // the name it was drawn by, for one without a number
+
     toolkit::ComboBox* m_cCocktail = nullptr;
     QPushButton* m_bAnzeigen = nullptr;
     QLabel* m_lCocktail = nullptr;

@@ -80,16 +80,19 @@ void Dekozeilen(Blatt& Ausgabe, dao::Database& Datenbank, int nr) {
 
 } // namespace
 
-void RezeptZeichnen(Blatt& Ausgabe, dao::Database& Datenbank, const QString& Cocktail) {
+namespace {
+
+// Draws the first cocktail the statement finds.
+std::optional<int> Zeichnen(Blatt& Ausgabe, dao::Database& Datenbank, const QString& abfrage) {
     Ausgabe.Cls();
-    dao::Recordset rs =
-        Datenbank.OpenRecordset(QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = ") +
-                                dao::Quoted(dao::UCase(Cocktail)) + u' ');
+    dao::Recordset rs = Datenbank.OpenRecordset(abfrage);
+    std::optional<int> gezeichnet;
     if (!rs.Eof()) {
         rs.MoveFirst();
         // A number beyond 32 bits (the file may hold one) is named by no line the program
         // can read: such a cocktail is drawn without lines.
         const std::optional<int> nr = rs.Fields(0).Get().AsRecordNumber();
+        gezeichnet = nr;
 
         ZeileAusgeben(Ausgabe, rs.Fields(1).ToText(), 6, kZentriert, true);
         Leerzeile(Ausgabe);
@@ -123,4 +126,20 @@ void RezeptZeichnen(Blatt& Ausgabe, dao::Database& Datenbank, const QString& Coc
                 ZeileAusgeben(Ausgabe, rs.Fields(feld).ToText(), 1, kLinks, false);
     }
     rs.Close();
+    return gezeichnet;
+}
+
+} // namespace
+
+std::optional<int> RezeptZeichnen(Blatt& Ausgabe, dao::Database& Datenbank,
+                                  const QString& Cocktail) {
+    return Zeichnen(Ausgabe, Datenbank,
+                    QStringLiteral("SELECT * FROM cocktails WHERE ucase(name) = ") +
+                        dao::Quoted(dao::UCase(Cocktail)) + u' ');
+}
+
+std::optional<int> CocktailZeichnen(Blatt& Ausgabe, dao::Database& Datenbank, int Nummer) {
+    return Zeichnen(Ausgabe, Datenbank,
+                    QStringLiteral("SELECT * FROM cocktails WHERE nr = ") +
+                        QString::number(Nummer));
 }

@@ -38,22 +38,26 @@ Sammlung SammlungLesen(dao::Database& db) {
     Sammlung s;
 
     // The cocktails; the order is the viewer's: a Null name first, then German order.
-    db.ReadEngineRows("SELECT nr, name, beschreibung, zubereitung, bewertung, erfinder, url "
-                      "FROM cocktails",
-                      [&](const dao::EngineRow& row) {
-                          const int nr = Seitennummer(row, 0);
-                          if (nr == 0) return;
-                          Cocktail c;
-                          c.nr = nr;
-                          c.benannt = !row.IsNull(1);
-                          c.name = row.Get(1).ToText();
-                          c.beschreibung = row.Get(2).ToText();
-                          c.zubereitung = row.Get(3).ToText();
-                          if (!row.IsNull(4)) c.bewertung = row.Get(4).ToText();
-                          if (!row.IsNull(5)) c.erfinder = row.Get(5).ToText();
-                          if (!row.IsNull(6)) c.url = row.Get(6).ToText();
-                          s.cocktails.push_back(std::move(c));
-                      });
+    db.ReadEngineRows(
+        "SELECT nr, name, beschreibung, zubereitung, bewertung, erfinder, url "
+        "FROM cocktails",
+        [&](const dao::EngineRow& row) {
+            const int nr = Seitennummer(row, 0);
+            if (nr == 0) return;
+            Cocktail c;
+            c.nr = nr;
+            c.benannt = !row.IsNull(1);
+            c.name = row.Get(1).ToText();
+            c.beschreibung = row.Get(2).ToText();
+            c.zubereitung = row.Get(3).ToText();
+            // A blank value is left out as a Null one is.
+            for (auto [feld, wert] :
+                 {std::pair{4, &c.bewertung}, std::pair{5, &c.erfinder}, std::pair{6, &c.url}}) {
+                const QString text = row.Get(feld).ToText();
+                if (!row.IsNull(feld) && !text.trimmed().isEmpty()) *wert = text;
+            }
+            s.cocktails.push_back(std::move(c));
+        });
     std::sort(s.cocktails.begin(), s.cocktails.end(), [](const Cocktail& a, const Cocktail& b) {
         if (a.benannt != b.benannt) return !a.benannt;
         const int vergleich = dao::CompareGerman(a.name, b.name);

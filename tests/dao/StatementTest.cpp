@@ -25,8 +25,12 @@ TEST_F(Statements, LiteralsStayLiteralsNamesIgnoreCaseAndFailuresChangeNothing) 
     EXPECT_EQ(Column(db, "SELECT name FROM cocktails WHERE ucase(name) = " +
                              dao::Quoted(dao::UCase(odd))),
               QStringList{odd});
-    // Upper-cased by the program in full: ß as SS. Table names in any case, with umlauts too.
+    // Upper-cased by the program in full: ß as SS, the capital ẞ too. Table names in any case,
+    // with umlauts too.
     EXPECT_EQ(t.Count("SELECT * FROM zutaten WHERE Ucase(name) = \"WEISSER RUM\""), 1);
+    EXPECT_EQ(t.Count("SELECT * FROM zutaten WHERE Ucase(name) = " +
+                      dao::Quoted(dao::UCase(QStringLiteral("WEIẞER RUM")))),
+              1);
     EXPECT_EQ(t.Count("SELECT * FROM GRUPPENZUGEHÖRIGKEIT"),
               t.Count("SELECT * FROM gruppenzugehörigkeit"));
 
@@ -93,12 +97,12 @@ TEST_F(Statements, TextSortsInGermanOrderAndRecordsComeInStoredOrder) {
 }
 
 // Names built at random from letters whose upper case is longer, plain ASCII or shared with
-// another letter (ß as SS, ſ as S, ı as I, the ligatures, ü and Ü): the look-up by name finds
+// another letter (ß and ẞ as SS, ſ as S, ı as I, the ligatures, ü and Ü): the look-up by name finds
 // exactly the records that reading every name finds, whether the names that upper-case alike
 // are few (looked up one by one) or many (the special names read in their index).
 TEST_F(Statements, LookUpByNameFindsWhatReadingEveryNameFinds) {
     t.MakeEmpty();
-    const QStringList letters = {"s", "S", "ſ", "ß", "t", "ﬆ", "ﬅ", "i", "I", "ı",
+    const QStringList letters = {"s", "S", "ſ", "ß", "ẞ", "t", "ﬆ", "ﬅ", "i", "I", "ı",
                                  "f", "ﬀ", "ﬁ", "ﬃ", "l", "ü", "Ü", "ΐ", "ϊ", "ʼ"};
     std::mt19937 zufall(20261207);
     QStringList namen;

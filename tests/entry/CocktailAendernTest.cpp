@@ -64,7 +64,7 @@ TEST_F(CocktailAendernTest, EveryFieldAndBothGridsAreChangedInPlaceAndReadBackIn
          {v.ECocktail(), v.EBeschreibung(), v.EBewertung(), v.EErfunden(), v.EAdresse()})
         Type(box, QStringLiteral("Feld %1 „ä“").arg(++i));
     v.EZubereitung()->setPlainText(QStringLiteral("Neu\nzubereitet"));
-    v.CGruppe()->SetListIndex(2);
+    v.CGruppe()->SetListIndex(0);
     const QString gruppe = v.CGruppe()->Text();
     QStringList zeilen = mojito.mid(1, 6);
     zeilen.removeAt(0);
@@ -198,3 +198,128 @@ TEST_F(CocktailAendernTest, DeletingAsksFirstAndTakesTheCocktailWithItsLinksAndL
 }
 
 } // namespace
+
+namespace {
+
+// Every column of a cocktail's records as the engine quotes them (Null, numbers and texts told
+// apart), its lines in their stored order.
+QStringList Spalten(dao::Database& d, const QString& name) {
+    QStringList out;
+    const QByteArray nr = "(SELECT nr FROM cocktails WHERE name = '" + name.toUtf8() + "')";
+    const std::pair<int, QByteArray> abfragen[] = {
+        {7, "SELECT quote(nr), quote(name), quote(beschreibung), quote(zubereitung), "
+            "quote(bewertung), quote(erfinder), quote(url) FROM cocktails WHERE nr = " +
+                nr},
+        {7, "SELECT quote(cocktail), quote(zutat), quote(menge), quote(variation), "
+            "quote(variationsmenge), quote(pflicht), quote(beschreibung) FROM zutatenliste "
+            "WHERE cocktail = " +
+                nr + " ORDER BY rowid"},
+        {3, "SELECT quote(cocktail), quote(deko), quote(beschreibung) FROM dekoliste WHERE "
+            "cocktail = " +
+                nr + " ORDER BY rowid"},
+        {2, "SELECT quote(gruppe), quote(cocktail) FROM gruppenzugehörigkeit WHERE cocktail = " +
+                nr + " ORDER BY rowid"}};
+    for (const auto& [spalten, sql] : abfragen)
+        d.ReadEngineRows(sql, [&out, spalten](const dao::EngineRow& row) {
+            QStringList zeile;
+            for (int i = 0; i < spalten; ++i)
+                zeile << QString::fromUtf8(row.Utf8(i));
+            out << zeile.join(u'|');
+        });
+    return out;
+}
+
+} // namespace
+
+TEST_F(CocktailAendernTest, StoredUnchangedEveryColumnStaysAsItWasNullsAndNumbersToo) {
+    // One cocktail as the starter file has it, one the shell left with Nulls and a number.
+    db.Db().ExecuteScript("UPDATE cocktails SET bewertung = NULL, erfinder = NULL, url = NULL, "
+                          "beschreibung = 7 WHERE name = 'Negroni'; UPDATE zutatenliste SET "
+                          "beschreibung = NULL, variationsmenge = NULL WHERE cocktail = (SELECT "
+                          "nr FROM cocktails WHERE name = 'Negroni')");
+    for (const QString name : {QStringLiteral("Negroni"), QStringLiteral("Mojito")}) {
+        SCOPED_TRACE(name.toStdString());
+        const QStringList vorher = Spalten(db.Db(), name);
+        ASSERT_GE(vorher.size(), 3);
+        Click(Geöffnet(name.left(4)).BHinzufügen());
+        EXPECT_FALSE(KqCocktailEingabe::IsLoaded());
+        EXPECT_EQ(Spalten(db.Db(), name), vorher);
+    }
+    // A box changed is written; the others stay Null.
+    KqCocktailEingabe& w = Geöffnet(QStringLiteral("Negr"));
+    Type(w.EBewertung(), QStringLiteral("5"));
+    Click(w.BHinzufügen());
+    const QStringList felder = Spalten(db.Db(), QStringLiteral("Negroni")).at(0).split(u'|');
+    EXPECT_EQ(felder.mid(felder.size() - 3), (QStringList{"'5'", "NULL", "NULL"}));
+    EXPECT_EQ(felder.value(2), QStringLiteral("'7'"));
+}
+
+TEST_F(CocktailAendernTest, ACocktailDeletedElsewhereWhileChangedIsOfferedToBeStoredAsNew) {
+    MsgBoxExpect boxes;
+    KqCocktailEingabe& w = Geöffnet(QStringLiteral("Moj"));
+    Type(w.EBewertung(), QStringLiteral("sehr gut"));
+    const QStringList alt = Nummer(QStringLiteral("Mojito"));
+    const std::shared_ptr<dao::Database> anderes = db.Open();
+    anderes->ExecuteScript("DELETE FROM zutatenliste WHERE cocktail = " + alt.at(0).toUtf8() +
+                           "; DELETE FROM cocktails WHERE name = 'Mojito'");
+    const QList<int> vorher = db.Records();
+    // No keeps the form as it is, nothing stored; Yes stores it as a new cocktail.
+    boxes.Expect("Der Cocktail „Mojito“ wurde inzwischen gelöscht. Soll er als neuer Cocktail "
+                 "gespeichert werden?",
+                 toolkit::vbNo);
+    Click(w.BHinzufügen());
+    ASSERT_TRUE(KqCocktailEingabe::IsLoaded());
+    EXPECT_EQ(std::pair(w.EBewertung()->text(), db.Records()),
+              std::pair(QStringLiteral("sehr gut"), vorher));
+    boxes.Expect("wurde inzwischen gelöscht", toolkit::vbYes);
+    Click(w.BHinzufügen());
+    EXPECT_FALSE(KqCocktailEingabe::IsLoaded());
+    const QStringList neu = Nummer(QStringLiteral("Mojito"));
+    ASSERT_EQ(neu.size(), 1);
+    EXPECT_NE(neu, alt);
+    EXPECT_EQ(Gespeichert(QStringLiteral("Mojito")).at(0).section(u'|', 3, 3),
+              QStringLiteral("sehr gut"));
+    EXPECT_EQ(Gespeichert(QStringLiteral("Mojito")).size(), 1 + 6 + 2 + 1);
+}
+
+TEST_F(CocktailAendernTest, EveryWindowListingCocktailsFollowsARenameAndADeletion) {
+    MsgBoxExpect boxes;
+    KqRezepte& viewer = KqRezepte::Instance();
+    viewer.Show();
+    QTest::keyClicks(viewer.CCocktail(), QStringLiteral("Moj"));
+    Click(viewer.BAnzeigen());
+    ASSERT_EQ(viewer.Ausgabe()->Lines().value(0), QStringLiteral("Mojito"));
+    const auto zeigt = [&viewer](const QString& name) {
+        const QStringList liste = Entries(viewer.CCocktail());
+        return std::tuple(liste == HauptModul::ErstesFeld("SELECT name FROM cocktails ORDER BY "
+                                                          "name"),
+                          viewer.CCocktail()->Text(), viewer.Ausgabe()->Lines().value(0),
+                          Entries(KqCocktailÄndern::Instance().CCocktail()) == liste,
+                          liste.contains(name));
+    };
+
+    // Renamed in this program: the viewer's list, choice and sheet follow at once.
+    KqCocktailEingabe& w = Geöffnet(QStringLiteral("Moj"));
+    Type(w.ECocktail(), QStringLiteral("Mojito Royal"));
+    Click(w.BHinzufügen());
+    EXPECT_EQ(zeigt(QStringLiteral("Mojito")),
+              std::tuple(true, QStringLiteral("Mojito Royal"), QStringLiteral("Mojito Royal"), true,
+                         false));
+    // Deleted: the sheet is cleared, the entry at its place chosen.
+    boxes.Expect("gelöscht werden?", toolkit::vbYes);
+    Click(KqCocktailÄndern::Instance().BLöschen());
+    const auto [gleich, gewählt, titel, beide, da] = zeigt(QStringLiteral("Mojito Royal"));
+    EXPECT_TRUE(gleich && beide && !da && titel.isEmpty() && !gewählt.isEmpty());
+
+    // Renamed by another program: the windows follow when one comes to the front.
+    viewer.CCocktail()->SetListIndex(0);
+    const QString erster = viewer.CCocktail()->Text();
+    Click(viewer.BAnzeigen());
+    db.Open()->ExecuteScript("UPDATE cocktails SET name = 'ZZ " + erster.toUtf8() +
+                             "' WHERE name = '" + erster.toUtf8() + "'");
+    QApplication::setActiveWindow(&KqCocktailÄndern::Instance());
+    viewer.activateWindow();
+    QApplication::setActiveWindow(&viewer);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return viewer.CCocktail()->Text() == "ZZ " + erster; }));
+    EXPECT_EQ(zeigt(erster), std::tuple(true, "ZZ " + erster, "ZZ " + erster, true, false));
+}
