@@ -16,8 +16,19 @@ int main(int argc, char** argv) {
     QElapsedTimer uhr;
     uhr.start();
     try {
-        const web::Ergebnis e = web::HomepageErzeugen(QString::fromLocal8Bit(argv[1]),
-                                                      QString::fromLocal8Bit(argv[2]), {});
+        // "einsetzen" on its own line once every page is written and they are put in place
+        // (the kill test waits for it).
+        bool gesagt = false;
+        const web::Ergebnis e =
+            web::HomepageErzeugen(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]),
+                                  [&gesagt](int fertig, int alle) {
+                                      if (!gesagt && alle > 0 && fertig == alle) {
+                                          gesagt = true;
+                                          std::puts("einsetzen");
+                                          std::fflush(stdout);
+                                      }
+                                      return true;
+                                  });
         std::printf("%d Seiten in %lld ms: %s\n", e.seiten, static_cast<long long>(uhr.elapsed()),
                     e.startseite.toUtf8().constData());
     } catch (const web::Fehler& f) {

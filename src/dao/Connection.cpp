@@ -1,5 +1,7 @@
 #include "dao/Connection.h"
 
+#include "dao/Dao.h"
+
 #include "dao/KeyDerivation.h"
 #include "dao/Schema.h"
 #include "dao/Text.h"
@@ -8,6 +10,7 @@
 #include <QStringDecoder>
 #include <sqlite3.h>
 
+#include <atomic>
 #include <limits>
 
 namespace dao {
@@ -15,6 +18,9 @@ namespace dao {
 namespace {
 
 constexpr int kBusyWaitMs = 3000; // wait this long on another process's lock
+constexpr int kBusyStepMs = 5;    // between two tries
+// The program's own long readings under way (LongRead).
+std::atomic<int> g_longReads{0};
 // Pages kept decrypted in memory, in KiB: the indexes a large catalogue is read through (its
 // lines and names) stay read between one look and the next.
 constexpr int kPageCacheKiB = 8192;
@@ -147,7 +153,7 @@ Connection::Connection(const QString& path, const QString& password, bool readOn
         // Newer engines read files of this format only in compatibility mode.
         Exec("PRAGMA cipher_compatibility = 3");
     }
-    sqlite3_busy_timeout(db, kBusyWaitMs);
+    sqlite3_busy_handler(db, &Connection::Busy, this);
     sqlite3_extended_result_codes(db, 1);
     sqlite3_update_hook(db, &Connection::RowChanged, this);
     sqlite3_create_function(db, "ucase", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
@@ -467,6 +473,34 @@ Value ReadColumn(sqlite3_stmt* stmt, int i, ColumnRead how) {
 bool IsYesNoType(const char* declared) {
     return declared && (qstricmp(declared, "BOOLEAN") == 0 || qstricmp(declared, "YESNO") == 0 ||
                         qstricmp(declared, "BIT") == 0);
+}
+
+LongRead::LongRead() {
+    ++g_longReads;
+}
+
+LongRead::~LongRead() {
+    --g_longReads;
+}
+
+void Connection::SetCancel(std::function<bool()> cancelled) {
+    m_cancel = std::move(cancelled);
+    if (m_cancel)
+        sqlite3_progress_handler(
+            m_db.get(), 1000,
+            [](void* self) { return static_cast<Connection*>(self)->m_cancel() ? 1 : 0; }, this);
+    else
+        sqlite3_progress_handler(m_db.get(), 0, nullptr, nullptr);
+}
+
+int Connection::Busy(void* self, int count) {
+    Connection& c = *static_cast<Connection*>(self);
+    // The usual wait counts from the end of this program's own long reading: that one is
+    // waited for however long it reads.
+    if (count == 0 || g_longReads.load() > 0) c.m_busySeen = count;
+    if ((count - c.m_busySeen) * kBusyStepMs >= kBusyWaitMs) return 0;
+    sqlite3_sleep(kBusyStepMs);
+    return 1;
 }
 
 } // namespace dao

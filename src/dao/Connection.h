@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -75,6 +76,8 @@ public:
     std::unique_ptr<Statement> Prepare(const QByteArray& sql, const std::vector<Value>& params);
 
     void Exec(const QByteArray& sql);
+    // Asked now and then while a statement runs; true makes the statement fail. Empty: never.
+    void SetCancel(std::function<bool()> cancelled);
 
     const TableInfo& Table(const QString& name);
 
@@ -121,6 +124,11 @@ private:
     static void RowChanged(void* self, int operation, const char* database, const char* table,
                            long long rowid);
     static void Noted(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+    // The engine's question whether to try a lock again (see LongRead).
+    static int Busy(void* self, int count);
+    int m_busySeen = 0;
+    std::function<bool()>
+        m_cancel; // the try at which this program's own long reading was seen last
     void WatchesLost();
 
     struct WatchLog {

@@ -452,6 +452,10 @@ void Database::ReadEngineRows(const QByteArray& engineSql,
         each(row);
 }
 
+void Database::SetCancel(std::function<bool()> cancelled) {
+    Live(m_connection).SetCancel(std::move(cancelled));
+}
+
 FileState Database::State(const std::vector<std::string>& tables) {
     Connection& connection = Live(m_connection);
     FileState state;

@@ -146,6 +146,10 @@ public:
     void ReadEngineRows(const QByteArray& engineSql,
                         const std::function<void(const EngineRow&)>& each);
 
+    // Asks cancelled now and then (every few thousand steps of the engine) while a statement
+    // runs; when it answers true the statement fails. Empty: never.
+    void SetCancel(std::function<bool()> cancelled);
+
     // Cheap: one engine call and a few counters. Tables by their names in lower case.
     FileState State(const std::vector<std::string>& tables);
 
@@ -172,6 +176,19 @@ private:
     std::shared_ptr<Connection> m_connection;
     QString m_name;
     int m_depth = 0;
+};
+
+// While one lives, this program reads the file at length on a connection of its own (the web
+// site's export reads the whole collection in one read transaction). Every connection of the
+// program that wants to write meanwhile waits for that reading to end, however long it takes,
+// and only then for as long as it waits on anyone else: the program's own reading never makes
+// its own writing fail.
+class LongRead {
+public:
+    LongRead();
+    ~LongRead();
+    LongRead(const LongRead&) = delete;
+    LongRead& operator=(const LongRead&) = delete;
 };
 
 // Rolls back unless committed.

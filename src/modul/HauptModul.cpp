@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <future>
 #include <utility>
+#include <vector>
 
 namespace HauptModul {
 
@@ -114,7 +115,22 @@ QStringList ErstesFeld(const QString& statement) {
     return werte;
 }
 
+namespace {
+
+std::vector<std::function<void()>>& Aufräumen() {
+    static std::vector<std::function<void()>> aufräumen;
+    return aufräumen;
+}
+
+} // namespace
+
+void VorDemEnde(std::function<void()> aufräumen) {
+    Aufräumen().push_back(std::move(aufräumen));
+}
+
 void Beenden() {
+    for (const std::function<void()>& aufräumen : Aufräumen())
+        aufräumen();
     // An opening not ended yet ends here, unseen.
     Öffnung = {};
     NachDerÖffnung = {};

@@ -45,8 +45,12 @@ const std::shared_ptr<dao::Database>& GeteilteDatenbank();
 // text, in the order the store delivers them. Fills the windows' lists.
 QStringList ErstesFeld(const QString& statement);
 
-// Lets go of the database and ends the program at once, with every window.
+// Lets go of the database and ends the program at once, with every window. Work under way on
+// a thread of its own is cancelled first and waited for (see VorDemEnde).
 void Beenden();
+// Registers what Beenden runs first: a window with work on a thread of its own (the web site's
+// export) cancels it and waits until the thread has taken back what it did.
+void VorDemEnde(std::function<void()> aufräumen);
 
 // The path unchanged when it ends in a folder separator, otherwise with one
 // appended: a backslash when the path is written with backslashes, else the

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +18,10 @@ namespace web {
 namespace {
 
 const QString kEntwurf = QStringLiteral(".velkor-homepage-entwurf-XXXXXX");
+// How a hidden folder of the program's begins (the rest is six letters or digits).
+const QString kEntwurfAnfang = QStringLiteral(".velkor-homepage-entwurf-");
+// Files put in place (or moved aside) between two questions whether to go on.
+constexpr int kFrage = 256;
 const QString kAlt = QStringLiteral(".alt");
 
 QString Anzeigepfad(const QString& pfad) {
@@ -72,12 +77,35 @@ Ablage::Ablage(const QString& ordner) {
     }
     m_ordner = QFileInfo(info.absoluteFilePath()).canonicalFilePath();
 
+    // One run at a time in a folder: the lock goes with the run, a killed one's too.
+    m_sperre.fd =
+        ::open(QFile::encodeName(m_ordner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_sperre.fd < 0 || ::flock(m_sperre.fd, LOCK_EX | LOCK_NB) != 0) {
+        const int fehler = errno;
+        OrdnerEntfernen();
+        if (fehler == EWOULDBLOCK)
+            throw Fehler(QStringLiteral("In den Ordner „%1“ wird gerade eine Homepage "
+                                        "geschrieben. Bitte warten Sie, bis das fertig ist.")
+                             .arg(anzeige));
+        throw Fehler(QStringLiteral("Der Ordner „%1“ lässt sich nicht öffnen (%2).")
+                         .arg(anzeige, QString::fromLocal8Bit(std::strerror(fehler))));
+    }
+
+    // The hidden folders of earlier runs are the program's own, not the user's files.
     const QDir dir(m_ordner);
-    const QStringList inhalt =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QStringList entwürfe, fremd;
+    for (const QString& name :
+         dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        const QFileInfo f(dir.filePath(name));
+        if (name.startsWith(kEntwurfAnfang) && name.size() == kEntwurf.size() && f.isDir() &&
+            !f.isSymLink())
+            entwürfe << name;
+        else
+            fremd << name;
+    }
     const QFileInfo marke(Ziel(QString::fromLatin1(kMarke)));
     m_markeDa = marke.isFile() && !marke.isSymLink();
-    if (!inhalt.isEmpty() && !m_markeDa)
+    if (!fremd.isEmpty() && !m_markeDa)
         throw Fehler(QStringLiteral("Der Ordner „%1“ enthält Dateien, die nicht von Velkor-DB "
                                     "stammen. Bitte wählen Sie einen leeren Ordner.")
                          .arg(anzeige));
@@ -88,15 +116,27 @@ Ablage::Ablage(const QString& ordner) {
                                         "lesen (%2).")
                              .arg(anzeige, liste.errorString()));
         for (const QByteArray& zeile : liste.readAll().split('\n')) {
-            const QString relativ = QString::fromUtf8(zeile.trimmed());
+            // "path", or "path<tab>inode[ inode]" since the list names the identity of each
+            // file (two while a site replaces another).
+            const qsizetype tab = zeile.indexOf('\t');
+            const QString relativ = QString::fromUtf8(zeile.left(tab).trimmed());
+            const QList<QByteArray> inodes =
+                tab < 0 ? QList<QByteArray>() : zeile.mid(tab + 1).trimmed().split(' ');
             const QFileInfo datei(Ziel(relativ));
-            // Only a plain file inside the folder is the earlier site's; a link or folder put
-            // there since is the user's.
-            if (Zulässig(relativ) && datei.isFile() && !datei.isSymLink() &&
-                Innerhalb(datei.absolutePath()))
+            struct stat st {};
+            // Only a plain file inside the folder is the earlier site's, and only the very file
+            // the list names: a link, a folder or another file put there since is the user's.
+            if (Zulässig(relativ) &&
+                ::lstat(QFile::encodeName(datei.filePath()).constData(), &st) == 0 &&
+                S_ISREG(st.st_mode) &&
+                (tab < 0 || inodes.contains(QByteArray::number(quint64(st.st_ino)))) &&
+                Innerhalb(datei.absolutePath())) {
                 m_alt.insert(relativ);
+                m_altInode.insert(relativ, st.st_ino);
+            }
         }
     }
+    EntwürfeEntfernen(entwürfe);
 
     m_entwurf = std::make_unique<QTemporaryDir>(m_ordner + u'/' + kEntwurf);
     if (!m_entwurf->isValid()) {
@@ -113,6 +153,29 @@ Ablage::~Ablage() {
     Zurücknehmen();
     m_entwurf.reset();
     OrdnerEntfernen();
+}
+
+Ablage::Sperre::~Sperre() {
+    if (fd >= 0) ::close(fd);
+}
+
+void Ablage::EntwürfeEntfernen(const QStringList& entwürfe) {
+    // No other run writes here (the lock), so none of them is in use. Links inside are
+    // removed, never followed.
+    for (const QString& name : entwürfe)
+        QDir(Ziel(name)).removeRecursively();
+}
+
+QByteArray Ablage::Liste(const QStringList& dateien, bool beide) const {
+    QByteArray liste;
+    for (const QString& relativ : dateien) {
+        QByteArrayList inodes;
+        if (m_inode.contains(relativ)) inodes << QByteArray::number(m_inode.value(relativ));
+        if ((beide || inodes.isEmpty()) && m_altInode.contains(relativ))
+            inodes << QByteArray::number(m_altInode.value(relativ));
+        liste += relativ.toUtf8() + '\t' + inodes.join(' ') + '\n';
+    }
+    return liste;
 }
 
 // Folders made for this export go again unless it was put in place (then the list is empty).
@@ -146,6 +209,8 @@ void Ablage::Schreiben(const QString& relativ, const QByteArray& inhalt) {
         else if (n == 0 || errno != EINTR)
             fehler = n == 0 ? EIO : errno;
     }
+    struct stat st {};
+    if (!fehler && ::fstat(fd, &st) == 0) m_inode.insert(relativ, st.st_ino);
     if (fd >= 0 && ::close(fd) != 0 && !fehler) fehler = errno;
     if (fehler)
         Scheitern(QStringLiteral("Die Datei „%1“ ließ sich nicht schreiben (%2).")
@@ -159,7 +224,14 @@ void Ablage::Scheitern(const QString& grund) {
                  QStringLiteral(" Der Ordner ist unverändert."));
 }
 
-void Ablage::Einsetzen() {
+void Ablage::Einsetzen(const std::function<bool()>& weiter) {
+    int schritte = 0;
+    const auto fragen = [&] {
+        if (++schritte % kFrage == 0 && weiter && !weiter()) {
+            Zurücknehmen();
+            throw Abgebrochen();
+        }
+    };
     const QString entwurf = m_entwurf->path();
     const QString alt = entwurf + u'/' + kAlt;
     const QString marke = QString::fromLatin1(kMarke);
@@ -182,13 +254,13 @@ void Ablage::Einsetzen() {
                              .arg(Anzeigepfad(m_ordner), QFileInfo(relativ).path()));
     }
 
-    QByteArray liste;
-    for (const QString& relativ : std::as_const(m_geschrieben))
-        liste += relativ.toUtf8() + '\n';
-    QByteArray beide = liste;
+    const QByteArray liste = Liste(m_geschrieben, false);
+    QByteArray beide = Liste(m_geschrieben, true);
     const QSet<QString> neu(m_geschrieben.cbegin(), m_geschrieben.cend());
+    QStringList nurAlt;
     for (const QString& relativ : std::as_const(m_alt))
-        if (!neu.contains(relativ)) beide += relativ.toUtf8() + '\n';
+        if (!neu.contains(relativ)) nurAlt << relativ;
+    beide += Liste(nurAlt, true);
     Schreiben(marke + QStringLiteral(".beide"), beide);
     Schreiben(marke, liste);
     m_geschrieben.removeLast();
@@ -212,6 +284,7 @@ void Ablage::Einsetzen() {
 
     // The earlier site's files aside.
     for (const QString& relativ : std::as_const(m_alt)) {
+        fragen();
         const QString nach = alt + u'/' + relativ;
         QDir().mkpath(QFileInfo(nach).absolutePath());
         grund = Verschieben(Ziel(relativ), nach);
@@ -222,6 +295,7 @@ void Ablage::Einsetzen() {
     // The new ones in place.
     QSet<QString> ordnerDa;
     for (const QString& relativ : std::as_const(m_geschrieben)) {
+        fragen();
         const QString ordner = QFileInfo(Ziel(relativ)).absolutePath();
         if (!ordnerDa.contains(ordner) && !QFileInfo(ordner).isDir()) {
             if (!QDir().mkdir(ordner))

@@ -3,12 +3,19 @@
 // when all are written are they put in place, the earlier site's files moved aside, and the list
 // of the site's files written last. Whatever fails on the way, or an Ablage given up before
 // Einsetzen, leaves the target exactly as it was.
+//
+// A run that was killed leaves its hidden folder (the program's own, removed by the next run)
+// and, when killed while files were put in place, a list naming both sites' files. The list
+// names each file with the identity (inode) it was written with: a file of that name the user
+// puts there later is never taken for the site's. One run at a time writes into a folder.
 
 #include <QByteArray>
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 namespace web {
@@ -31,7 +38,9 @@ public:
     void Schreiben(const QString& relativ, const QByteArray& inhalt);
     void Unterordner(const QString& name);
     // Puts the written files in place of the earlier site's; throws Fehler, the folder as it was.
-    void Einsetzen();
+    // weiter is asked every few hundred files: false takes back what was done and throws
+    // Abgebrochen.
+    void Einsetzen(const std::function<bool()>& weiter = {});
 
 private:
     void Zurücknehmen();
@@ -39,12 +48,25 @@ private:
     [[noreturn]] void Scheitern(const QString& grund);
     QString Ziel(const QString& relativ) const { return m_ordner + u'/' + relativ; }
     bool Innerhalb(const QString& pfad) const;
+    void EntwürfeEntfernen(const QStringList& entwürfe);
+    // The lines of a list: each file with its identities (the new site's, then the earlier
+    // one's when both is true).
+    QByteArray Liste(const QStringList& dateien, bool beide) const;
 
     QString m_ordner;
     QStringList m_angelegt; // folders this export created, outermost first
     std::unique_ptr<QTemporaryDir> m_entwurf;
     QStringList m_geschrieben;
     QSet<QString> m_alt; // files of the earlier site, as its list names them
+    QHash<QString, quint64> m_inode, m_altInode; // the identity of each file of each site
+    // The folder, open and locked against a second run while this one lives.
+    struct Sperre {
+        int fd = -1;
+        Sperre() = default;
+        Sperre(const Sperre&) = delete;
+        Sperre& operator=(const Sperre&) = delete;
+        ~Sperre();
+    } m_sperre;
     bool m_markeDa = false;
     // What Einsetzen has done so far, to take it back.
     QStringList m_weggelegt, m_eingesetzt;

@@ -7,6 +7,7 @@
 #include "web/Seiten.h"
 
 #include <QDir>
+#include <chrono>
 
 namespace web {
 
@@ -18,12 +19,16 @@ Abgebrochen::Abgebrochen() : Fehler(QStringLiteral("Abgebrochen.")) {}
 namespace {
 
 // The collection in one state of the file: a read transaction holds it while it is read, and
-// ends before any page is written, so the user's writes wait only for the reading.
-Sammlung Lesen(const QString& datenbankdatei) {
+// ends before any page is written, so the user's writes wait only for the reading; this
+// program's own writes wait for it however long it reads (a large collection takes seconds).
+// abgebrochen is asked while the engine reads: true ends the reading with Abgebrochen.
+Sammlung Lesen(const QString& datenbankdatei, const std::function<bool()>& abgebrochen) {
+    const dao::LongRead lang;
     try {
         const std::shared_ptr<dao::Database> db =
             dao::CreateWorkspace(QStringLiteral("Homepage"), QStringLiteral("Admin"), {})
                 ->OpenDatabase(datenbankdatei, false, true, dao::PasswordConnect());
+        db->SetCancel(abgebrochen);
         db->ExecuteScript("BEGIN DEFERRED");
         try {
             Sammlung s = SammlungLesen(*db);
@@ -37,6 +42,7 @@ Sammlung Lesen(const QString& datenbankdatei) {
             throw;
         }
     } catch (const dao::Error& e) {
+        if (abgebrochen()) throw Abgebrochen();
         throw Fehler(QStringLiteral("Die Rezepte konnten nicht gelesen werden: ") +
                      e.Description());
     }
@@ -46,7 +52,17 @@ Sammlung Lesen(const QString& datenbankdatei) {
 
 Ergebnis HomepageErzeugen(const QString& datenbankdatei, const QString& ordner,
                           const std::function<bool(int, int)>& weiter) {
-    const Sammlung s = Lesen(datenbankdatei);
+    // While it reads, weiter is asked every 20 ms; once it said no, it is not asked again.
+    bool abgebrochen = false;
+    std::chrono::steady_clock::time_point gefragt{};
+    const Sammlung s = Lesen(datenbankdatei, [&] {
+        const auto jetzt = std::chrono::steady_clock::now();
+        if (abgebrochen || !weiter || jetzt - gefragt < std::chrono::milliseconds(20))
+            return abgebrochen;
+        gefragt = jetzt;
+        abgebrochen = !weiter(0, 0);
+        return abgebrochen;
+    });
     int gesamt = static_cast<int>(s.cocktails.size() + s.setups.size()) + 2;
     for (const Zutat& z : s.zutaten)
         gesamt += z.seite ? 1 : 0;
@@ -80,7 +96,7 @@ Ergebnis HomepageErzeugen(const QString& datenbankdatei, const QString& ordner,
         ablage.Schreiben(QStringLiteral("setup/%1.html").arg(setup.nr), Setupseite(s, setup));
         seite();
     }
-    ablage.Einsetzen();
+    ablage.Einsetzen([&] { return !weiter || weiter(fertig, gesamt); });
 
     Ergebnis e;
     e.seiten = fertig;

@@ -32,10 +32,11 @@ struct Ergebnis {
 // Reads the whole collection from the database file (a connection of its own, read-only, every
 // read inside one read transaction, so the site shows one state of the file while the user
 // keeps working) and writes the site into `ordner`. `weiter(done, total)` is called now and then
-// (at least every 200 pages) from the calling thread; returning false cancels: Abgebrochen is
-// thrown and the folder is exactly as before. A folder holding files the program did not write
-// is refused untouched; the files of an earlier site are replaced, files the user added beside
-// them stay. Runs on any thread.
+// from the calling thread (while the collection is read, with 0 of 0; then at least every 200
+// pages, and every few hundred files while they are put in place); returning false cancels
+// within a fraction of a second: Abgebrochen is thrown and the folder is exactly as before. A
+// folder holding files the program did not write is refused untouched; the files of an earlier site
+// are replaced, files the user added beside them stay. Runs on any thread.
 Ergebnis HomepageErzeugen(const QString& datenbankdatei, const QString& ordner,
                           const std::function<bool(int, int)>& weiter);
 

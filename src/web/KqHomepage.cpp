@@ -28,6 +28,14 @@ std::function<QString(const QString&)> KqHomepage::OrdnerWählen = [](const QStr
 
 KqHomepage::KqHomepage() {
     using namespace toolkit;
+    // The program ends only once the writing has taken back what it did (the folder as it was).
+    static const bool angemeldet = [] {
+        HauptModul::VorDemEnde([] {
+            if (IsLoaded()) Loaded()->Anhalten();
+        });
+        return true;
+    }();
+    (void)angemeldet;
     setObjectName(QStringLiteral("KqHomepage"));
     SetCaption(QStringLiteral("Homepage erzeugen"));
     SetInnerSize(6375, 1575);
@@ -51,6 +59,8 @@ KqHomepage::~KqHomepage() {
 }
 
 void KqHomepage::Erzeugen() {
+    // One site at a time: a second press shows the window of the one being written.
+    if (IsLoaded() && Loaded()->Läuft()) return Loaded()->Show();
     QSettings einstellungen(QStringLiteral("Velkor-DB"), QStringLiteral("Velkor-DB"));
     const QString ordner = OrdnerWählen(einstellungen.value(kOrdnerSchlüssel).toString());
     if (ordner.isEmpty()) return;

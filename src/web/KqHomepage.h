@@ -31,6 +31,8 @@ public:
     void Start(const QString& ordner);
     // True while a site is being written.
     bool Läuft() const { return m_arbeit.joinable(); }
+    // Cancels the writing and waits until it has ended, the folder as it was.
+    void Anhalten();
 
     // Event handlers.
     void BAbbrechen_Click();
@@ -47,7 +49,6 @@ protected:
 private:
     // Runs on the window's thread once the writing has ended; meldung is empty after a cancel.
     void Beendet(int seiten, const QString& startseite, const QString& meldung);
-    void Anhalten();
 
     QLabel* m_lOrdner = nullptr;
     QProgressBar* m_pFortschritt = nullptr;

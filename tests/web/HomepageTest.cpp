@@ -4,22 +4,30 @@
 
 #include "web/Homepage.h"
 
+#include "Katalog.h"
 #include "Records.h"
 #include "TempDatabase.h"
 #include "stock/Rezeptbestand.h"
+#include "web/Ablage.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <csignal>
 #include <map>
+#include <random>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -37,6 +45,11 @@ Abbild Inhalt(const QString& ordner) {
         a[QDir(ordner).relativeFilePath(pfad)] = f.readAll();
     }
     return a;
+}
+
+quint64 Inode(const QString& pfad) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(pfad).constData(), &st) == 0 ? st.st_ino : 0;
 }
 
 QString Text(const Abbild& a, const QString& datei) {
@@ -129,8 +142,14 @@ TEST(Homepage, StarterCatalogueGivesValidLinkedPagesInTheViewersOrder) {
     EXPECT_EQ(e.seiten, std::count_if(a.begin(), a.end(), [](const auto& d) {
                   return d.first.endsWith(QStringLiteral(".html"));
               }));
-    // The list names every file written, the marker aside.
-    QStringList liste = Text(a, ".velkor-homepage").split(u'\n', Qt::SkipEmptyParts);
+    // The list names every file written, the marker aside, each by the identity it has.
+    QStringList liste;
+    for (const QString& zeile : Text(a, ".velkor-homepage").split(u'\n', Qt::SkipEmptyParts)) {
+        const QString datei = zeile.section(u'\t', 0, 0);
+        EXPECT_EQ(zeile.section(u'\t', 1).toULongLong(), Inode(ordner + u'/' + datei))
+            << zeile.toStdString();
+        liste << datei;
+    }
     liste << ".velkor-homepage";
     liste.sort();
     QStringList dateien;
@@ -187,6 +206,8 @@ TEST(Homepage, TrickyRecordsAreTextAndOnlyWebAddressesAreLinks) {
     t.Db().ExecuteScript(R"(
         INSERT INTO zutaten (nr, name, beschreibung, getränk) VALUES
             (9001, 'Rum "Spezial" <b>ü</b> 🍹', 'a < b & c > d', 1);
+        INSERT INTO cocktails (nr, name, beschreibung, bewertung, erfinder, url) VALUES
+            (9004, 'Leer', NULL, '', '  ', '');
         INSERT INTO cocktails (nr, name, beschreibung, url) VALUES
             (9001, '<script>alert(1)</script> & "Co"', 'O''Brien''s (Ärger) 😀', 'javascript:alert(1)'),
             (9002, 'Äpfel ''n'' [Birnen] 🍐', '', ' HTTPS://example.org/ü x?a=1&b=2'),
@@ -201,6 +222,9 @@ TEST(Homepage, TrickyRecordsAreTextAndOnlyWebAddressesAreLinks) {
     ASSERT_EQ(Exportieren(t.Path(), ziel.path()), QString());
     const Abbild a = Inhalt(ziel.path());
     SeitenPrüfen(ziel.path(), a);
+    // Blank values are left out as Null ones are.
+    for (const char* zeile : {"Bewertung:", "Erfunden:", "class=\"url\""})
+        EXPECT_FALSE(Text(a, "cocktail/9004.html").contains(zeile)) << zeile;
     for (const auto& [datei, inhalt] : a) {
         EXPECT_FALSE(inhalt.contains("<script")) << datei.toStdString();
         EXPECT_FALSE(QString::fromUtf8(inhalt).contains("href=\"javascript", Qt::CaseInsensitive));
@@ -259,6 +283,19 @@ TEST(Homepage, TheFolderHoldsOnlyWhatTheExportWroteAndFailuresLeaveItAsItWas) {
     EXPECT_TRUE(Exportieren(t.Path(), ordner).contains("nicht von Velkor-DB"));
     EXPECT_EQ(Inhalt(ordner), vorher);
     QFile::remove(QDir(ordner).filePath("cocktail/" + weg + ".html"));
+
+    // A page the list names that the user replaced by a file of their own (a run killed while
+    // it put its files in place lists pages it had not placed yet): never taken for the site's.
+    const QString seite = QDir(ordner).filePath(
+        "cocktail/" + Nummern(t.Db(), "SELECT nr FROM cocktails").value(1) + ".html");
+    ASSERT_TRUE(QFile::remove(seite));
+    QFile eigene(seite);
+    ASSERT_TRUE(eigene.open(QIODevice::WriteOnly) && eigene.write("meins") == 5);
+    eigene.close();
+    vorher = Inhalt(ordner);
+    EXPECT_TRUE(Exportieren(t.Path(), ordner).contains("nicht von Velkor-DB"));
+    EXPECT_EQ(Inhalt(ordner), vorher);
+    QFile::remove(seite);
     vorher = Inhalt(ordner);
 
     // A cancel midway, and a write that fails (files may not grow beyond 2 KiB), change nothing;
@@ -283,4 +320,102 @@ TEST(Homepage, TheFolderHoldsOnlyWhatTheExportWroteAndFailuresLeaveItAsItWas) {
     EXPECT_TRUE(meldung.startsWith("Die Homepage konnte nicht geschrieben werden: "))
         << meldung.toStdString();
     EXPECT_EQ(Inhalt(ordner), vorher);
+}
+
+namespace {
+
+// The site's files without its list, which names each file by its identity of this run.
+Abbild Seiten(const QString& ordner) {
+    Abbild a = Inhalt(ordner);
+    a.erase(QString::fromLatin1(web::kMarke));
+    return a;
+}
+
+} // namespace
+
+// A run killed at any moment (while it reads, writes its hidden folder, or puts the files in
+// place over an earlier site) never blocks the folder: the next run leaves exactly one whole
+// site, the one a run undisturbed writes, and none of the program's hidden folders.
+TEST(Homepage, KilledAtAnyMomentTheNextRunLeavesOneWholeSiteAndNoDraft) {
+    QTemporaryDir arbeit;
+    const QString datei = arbeit.filePath(QStringLiteral("gross.mdb"));
+    katalog::Umfang umfang;
+    umfang.cocktails = 300;
+    katalog::Schreiben(datei, umfang);
+    const QString ordner = arbeit.filePath(QStringLiteral("homepage"));
+    ASSERT_EQ(Exportieren(datei, ordner), QString());
+    const Abbild ganz = Seiten(ordner);
+    const auto entwürfe = [&ordner] {
+        return QDir(ordner).entryList({QStringLiteral(".velkor-homepage-entwurf-*")},
+                                      QDir::Dirs | QDir::Hidden);
+    };
+    std::mt19937 zufall(31);
+    int beimEinsetzen = 0;
+    for (int i = 0; i < 20; ++i) {
+        SCOPED_TRACE(i);
+        QProcess lauf;
+        lauf.start(QStringLiteral(VELKOR_HOMEPAGE), {datei, ordner});
+        ASSERT_TRUE(lauf.waitForStarted());
+        if (i % 2 == 0) {
+            // While the files are put in place.
+            while (!lauf.readAllStandardOutput().contains("einsetzen") &&
+                   lauf.state() == QProcess::Running)
+                lauf.waitForReadyRead(100);
+            QThread::msleep(zufall() % 20);
+        } else {
+            QThread::msleep(zufall() % 300);
+        }
+        lauf.kill();
+        lauf.waitForFinished();
+        const QStringList gelassen = entwürfe();
+        if (!gelassen.isEmpty() && QDir(ordner + u'/' + gelassen.value(0)).exists(".alt"))
+            ++beimEinsetzen;
+        ASSERT_EQ(Exportieren(datei, ordner), QString());
+        EXPECT_TRUE(entwürfe().isEmpty());
+        ASSERT_EQ(Seiten(ordner), ganz);
+    }
+    EXPECT_GE(beimEinsetzen, 4);
+}
+
+// Cancelled while it reads, a run answers at once and writes nothing. While it reads (seconds
+// on a large collection), the program's own writing waits for it instead of failing.
+TEST(Homepage, ItsReadingAnswersCancelAtOnceAndTheProgramsOwnWritingWaitsForIt) {
+    TempDatabase t;
+    QTemporaryDir ziel;
+    const QString ordner = ziel.filePath(QStringLiteral("homepage"));
+    std::vector<std::pair<int, int>> gefragt;
+    QElapsedTimer uhr;
+    EXPECT_EQ(Exportieren(t.Path(), ordner,
+                          [&](int fertig, int alle) {
+                              gefragt.emplace_back(fertig, alle);
+                              uhr.start();
+                              return false;
+                          }),
+              QStringLiteral("Abgebrochen."));
+    EXPECT_LT(uhr.elapsed(), 300);
+    EXPECT_EQ(gefragt, (std::vector<std::pair<int, int>>{{0, 0}}));
+    EXPECT_FALSE(QFileInfo::exists(ordner));
+
+    // The reading held open for longer than a write waits on anyone else (3 s).
+    std::atomic<bool> liest = false, fertig = false;
+    QString meldung;
+    std::thread export_([&] {
+        meldung = Exportieren(t.Path(), ordner, [&](int seiten, int alle) {
+            if (seiten == 0 && alle == 0 && !liest.exchange(true)) QThread::msleep(4000);
+            return true;
+        });
+        fertig = true;
+    });
+    while (!liest && !fertig)
+        QThread::msleep(5);
+    EXPECT_TRUE(liest);
+    const std::shared_ptr<dao::Database> db = t.Open();
+    EXPECT_NO_THROW({
+        dao::Transaction transaktion(*db);
+        db->Execute(QStringLiteral("INSERT INTO cocktails (name) VALUES (\"Während\")"));
+        transaktion.Commit();
+    });
+    export_.join();
+    EXPECT_EQ(meldung, QString());
+    EXPECT_EQ(t.Count(QStringLiteral("SELECT * FROM cocktails WHERE name = \"Während\"")), 1);
 }

@@ -2,13 +2,17 @@
 // how many pages it wrote where; a refused folder is reported in the window's words, untouched.
 
 #include "web/KqHomepage.h"
+#include "Katalog.h"
 #include "MsgBoxExpect.h"
 #include "ProgramTest.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProgressBar>
 #include <QTemporaryDir>
+#include <utility>
 
 TEST_F(ProgramTest, TheSiteIsWrittenOnAThreadAndTheEndSaysHowManyPagesWhere) {
     HauptModul::Datenbank = db.Shared();
@@ -44,4 +48,36 @@ TEST_F(ProgramTest, TheSiteIsWrittenOnAThreadAndTheEndSaysHowManyPagesWhere) {
         << boxes.Shown().constLast().toStdString();
     EXPECT_TRUE(QFile::exists(leer + QStringLiteral("/index.html")));
     EXPECT_FALSE(KqHomepage::IsLoaded());
+}
+
+// While a site is written, a second press of the menu's button shows its window and asks for no
+// folder; closing the menu cancels the writing, waits for it and leaves no trace of it.
+TEST_F(ProgramTest, ClosingTheMenuCancelsTheWritingAndASecondPressShowsIt) {
+    QTemporaryDir arbeit;
+    const QString datei = arbeit.filePath(QStringLiteral("gross.mdb"));
+    katalog::Umfang umfang;
+    umfang.cocktails = 300;
+    katalog::Schreiben(datei, umfang);
+    HauptModul::Datenbank = TempDatabase::OpenFile(datei);
+    const QString ziel = arbeit.filePath(QStringLiteral("homepage"));
+    int gefragt = 0;
+    const auto vorher = std::exchange(KqHomepage::OrdnerWählen, [&](const QString&) {
+        ++gefragt;
+        return ziel;
+    });
+    KqHomepage::Erzeugen();
+    ASSERT_TRUE(KqHomepage::IsLoaded() && KqHomepage::Loaded()->Läuft());
+    KqHomepage::Erzeugen();
+    EXPECT_EQ(gefragt, 1);
+    // Once pages are being written.
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return KqHomepage::Loaded()->PFortschritt()->value() > 0; }, 20000));
+    QElapsedTimer uhr;
+    uhr.start();
+    HauptModul::Beenden();
+    EXPECT_LT(uhr.elapsed(), 1000);
+    EXPECT_EQ(endings, std::vector<int>{0});
+    EXPECT_FALSE(KqHomepage::Loaded()->Läuft());
+    EXPECT_FALSE(QFileInfo::exists(ziel));
+    KqHomepage::OrdnerWählen = vorher;
 }
