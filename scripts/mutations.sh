@@ -5,8 +5,9 @@
 # Without names every fault of the list is tried. The scratch copy and its build live in
 # VELKOR_MUTATION_SCRATCH (default /tmp/velkor-mutationen) and are reused, so later runs build
 # only what a fault changes. VELKOR_MUTATION_TESTS (a ctest -R pattern) limits the tests run;
-# the package test is never run. Prints one line per fault and the figures; exits non-zero when
-# a fault was not caught or the tests fail without any fault.
+# the package test is never run. Prints one line per fault, the figures and the faults only one
+# test catches; exits non-zero when a fault was not caught or does not build, or the tests fail
+# without any fault.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -62,7 +63,9 @@ PY
 
 gefangen=0
 entkommen=0
+kaputt=0
 versucht=0
+einzeln=()
 while IFS= read -r zeile; do
   [[ -z "$zeile" || "$zeile" == \#* ]] && continue
   IFS=$'\x1f' read -r name datei alt neu warum <<<"${zeile// ¦ /$'\x1f'}"
@@ -72,18 +75,24 @@ while IFS= read -r zeile; do
   echo "$datei" >"$scratch/offen"
   einbauen "$datei" "$alt" "$neu"
   if ! bauen; then
-    ergebnis="baut nicht"
+    ergebnis="BAUT NICHT"
+    kaputt=$((kaputt + 1))
   elif prüfen; then
     ergebnis="NICHT GEFANGEN"
     entkommen=$((entkommen + 1))
   else
-    ergebnis="gefangen von $(gescheitert)"
+    fänger=$(gescheitert)
+    ergebnis="gefangen von $fänger"
     gefangen=$((gefangen + 1))
+    [[ "$fänger" == *,* ]] || einzeln+=("$name ($fänger)")
   fi
   cp "$scratch/original" "$datei"
   rm -f "$scratch/offen"
   printf '%-22s %s (%s)\n' "$name" "$ergebnis" "$warum"
 done <"$liste"
 bauen
-echo "$versucht Fehler: $gefangen gefangen, $entkommen nicht gefangen"
-[ "$entkommen" -eq 0 ]
+echo "$versucht Fehler: $gefangen gefangen, $entkommen nicht gefangen, $kaputt bauen nicht"
+if [ ${#einzeln[@]} -gt 0 ]; then
+  echo "Nur ein Test fängt: ${einzeln[*]}"
+fi
+[ "$entkommen" -eq 0 ] && [ "$kaputt" -eq 0 ]
