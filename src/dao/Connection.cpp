@@ -17,8 +17,9 @@ namespace dao {
 
 namespace {
 
-constexpr int kBusyWaitMs = 3000; // wait this long on another process's lock
-constexpr int kBusyStepMs = 5;    // between two tries
+constexpr int kBusyWaitMs = 3000;   // wait this long on another process's lock
+constexpr int kBusyStepMs = 5;      // between two tries
+constexpr int kBusyMostMs = 120000; // the longest wait, also for this program's own reading
 // The program's own long readings under way (LongRead).
 std::atomic<int> g_longReads{0};
 // Pages kept decrypted in memory, in KiB: the indexes a large catalogue is read through (its
@@ -496,9 +497,11 @@ void Connection::SetCancel(std::function<bool()> cancelled) {
 int Connection::Busy(void* self, int count) {
     Connection& c = *static_cast<Connection*>(self);
     // The usual wait counts from the end of this program's own long reading: that one is
-    // waited for however long it reads.
+    // waited for however long it reads (but not for ever, and not once cancelled).
     if (count == 0 || g_longReads.load() > 0) c.m_busySeen = count;
-    if ((count - c.m_busySeen) * kBusyStepMs >= kBusyWaitMs) return 0;
+    if ((count - c.m_busySeen) * kBusyStepMs >= kBusyWaitMs || count * kBusyStepMs >= kBusyMostMs ||
+        (c.m_cancel && c.m_cancel()))
+        return 0;
     sqlite3_sleep(kBusyStepMs);
     return 1;
 }
