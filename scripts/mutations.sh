@@ -81,10 +81,10 @@ while IFS= read -r zeile; do
     ergebnis="NICHT GEFANGEN"
     entkommen=$((entkommen + 1))
   else
-    fänger=$(gescheitert)
-    ergebnis="gefangen von $fänger"
+    fang=$(gescheitert)
+    ergebnis="gefangen von $fang"
     gefangen=$((gefangen + 1))
-    [[ "$fänger" == *,* ]] || einzeln+=("$name ($fänger)")
+    [[ "$fang" == *,* ]] || einzeln+=("$name ($fang)")
   fi
   cp "$scratch/original" "$datei"
   rm -f "$scratch/offen"
