@@ -42,6 +42,14 @@ QString Verschieben(const QString& von, const QString& nach) {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+// A file's identity as the list names it: its inode and the time it was last written, to the
+// nanosecond. A file put in place of another may get the freed inode, never the same time.
+QByteArray Kennung(const struct stat& st) {
+    return QByteArray::number(quint64(st.st_ino)) + ':' +
+           QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.' +
+           QByteArray::number(qint64(st.st_mtim.tv_nsec));
+}
+
 // A path a list may name: relative, without "..", not the list or the hidden folder.
 bool Zulässig(const QString& relativ) {
     return !relativ.isEmpty() && !QDir::isAbsolutePath(relativ) &&
@@ -116,11 +124,11 @@ Ablage::Ablage(const QString& ordner) {
                                         "lesen (%2).")
                              .arg(anzeige, liste.errorString()));
         for (const QByteArray& zeile : liste.readAll().split('\n')) {
-            // "path", or "path<tab>inode[ inode]" since the list names the identity of each
-            // file (two while a site replaces another).
+            // "path", or "path<tab>identity[ identity]" since the list names the identity of
+            // each file (two while a site replaces another).
             const qsizetype tab = zeile.indexOf('\t');
             const QString relativ = QString::fromUtf8(zeile.left(tab).trimmed());
-            const QList<QByteArray> inodes =
+            const QList<QByteArray> kennungen =
                 tab < 0 ? QList<QByteArray>() : zeile.mid(tab + 1).trimmed().split(' ');
             const QFileInfo datei(Ziel(relativ));
             struct stat st {};
@@ -128,11 +136,10 @@ Ablage::Ablage(const QString& ordner) {
             // the list names: a link, a folder or another file put there since is the user's.
             if (Zulässig(relativ) &&
                 ::lstat(QFile::encodeName(datei.filePath()).constData(), &st) == 0 &&
-                S_ISREG(st.st_mode) &&
-                (tab < 0 || inodes.contains(QByteArray::number(quint64(st.st_ino)))) &&
+                S_ISREG(st.st_mode) && (tab < 0 || kennungen.contains(Kennung(st))) &&
                 Innerhalb(datei.absolutePath())) {
                 m_alt.insert(relativ);
-                m_altInode.insert(relativ, st.st_ino);
+                m_altKennung.insert(relativ, Kennung(st));
             }
         }
     }
@@ -169,11 +176,11 @@ void Ablage::EntwürfeEntfernen(const QStringList& entwürfe) {
 QByteArray Ablage::Liste(const QStringList& dateien, bool beide) const {
     QByteArray liste;
     for (const QString& relativ : dateien) {
-        QByteArrayList inodes;
-        if (m_inode.contains(relativ)) inodes << QByteArray::number(m_inode.value(relativ));
-        if ((beide || inodes.isEmpty()) && m_altInode.contains(relativ))
-            inodes << QByteArray::number(m_altInode.value(relativ));
-        liste += relativ.toUtf8() + '\t' + inodes.join(' ') + '\n';
+        QByteArrayList kennungen;
+        if (m_kennung.contains(relativ)) kennungen << m_kennung.value(relativ);
+        if ((beide || kennungen.isEmpty()) && m_altKennung.contains(relativ))
+            kennungen << m_altKennung.value(relativ);
+        liste += relativ.toUtf8() + '\t' + kennungen.join(' ') + '\n';
     }
     return liste;
 }
@@ -210,7 +217,7 @@ void Ablage::Schreiben(const QString& relativ, const QByteArray& inhalt) {
             fehler = n == 0 ? EIO : errno;
     }
     struct stat st {};
-    if (!fehler && ::fstat(fd, &st) == 0) m_inode.insert(relativ, st.st_ino);
+    if (!fehler && ::fstat(fd, &st) == 0) m_kennung.insert(relativ, Kennung(st));
     if (fd >= 0 && ::close(fd) != 0 && !fehler) fehler = errno;
     if (fehler)
         Scheitern(QStringLiteral("Die Datei „%1“ ließ sich nicht schreiben (%2).")

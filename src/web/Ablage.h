@@ -6,8 +6,10 @@
 //
 // A run that was killed leaves its hidden folder (the program's own, removed by the next run)
 // and, when killed while files were put in place, a list naming both sites' files. The list
-// names each file with the identity (inode) it was written with: a file of that name the user
-// puts there later is never taken for the site's. One run at a time writes into a folder.
+// names each file with the identity it was written with (its inode and the time it was
+// written, which renaming keeps): a file of that name the user puts there later is never taken
+// for the site's, even when the system gives it the number of the deleted one. One run at a time
+// writes into a folder.
 
 #include <QByteArray>
 #include <QHash>
@@ -58,7 +60,8 @@ private:
     std::unique_ptr<QTemporaryDir> m_entwurf;
     QStringList m_geschrieben;
     QSet<QString> m_alt; // files of the earlier site, as its list names them
-    QHash<QString, quint64> m_inode, m_altInode; // the identity of each file of each site
+    // The identity of each file of each site: its inode and the time it was written.
+    QHash<QString, QByteArray> m_kennung, m_altKennung;
     // The folder, open and locked against a second run while this one lives.
     struct Sperre {
         int fd = -1;

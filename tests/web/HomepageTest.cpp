@@ -47,9 +47,11 @@ Abbild Inhalt(const QString& ordner) {
     return a;
 }
 
-quint64 Inode(const QString& pfad) {
+QByteArray Kennung(const QString& pfad) {
     struct stat st {};
-    return ::lstat(QFile::encodeName(pfad).constData(), &st) == 0 ? st.st_ino : 0;
+    if (::lstat(QFile::encodeName(pfad).constData(), &st) != 0) return {};
+    return QByteArray::number(quint64(st.st_ino)) + ':' + QByteArray::number(st.st_mtim.tv_sec) +
+           '.' + QByteArray::number(st.st_mtim.tv_nsec);
 }
 
 QString Text(const Abbild& a, const QString& datei) {
@@ -146,7 +148,7 @@ TEST(Homepage, StarterCatalogueGivesValidLinkedPagesInTheViewersOrder) {
     QStringList liste;
     for (const QString& zeile : Text(a, ".velkor-homepage").split(u'\n', Qt::SkipEmptyParts)) {
         const QString datei = zeile.section(u'\t', 0, 0);
-        EXPECT_EQ(zeile.section(u'\t', 1).toULongLong(), Inode(ordner + u'/' + datei))
+        EXPECT_EQ(zeile.section(u'\t', 1).toUtf8(), Kennung(ordner + u'/' + datei))
             << zeile.toStdString();
         liste << datei;
     }
@@ -305,11 +307,10 @@ TEST(Homepage, TheFolderHoldsOnlyWhatTheExportWroteAndFailuresLeaveItAsItWas) {
     EXPECT_EQ(Inhalt(ordner), vorher);
     // Cancelled while the files are put in place (asked again after the last page).
     int amEnde = 0;
-    EXPECT_EQ(Exportieren(t.Path(), ordner,
-                          [&amEnde](int fertig, int alle) {
-                              return fertig < alle || ++amEnde < 2;
-                          }),
-              QStringLiteral("Abgebrochen."));
+    EXPECT_EQ(
+        Exportieren(t.Path(), ordner,
+                    [&amEnde](int fertig, int alle) { return fertig < alle || ++amEnde < 2; }),
+        QStringLiteral("Abgebrochen."));
     EXPECT_EQ(Inhalt(ordner), vorher);
     EXPECT_EQ(
         Exportieren(t.Path(), ziel.filePath("a/b"), [](int fertig, int) { return fertig == 0; }),
