@@ -307,10 +307,11 @@ TEST(Homepage, TheFolderHoldsOnlyWhatTheExportWroteAndFailuresLeaveItAsItWas) {
     EXPECT_EQ(Inhalt(ordner), vorher);
     // Cancelled while the files are put in place (asked again after the last page).
     int amEnde = 0;
-    EXPECT_EQ(
-        Exportieren(t.Path(), ordner,
-                    [&amEnde](int fertig, int alle) { return fertig < alle || ++amEnde < 2; }),
-        QStringLiteral("Abgebrochen."));
+    EXPECT_EQ(Exportieren(t.Path(), ordner,
+                          [&amEnde](int fertig, int alle) {
+                              return fertig < alle || alle == 0 || ++amEnde < 2;
+                          }),
+              QStringLiteral("Abgebrochen."));
     EXPECT_EQ(Inhalt(ordner), vorher);
     EXPECT_EQ(
         Exportieren(t.Path(), ziel.filePath("a/b"), [](int fertig, int) { return fertig == 0; }),
