@@ -367,11 +367,15 @@ TEST(Homepage, KilledAtAnyMomentTheNextRunLeavesOneWholeSiteAndNoDraft) {
         lauf.start(QStringLiteral(VELKOR_HOMEPAGE), {datei, ordner});
         ASSERT_TRUE(lauf.waitForStarted());
         if (i % 2 == 0) {
-            // While the files are put in place.
+            // While the files are put in place: once the earlier site's files are moved aside.
             while (!lauf.readAllStandardOutput().contains("einsetzen") &&
                    lauf.state() == QProcess::Running)
                 lauf.waitForReadyRead(100);
-            QThread::msleep(zufall() % 20);
+            while (lauf.state() == QProcess::Running &&
+                   !(!entwürfe().isEmpty() &&
+                     QDir(ordner + u'/' + entwürfe().value(0)).exists(QStringLiteral(".alt"))))
+                QThread::usleep(200);
+            QThread::msleep(zufall() % 3);
         } else {
             QThread::msleep(zufall() % 300);
         }
