@@ -275,13 +275,15 @@ void Ablage::Einsetzen(const std::function<bool()>& weiter) {
     if (!QDir().mkdir(alt))
         Scheitern(QStringLiteral("Der Entwurfsordner ließ sich nicht anlegen."));
 
-    // The earlier list aside, and one naming both sites' files in its place: whatever happens
-    // from here on, every file this program wrote stays listed.
+    // A copy of the earlier list aside, then one naming both sites' files put in its place in
+    // one step: whatever happens from here on, the folder has a list, and every file this
+    // program wrote stays listed.
     QString grund;
     if (m_markeDa) {
-        grund = Verschieben(Ziel(marke), alt + u'/' + marke);
-        if (!grund.isEmpty())
-            Scheitern(QStringLiteral("Die Liste ließ sich nicht ersetzen (%1).").arg(grund));
+        QFile liste(Ziel(marke));
+        if (!liste.copy(alt + u'/' + marke))
+            Scheitern(
+                QStringLiteral("Die Liste ließ sich nicht sichern (%1).").arg(liste.errorString()));
         m_markeWeggelegt = true;
     }
     grund = Verschieben(entwurf + u'/' + marke + QStringLiteral(".beide"), Ziel(marke));
